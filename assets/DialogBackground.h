@@ -1,0 +1,15 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+
+namespace spindora {
+
+inline constexpr int kDialogBackgroundWidth = 320;
+inline constexpr int kDialogBackgroundHeight = 200;
+// The logo lies within columns 17..73 and rows 141..185 of the picture.
+inline constexpr QRect kDialogLogoRect{17, 141, 57, 45};
+
+// Mottled salmon and grey-green with the logo in the lower left; Format_RGB32.
+QImage PaintDialogBackground();
+
+}  // namespace spindora

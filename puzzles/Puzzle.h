@@ -1,0 +1,32 @@
+#pragma once
+#include "puzzles/PuzzleHost.h"
+
+namespace spindora {
+
+// The five operations through which the shell drives the puzzle of the current mode.
+class Puzzle {
+public:
+    explicit Puzzle(PuzzleHost& host) : host_(host) {}
+    virtual ~Puzzle() = default;
+    Puzzle(const Puzzle&) = delete;
+    Puzzle& operator=(const Puzzle&) = delete;
+
+    virtual void NewBoard() = 0;
+    virtual void PaintBoard() = 0;
+    virtual void MixBoard() {
+        NewBoard();
+        PaintBoard();
+    }
+    virtual void ChangeLevel(MouseButton button) = 0;
+    virtual void BoardMouseDown(int x, int y, MouseButton button) = 0;
+
+protected:
+    PuzzleHost& host_;
+};
+
+// Masked sprite drawing: a clean patch of the board at `at` in OffScreen must already be
+// in place; AND the mask, OR the image.
+void ComposeSprite(QImage& offScreen, QPoint at, const QImage& sheet, const QRect& mask,
+                   const QRect& picture);
+
+}  // namespace spindora

@@ -1,0 +1,40 @@
+#include "puzzles/Raster.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace spindora {
+
+void CopyRect(QImage& dest, QPoint at, const QImage& src, const QRect& from, RasterOp op) {
+    Q_ASSERT(dest.format() == QImage::Format_RGB32 && src.format() == QImage::Format_RGB32);
+    QRect source = from.intersected(src.rect());
+    QPoint target = at + (source.topLeft() - from.topLeft());
+    QRect destRect = QRect(target, source.size()).intersected(dest.rect());
+    if (destRect.isEmpty()) return;
+    source = QRect(source.topLeft() + (destRect.topLeft() - target), destRect.size());
+
+    const int width = destRect.width();
+    for (int row = 0; row < destRect.height(); ++row) {
+        const auto* in = reinterpret_cast<const quint32*>(src.constScanLine(source.top() + row)) +
+                         source.left();
+        auto* out = reinterpret_cast<quint32*>(dest.scanLine(destRect.top() + row)) +
+                    destRect.left();
+        switch (op) {
+        case RasterOp::Copy:
+            std::memmove(out, in, sizeof(quint32) * static_cast<size_t>(width));
+            break;
+        case RasterOp::And:
+            for (int i = 0; i < width; ++i) out[i] &= in[i] | 0xFF000000u;
+            break;
+        case RasterOp::Or:
+            for (int i = 0; i < width; ++i) out[i] |= in[i];
+            break;
+        }
+    }
+}
+
+QImage ToRasterFormat(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace spindora

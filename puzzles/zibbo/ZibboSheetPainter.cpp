@@ -1,0 +1,697 @@
+#include "puzzles/zibbo/ZibboSheetPainter.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "puzzles/BoardGeometry.h"
+#include "puzzles/zibbo/ZibboSheet.h"
+
+namespace spindora::zibbo {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// The dial is a disc of this radius about the middle of its 78 x 78 square. The mask is
+// cut from the same circle, so the outline cannot depend on the pointer.
+constexpr double kDialRadius = 37.0;
+constexpr double kCellCentre = kPieceSize / 2.0;
+
+bool InsideDial(int x, int y) {
+    const double dx = x + 0.5 - kCellCentre;
+    const double dy = y + 0.5 - kCellCentre;
+    return dx * dx + dy * dy <= kDialRadius * kDialRadius;
+}
+
+// Smooth lattice noise in 0..1. Fixed seeds keep the artwork identical from build to
+// build; the bits are mapped by hand so every standard library gives the same picture.
+class ValueNoise {
+public:
+    explicit ValueNoise(std::uint32_t seed) : values_(kSize * kSize) {
+        std::mt19937 generator(seed);
+        for (double& value : values_) value = (generator() >> 8) / 16777216.0;
+    }
+
+    double At(double x, double y) const {
+        const double fx = std::floor(x), fy = std::floor(y);
+        const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
+        const double tx = Smooth(x - fx), ty = Smooth(y - fy);
+        const double top = Lerp(Value(x0, y0), Value(x0 + 1, y0), tx);
+        const double bottom = Lerp(Value(x0, y0 + 1), Value(x0 + 1, y0 + 1), tx);
+        return Lerp(top, bottom, ty);
+    }
+
+private:
+    static constexpr int kSize = 64;
+    static double Smooth(double t) { return t * t * (3 - 2 * t); }
+    static double Lerp(double a, double b, double t) { return a + (b - a) * t; }
+    double Value(int x, int y) const {
+        const int wx = ((x % kSize) + kSize) % kSize, wy = ((y % kSize) + kSize) % kSize;
+        return values_[static_cast<size_t>(wy * kSize + wx)];
+    }
+    std::vector<double> values_;
+};
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
+// Three box passes approximate a Gaussian; enough for the soft shadows under raised parts.
+void BlurAlpha(QImage& image, int radius) {
+    const int w = image.width(), h = image.height();
+    std::vector<int> line(static_cast<size_t>(std::max(w, h)));
+    std::vector<int> out(line.size());
+    auto pass = [&](int count) {
+        auto at = [&](int i) { return line[static_cast<size_t>(std::clamp(i, 0, count - 1))]; };
+        int sum = 0;
+        for (int k = -radius; k <= radius; ++k) sum += at(k);
+        for (int j = 0; j < count; ++j) {
+            out[static_cast<size_t>(j)] = sum / (2 * radius + 1);
+            sum += at(j + radius + 1) - at(j - radius);
+        }
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (int y = 0; y < h; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < w; ++x) line[static_cast<size_t>(x)] = qAlpha(row[x]);
+            pass(w);
+            for (int x = 0; x < w; ++x) row[x] = qRgba(0, 0, 0, out[static_cast<size_t>(x)]);
+        }
+        for (int x = 0; x < w; ++x) {
+            for (int y = 0; y < h; ++y)
+                line[static_cast<size_t>(y)] = qAlpha(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
+            pass(h);
+            for (int y = 0; y < h; ++y)
+                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = qRgba(0, 0, 0, out[static_cast<size_t>(y)]);
+        }
+    }
+}
+
+// Casts a blurred shadow of `shape` onto the painter's device, offset down and to the
+// right because the light comes from the top left.
+void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int blur,
+                int alpha) {
+    const QRectF bounds = shape.boundingRect().adjusted(-3 * blur - 2, -3 * blur - 2,
+                                                        3 * blur + 2, 3 * blur + 2)
+                              .translated(offset);
+    const QRect area = bounds.toAlignedRect();
+    QImage shadow(area.size(), QImage::Format_ARGB32_Premultiplied);
+    shadow.fill(Qt::transparent);
+    {
+        QPainter p(&shadow);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(offset - QPointF(area.topLeft()));
+        p.fillPath(shape, QColor(0, 0, 0, alpha));
+    }
+    BlurAlpha(shadow, blur);
+    painter.drawImage(area.topLeft(), shadow);
+}
+
+// ---------------------------------------------------------------------------------------
+// The dial. Everything but the pointer is lit from the top left in screen space; only the
+// pointer's outline turns, and even its shading stays put, so the knob reads as one object
+// under one lamp in every direction.
+
+QPainterPath PointerOutline() {
+    // Pointing up, in units of a dial of radius 37: an arrow with a round counterweight.
+    QPainterPath head;
+    head.moveTo(0, -26.5);
+    head.lineTo(9.0, -11.0);
+    head.lineTo(3.2, -12.6);
+    head.lineTo(3.2, 7.0);
+    head.lineTo(-3.2, 7.0);
+    head.lineTo(-3.2, -12.6);
+    head.lineTo(-9.0, -11.0);
+    head.closeSubpath();
+    QPainterPath tail;
+    tail.addEllipse(QPointF(0, 9.5), 4.4, 4.4);
+    return head.united(tail).simplified();
+}
+
+// Tiny dials cannot show a slender needle, so they get a fat arrow filling the face.
+QPainterPath StubbyPointerOutline() {
+    QPainterPath arrow;
+    arrow.moveTo(0, -25.0);
+    arrow.lineTo(15.0, -4.0);
+    arrow.lineTo(6.0, -4.0);
+    arrow.lineTo(6.0, 19.0);
+    arrow.lineTo(-6.0, 19.0);
+    arrow.lineTo(-6.0, -4.0);
+    arrow.lineTo(-15.0, -4.0);
+    arrow.closeSubpath();
+    return arrow;
+}
+
+void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
+    const double s = r / kDialRadius;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+
+    // Dark rim, slightly larger than the mask so the mask edge lands on solid colour.
+    p.setBrush(QColor(52, 6, 10));
+    p.drawEllipse(c, r + 0.6, r + 0.6);
+
+    // The red ring: a raised torus, brightest to the top left.
+    QRadialGradient ring(c + QPointF(-0.42 * r, -0.48 * r), 1.45 * r,
+                         c + QPointF(-0.55 * r, -0.6 * r));
+    ring.setColorAt(0.0, QColor(255, 170, 150));
+    ring.setColorAt(0.25, QColor(238, 60, 52));
+    ring.setColorAt(0.62, QColor(196, 22, 30));
+    ring.setColorAt(1.0, QColor(98, 6, 14));
+    p.setBrush(ring);
+    p.drawEllipse(c, r - 1.3 * s, r - 1.3 * s);
+
+    // A thin bright bevel line along the outer top-left edge of the ring.
+    {
+        QPen bevel(QColor(255, 200, 185, 150), std::max(0.8, 1.1 * s));
+        bevel.setCapStyle(Qt::RoundCap);
+        p.setPen(bevel);
+        p.setBrush(Qt::NoBrush);
+        const double e = r - 2.6 * s;
+        p.drawArc(QRectF(c.x() - e, c.y() - e, 2 * e, 2 * e), 100 * 16, 110 * 16);
+        p.setPen(Qt::NoPen);
+    }
+
+    // The blue face sits lower than the ring.
+    const double face = 26.5 * s;
+    p.setBrush(QColor(40, 4, 10));
+    p.drawEllipse(c, face + 1.2 * s, face + 1.2 * s);
+    QRadialGradient blue(c + QPointF(-0.35 * face, -0.4 * face), 1.45 * face,
+                         c + QPointF(-0.45 * face, -0.5 * face));
+    blue.setColorAt(0.0, QColor(150, 210, 255));
+    blue.setColorAt(0.3, QColor(58, 128, 235));
+    blue.setColorAt(0.7, QColor(22, 70, 178));
+    blue.setColorAt(1.0, QColor(10, 34, 100));
+    p.setBrush(blue);
+    p.drawEllipse(c, face, face);
+    {
+        // The ring shades the face along its top left and the face catches light at the
+        // bottom right, which is what makes it look sunk.
+        QPainterPath disc;
+        disc.addEllipse(c, face, face);
+        QPainterPath shifted;
+        shifted.addEllipse(c + QPointF(1.8 * s, 2.2 * s), face, face);
+        p.setBrush(QColor(0, 0, 30, 120));
+        p.drawPath(disc.subtracted(shifted));
+        QPainterPath back;
+        back.addEllipse(c - QPointF(1.4 * s, 1.6 * s), face, face);
+        p.setBrush(QColor(170, 220, 255, 70));
+        p.drawPath(disc.subtracted(back));
+    }
+
+    if (detailed) {
+        // Twelve ticks on the ring; twelve o'clock is a triangle so "up" is never in doubt.
+        for (int k = 0; k < 12; ++k) {
+            QTransform t;
+            t.translate(c.x(), c.y());
+            t.rotate(30.0 * k);
+            t.scale(s, s);
+            QPainterPath tick;
+            if (k == 0) {
+                tick.moveTo(-4.6, -35.0);
+                tick.lineTo(4.6, -35.0);
+                tick.lineTo(0, -28.2);
+                tick.closeSubpath();
+            } else {
+                const double half = k % 3 == 0 ? 1.35 : 1.0;
+                tick.addRoundedRect(QRectF(-half, -34.6, 2 * half, k % 3 == 0 ? 5.6 : 4.4), 0.9,
+                                    0.9);
+            }
+            const QPainterPath shape = t.map(tick);
+            p.setBrush(QColor(70, 0, 8, 150));
+            p.drawPath(shape.translated(0.7 * s, 0.9 * s));
+            p.setBrush(k == 0 ? QColor(255, 236, 130) : QColor(255, 232, 214));
+            p.drawPath(shape);
+        }
+    }
+
+    // The pointer: shadow, body and outline. Thicker proportions at small sizes so it stays
+    // legible as an arrow.
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(angle);
+    t.scale(s, s);
+    const QPainterPath pointer = t.map(detailed ? PointerOutline() : StubbyPointerOutline());
+    p.setBrush(QColor(0, 8, 30, 110));
+    p.drawPath(pointer.translated(1.8 * s + 0.3, 2.3 * s + 0.3));
+    QLinearGradient green(c + QPointF(-0.7 * r, -0.7 * r), c + QPointF(0.7 * r, 0.7 * r));
+    green.setColorAt(0.0, QColor(180, 255, 150));
+    green.setColorAt(0.45, QColor(64, 214, 72));
+    green.setColorAt(1.0, QColor(10, 120, 40));
+    p.setBrush(green);
+    p.setPen(QPen(QColor(4, 48, 14), detailed ? std::max(1.0, 1.4 * s) : 0.9));
+    p.drawPath(pointer);
+
+    // The hub is round, so its shading never turns either.
+    if (!detailed) {
+        p.restore();
+        return;
+    }
+    const double hub = 5.6 * s;
+    QRadialGradient cap(c - QPointF(0.4 * hub, 0.45 * hub), 1.4 * hub);
+    cap.setColorAt(0.0, QColor(255, 250, 205));
+    cap.setColorAt(0.5, QColor(238, 190, 60));
+    cap.setColorAt(1.0, QColor(130, 84, 10));
+    p.setBrush(cap);
+    p.setPen(QPen(QColor(70, 40, 0), std::max(0.8, 1.0 * s)));
+    p.drawEllipse(c, hub, hub);
+
+    // Glass gloss over the top left of the whole knob.
+    {
+        p.setPen(Qt::NoPen);
+        QPainterPath clip;
+        clip.addEllipse(c, r - 1.5 * s, r - 1.5 * s);
+        QPainterPath gloss;
+        gloss.addEllipse(QRectF(c.x() - 0.86 * r, c.y() - 0.9 * r, 1.25 * r, 0.92 * r));
+        QLinearGradient shine(c + QPointF(-0.5 * r, -0.9 * r), c + QPointF(-0.1 * r, 0.0));
+        shine.setColorAt(0.0, QColor(255, 255, 255, 120));
+        shine.setColorAt(1.0, QColor(255, 255, 255, 0));
+        p.setBrush(shine);
+        p.drawPath(gloss.intersected(clip));
+    }
+    p.restore();
+}
+
+// Pointer angle for a direction: 11 is straight up, each step a twelfth turn clockwise.
+double DirectionAngle(int v) { return 30.0 * ((v + 1) % kDirections); }
+
+QImage DialImage(int v) {
+    QImage image(kPieceSize, kPieceSize, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter p(&image);
+        PaintDial(p, QPointF(kCellCentre, kCellCentre), kDialRadius, DirectionAngle(v), true);
+    }
+    for (int y = 0; y < kPieceSize; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < kPieceSize; ++x)
+            if (!InsideDial(x, y)) row[x] = qRgb(0, 0, 0);
+    }
+    return image;
+}
+
+QImage DialMask() {
+    QImage mask(kPieceSize, kPieceSize, QImage::Format_RGB32);
+    for (int y = 0; y < kPieceSize; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < kPieceSize; ++x)
+            row[x] = InsideDial(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
+    return mask;
+}
+
+// ---------------------------------------------------------------------------------------
+// The board.
+
+constexpr int kFrame = 7;
+constexpr QRectF kFelt(21, 21, 297, 297);
+constexpr double kSocketGap = 39.6;   // dark gap between dial and bezel
+constexpr double kBezelOuter = 43.5;
+
+void PaintWood(QImage& board) {
+    const ValueNoise grain(0x5A1B0u), figure(0xC0FFEEu);
+    const QColor dark(74, 38, 18), mid(128, 72, 36), light(168, 104, 56);
+    for (int y = 0; y < board.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
+        for (int x = 0; x < board.width(); ++x) {
+            // Long horizontal fibres, gently warped so the rings wander like real timber.
+            const double warp = 9.0 * figure.At(x * 0.012, y * 0.03) +
+                                 2.0 * figure.At(x * 0.05 + 17, y * 0.09 + 5);
+            const double rings = 0.5 + 0.5 * std::sin((y + warp * 3.2) * 0.42);
+            const double fibre = grain.At(x * 0.02, y * 0.9);
+            const double fine = grain.At(x * 0.3 + 31, y * 1.7 + 11);
+            double t = 0.55 * rings * rings + 0.3 * fibre + 0.15 * fine;
+            QColor c = t < 0.5 ? Mix(dark, mid, t * 2) : Mix(mid, light, (t - 0.5) * 2);
+            row[x] = c.rgb();
+        }
+    }
+}
+
+void PaintFrame(QPainter& p) {
+    // A bevelled rim all round: light on the top and left, dark on the bottom and right.
+    const int w = kBoardWidth, h = kBoardHeight;
+    for (int i = 0; i < kFrame; ++i) {
+        const double depth = 1.0 - double(i) / kFrame;
+        QColor light(255, 225, 180, static_cast<int>(110 * depth));
+        QColor dark(20, 8, 0, static_cast<int>(150 * depth));
+        p.setPen(light);
+        p.drawLine(i, i, w - 1 - i, i);
+        p.drawLine(i, i, i, h - 1 - i);
+        p.setPen(dark);
+        p.drawLine(i + 1, h - 1 - i, w - 1 - i, h - 1 - i);
+        p.drawLine(w - 1 - i, i + 1, w - 1 - i, h - 1 - i);
+    }
+    p.setPen(QColor(30, 12, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, w - 1, h - 1);
+    // Inlaid brass line just inside the rim.
+    p.setPen(QColor(40, 18, 4, 160));
+    p.drawRect(kFrame + 1, kFrame + 1, w - 2 * kFrame - 3, h - 2 * kFrame - 3);
+    p.setPen(QColor(224, 182, 100, 200));
+    p.drawRect(kFrame + 2, kFrame + 2, w - 2 * kFrame - 5, h - 2 * kFrame - 5);
+}
+
+void PaintFelt(QImage& board, QPainter& p) {
+    // Deep green baize with a faint nap, sunk into the wood.
+    const ValueNoise nap(0xBA12Eu);
+    const QRect area = kFelt.toRect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
+            // A soft pool of light towards the top left of the cloth.
+            const double dx = (x - 110.0) / 260.0, dy = (y - 100.0) / 260.0;
+            const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy));
+            QColor c = Mix(QColor(14, 58, 44), QColor(36, 110, 82), 0.35 * n + 0.65 * lamp);
+            row[x] = c.rgb();
+        }
+    }
+    // Inner walls of the recess: shadow falls on the top and left inside edges.
+    QPainterPath hole;
+    hole.addRect(kFelt);
+    QPainterPath outside;
+    outside.addRect(kFelt.adjusted(-30, -30, 30, 30));
+    p.save();
+    p.setClipRect(kFelt);
+    DropShadow(p, outside.subtracted(hole), QPointF(2.5, 3), 3, 200);
+    p.restore();
+    p.setPen(QColor(24, 10, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(kFelt.adjusted(-0.5, -0.5, 0.5, 0.5));
+    p.setPen(QColor(220, 176, 110, 170));
+    p.drawLine(QPointF(kFelt.left() - 1.5, kFelt.bottom() + 1.5),
+               QPointF(kFelt.right() + 1.5, kFelt.bottom() + 1.5));
+    p.drawLine(QPointF(kFelt.right() + 1.5, kFelt.top() - 1.5),
+               QPointF(kFelt.right() + 1.5, kFelt.bottom() + 1.5));
+}
+
+void PaintSocket(QPainter& p, QPointF c) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath bezel;
+    bezel.addEllipse(c, kBezelOuter, kBezelOuter);
+    DropShadow(p, bezel, QPointF(2.5, 3.5), 3, 170);
+
+    // Brass bezel, lit from the top left.
+    QLinearGradient brass(c + QPointF(-kBezelOuter, -kBezelOuter),
+                          c + QPointF(kBezelOuter, kBezelOuter));
+    brass.setColorAt(0.0, QColor(255, 238, 170));
+    brass.setColorAt(0.35, QColor(222, 176, 82));
+    brass.setColorAt(0.7, QColor(150, 104, 36));
+    brass.setColorAt(1.0, QColor(86, 56, 16));
+    p.setPen(QPen(QColor(44, 26, 4), 1.0));
+    p.setBrush(brass);
+    p.drawEllipse(c, kBezelOuter, kBezelOuter);
+    // The bore of the bezel faces the other way, so its lighting is reversed.
+    QLinearGradient bore(c + QPointF(-kSocketGap, -kSocketGap), c + QPointF(kSocketGap, kSocketGap));
+    bore.setColorAt(0.0, QColor(98, 64, 20));
+    bore.setColorAt(1.0, QColor(250, 220, 140));
+    p.setPen(Qt::NoPen);
+    p.setBrush(bore);
+    p.drawEllipse(c, kSocketGap + 1.4, kSocketGap + 1.4);
+
+    // The well the dial sits in, darkest where the dial shades it (bottom right).
+    QRadialGradient well(c + QPointF(2.5, 3.0), kSocketGap);
+    well.setColorAt(0.0, QColor(0, 0, 0));
+    well.setColorAt(0.9, QColor(10, 6, 2));
+    well.setColorAt(1.0, QColor(44, 30, 12));
+    p.setBrush(well);
+    p.drawEllipse(c, kSocketGap, kSocketGap);
+}
+
+void PaintTitle(QPainter& p) {
+    // "ZIBB" in carved gold letters, then a little dial standing in for the "O".
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(44);
+    QPainterPath letters;
+    letters.addText(0, 0, font, QStringLiteral("ZIBB"));
+    const QRectF box = letters.boundingRect();
+    const double dialR = box.height() / 2.0 + 1.0;
+    const double total = box.width() + 3 + 2 * dialR;
+    const double left = 410.0 - total / 2.0;
+    const double baseline = 80.0;
+    letters.translate(left - box.left(), baseline);
+    const QRectF placed = letters.boundingRect();
+
+    p.setRenderHint(QPainter::Antialiasing);
+    DropShadow(p, letters, QPointF(2.5, 3.0), 2, 190);
+    QPainterPath dialShape;
+    const QPointF dialCentre(placed.right() + 3 + dialR, placed.center().y());
+    dialShape.addEllipse(dialCentre, dialR, dialR);
+    DropShadow(p, dialShape, QPointF(2.5, 3.0), 2, 190);
+
+    p.setPen(QPen(QColor(40, 16, 2), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(letters);
+    QLinearGradient gold(0, placed.top(), 0, placed.bottom());
+    gold.setColorAt(0.0, QColor(255, 250, 200));
+    gold.setColorAt(0.45, QColor(255, 204, 72));
+    gold.setColorAt(0.55, QColor(240, 160, 30));
+    gold.setColorAt(1.0, QColor(176, 90, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    p.drawPath(letters);
+    // A hairline highlight on the upper edges gives the letters a rounded, cast look.
+    p.save();
+    p.setClipPath(letters);
+    p.setPen(QPen(QColor(255, 255, 235, 170), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(letters.translated(1.0, 1.2));
+    p.restore();
+
+    PaintDial(p, dialCentre, dialR, 0.0, false);
+    p.setPen(QPen(QColor(40, 16, 2), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(dialCentre, dialR + 0.6, dialR + 0.6);
+
+    // A brass rule under the name.
+    const double y = baseline + 14.5;
+    QLinearGradient rule(placed.left(), 0, dialCentre.x() + dialR, 0);
+    rule.setColorAt(0.0, QColor(224, 182, 100, 0));
+    rule.setColorAt(0.2, QColor(240, 200, 120));
+    rule.setColorAt(0.8, QColor(240, 200, 120));
+    rule.setColorAt(1.0, QColor(224, 182, 100, 0));
+    p.setPen(QPen(QColor(30, 12, 2, 160), 1.0));
+    p.drawLine(QPointF(placed.left(), y + 1), QPointF(dialCentre.x() + dialR, y + 1));
+    p.setPen(QPen(QBrush(rule), 1.0));
+    p.drawLine(QPointF(placed.left(), y), QPointF(dialCentre.x() + dialR, y));
+}
+
+void PaintLevelButton(QPainter& p) {
+    // A raised cream plaque filling the press area; the level digit is printed on its
+    // middle at run time, the two chevrons say that either mouse button steps it.
+    const QRectF plaque(kLevelLeft + 1.5, kLevelTop + 1.5, 47, 47);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(plaque, 7, 7);
+    DropShadow(p, shape, QPointF(2.5, 3.0), 2, 200);
+
+    QLinearGradient rim(plaque.topLeft(), plaque.bottomRight());
+    rim.setColorAt(0.0, QColor(255, 244, 196));
+    rim.setColorAt(0.5, QColor(226, 180, 90));
+    rim.setColorAt(1.0, QColor(128, 82, 24));
+    p.setPen(QPen(QColor(50, 28, 4), 1.0));
+    p.setBrush(rim);
+    p.drawPath(shape);
+
+    const QRectF face = plaque.adjusted(3.5, 3.5, -3.5, -3.5);
+    QLinearGradient cream(face.topLeft(), face.bottomLeft());
+    cream.setColorAt(0.0, QColor(255, 250, 228));
+    cream.setColorAt(1.0, QColor(240, 222, 172));
+    p.setPen(Qt::NoPen);
+    p.setBrush(cream);
+    p.drawRoundedRect(face, 4.5, 4.5);
+
+    auto chevron = [&](double x, double dir) {
+        QPainterPath arrow;
+        const double cy = kLevelTop + 25.0;
+        arrow.moveTo(x, cy);
+        arrow.lineTo(x + 5.0 * dir, cy - 5.0);
+        arrow.lineTo(x + 5.0 * dir, cy + 5.0);
+        arrow.closeSubpath();
+        p.setBrush(QColor(255, 255, 255, 200));
+        p.drawPath(arrow.translated(0.6, 0.8));
+        p.setBrush(QColor(150, 88, 26));
+        p.drawPath(arrow);
+    };
+    chevron(kLevelLeft + 7.0, 1.0);
+    chevron(kLevelRight - 6.0, -1.0);
+}
+
+void PaintLevelSteps(QPainter& p) {
+    // Rising bars beside the button: the universal picture for "how hard".
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colours[5] = {QColor(80, 200, 80), QColor(170, 214, 60), QColor(250, 210, 50),
+                               QColor(250, 140, 40), QColor(228, 50, 40)};
+    for (int i = 0; i < 5; ++i) {
+        const double height = 8.0 + 6.0 * i;
+        const QRectF bar(366.0 + 11.0 * i, 166.0 - height, 8.0, height);
+        QPainterPath shape;
+        shape.addRoundedRect(bar, 1.5, 1.5);
+        DropShadow(p, shape, QPointF(1.5, 2.0), 1, 170);
+        QLinearGradient shade(bar.topLeft(), bar.topRight());
+        shade.setColorAt(0.0, colours[i].lighter(135));
+        shade.setColorAt(1.0, colours[i].darker(125));
+        p.setPen(QPen(QColor(40, 16, 2), 1.0));
+        p.setBrush(shade);
+        p.drawPath(shape);
+    }
+    // A small arrow towards the button.
+    QPainterPath arrow;
+    arrow.moveTo(424.5, 150);
+    arrow.lineTo(419.5, 146);
+    arrow.lineTo(419.5, 154);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 210, 150, 200));
+    p.drawPath(arrow);
+}
+
+void PaintMouse(QPainter& p, QRectF body) {
+    QPainterPath shell;
+    shell.addRoundedRect(body, body.width() / 2, body.width() / 2);
+    QLinearGradient plastic(body.topLeft(), body.bottomRight());
+    plastic.setColorAt(0.0, QColor(255, 255, 255));
+    plastic.setColorAt(1.0, QColor(176, 180, 190));
+    p.setPen(QPen(QColor(40, 40, 50), 1.2));
+    p.setBrush(plastic);
+    p.drawPath(shell);
+    // Left button pressed (orange), then both button seams.
+    QPainterPath left;
+    left.addRect(QRectF(body.left(), body.top(), body.width() / 2, body.height() * 0.42));
+    p.setBrush(QColor(255, 140, 40));
+    p.drawPath(left.intersected(shell));
+    p.setPen(QPen(QColor(40, 40, 50), 1.0));
+    p.drawLine(QPointF(body.center().x(), body.top()),
+               QPointF(body.center().x(), body.top() + body.height() * 0.42));
+    p.drawLine(QPointF(body.left(), body.top() + body.height() * 0.42),
+               QPointF(body.right(), body.top() + body.height() * 0.42));
+    // Click rays.
+    p.setPen(QPen(QColor(200, 80, 20), 1.4, Qt::SolidLine, Qt::RoundCap));
+    const QPointF o(body.left() + 2, body.top() + 1);
+    for (int k = 0; k < 3; ++k) {
+        const double a = (200.0 + 35.0 * k) * kPi / 180.0;
+        p.drawLine(o + QPointF(4 * std::cos(a), 4 * std::sin(a)),
+                   o + QPointF(8 * std::cos(a), 8 * std::sin(a)));
+    }
+}
+
+void PaintRules(QPainter& p) {
+    const QRectF card = QRectF(kRulesRect).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(card, 8, 8);
+    DropShadow(p, shape, QPointF(2.5, 3.0), 3, 190);
+    QLinearGradient paper(card.topLeft(), card.bottomRight());
+    paper.setColorAt(0.0, QColor(255, 251, 234));
+    paper.setColorAt(1.0, QColor(232, 214, 170));
+    p.setPen(QPen(QColor(60, 34, 8), 1.0));
+    p.setBrush(paper);
+    p.drawPath(shape);
+    p.setPen(QPen(QColor(196, 150, 80), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(card.adjusted(3, 3, -3, -3), 5.5, 5.5);
+
+    const double x0 = kRulesRect.left(), y0 = kRulesRect.top();
+    // Top: a click turns a dial by a step.
+    PaintMouse(p, QRectF(x0 + 11, y0 + 22, 19, 29));
+    const QPointF dial(x0 + 82, y0 + 36);
+    PaintDial(p, dial, 19, 90, false);
+    p.setPen(QPen(QColor(40, 16, 2), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(dial, 19.6, 19.6);
+    {
+        // Clockwise arrow round the dial's upper right.
+        const double ar = 25.0;
+        QPen pen(QColor(214, 96, 20), 2.6, Qt::SolidLine, Qt::FlatCap);
+        p.setPen(pen);
+        p.drawArc(QRectF(dial.x() - ar, dial.y() - ar, 2 * ar, 2 * ar), 120 * 16, -100 * 16);
+        const double a = (-120.0 + 100.0) * kPi / 180.0;  // end of the arc, screen angle
+        const QPointF tip = dial + QPointF(ar * std::cos(a), -ar * std::sin(a));
+        const QPointF along(-std::sin(a), -std::cos(a));  // clockwise tangent on screen
+        const QPointF normal(std::cos(a), -std::sin(a));
+        QPainterPath head;
+        head.moveTo(tip + 5.5 * along);
+        head.lineTo(tip - 1.0 * along + 4.5 * normal);
+        head.lineTo(tip - 1.0 * along - 4.5 * normal);
+        head.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(214, 96, 20));
+        p.drawPath(head);
+    }
+    // Arrow from mouse to dial.
+    p.setPen(QPen(QColor(120, 80, 40), 1.6, Qt::DotLine, Qt::RoundCap));
+    p.drawLine(QPointF(x0 + 35, y0 + 37), QPointF(x0 + 54, y0 + 37));
+
+    // Bottom: when all nine point up, you have won.
+    p.setPen(QPen(QColor(196, 150, 80), 1.0));
+    p.drawLine(QPointF(x0 + 12, y0 + 66.5), QPointF(x0 + 114, y0 + 66.5));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const QPointF m(x0 + 22 + 16.5 * c, y0 + 81 + 16.5 * r);
+            PaintDial(p, m, 7.2, 0, false);
+            p.setPen(QPen(QColor(40, 16, 2), 0.7));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(m, 7.6, 7.6);
+        }
+    QPainterPath tick;
+    tick.moveTo(x0 + 84, y0 + 97);
+    tick.lineTo(x0 + 94, y0 + 108);
+    tick.lineTo(x0 + 113, y0 + 80);
+    QPainterPathStroker stroker;
+    stroker.setWidth(7);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    const QPainterPath check = stroker.createStroke(tick).simplified();
+    DropShadow(p, check, QPointF(1.5, 2), 1, 150);
+    QLinearGradient green(x0 + 84, y0 + 80, x0 + 113, y0 + 108);
+    green.setColorAt(0.0, QColor(140, 240, 110));
+    green.setColorAt(1.0, QColor(20, 140, 40));
+    p.setPen(QPen(QColor(8, 60, 16), 1.2));
+    p.setBrush(green);
+    p.drawPath(check);
+}
+
+QImage PaintBoard() {
+    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    PaintWood(board);
+    QPainter p(&board);
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintFrame(p);
+    PaintFelt(board, p);
+    for (int k = 0; k < 9; ++k)
+        PaintSocket(p, QPointF(PiecePosition(k)) + QPointF(kCellCentre, kCellCentre));
+    PaintTitle(p);
+    PaintLevelSteps(p);
+    PaintLevelButton(p);
+    PaintRules(p);
+    p.end();
+    return board;
+}
+
+}  // namespace
+
+QImage PaintZibboSheet() {
+    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter p(&sheet);
+    p.drawImage(0, 0, PaintBoard());
+    for (int v = 0; v < kDirections; ++v) p.drawImage(DirectionImage(v).topLeft(), DialImage(v));
+    p.drawImage(kMaskRect.topLeft(), DialMask());
+    p.end();
+    return sheet;
+}
+
+}  // namespace spindora::zibbo

@@ -1,0 +1,68 @@
+#include "shell/BoardWidget.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "puzzles/BoardGeometry.h"
+
+namespace spindora {
+
+BoardWidget::BoardWidget(QWidget* parent)
+    : QWidget(parent), image_(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
+    image_.fill(Qt::black);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(kBoardWidth, kBoardHeight);
+}
+
+void BoardWidget::show(const QRect& rect) {
+    if (batchDepth_ > 0) {
+        pending_ += rect;
+        return;
+    }
+    if (isVisible()) repaint(rect);
+}
+
+void BoardWidget::BeginBatch() { ++batchDepth_; }
+
+void BoardWidget::EndBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+    const QRegion region = pending_;
+    pending_ = QRegion();
+    if (isVisible() && !region.isEmpty()) repaint(region);
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), image_, rect);
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    MouseButton button;
+    switch (event->button()) {
+    case Qt::LeftButton: button = MouseButton::Left; break;
+    case Qt::RightButton: button = MouseButton::Right; break;
+    case Qt::MiddleButton: button = MouseButton::Middle; break;
+    default: return;
+    }
+    const QPoint at = event->position().toPoint();
+    if (onMouseDown) onMouseDown(at.x(), at.y(), button);
+}
+
+bool BoardWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString hint = hintAt ? hintAt(help->pos()) : QString();
+        if (hint.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), hint, this);
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace spindora

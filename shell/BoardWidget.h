@@ -1,0 +1,41 @@
+#pragma once
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+
+#include "puzzles/BoardBox.h"
+#include "puzzles/PuzzleHost.h"
+
+namespace spindora {
+
+// `box`: the board's paint box. Puzzles draw into its image and show rectangles of it;
+// a shown rectangle reaches the screen before show() returns, so animation frames appear
+// one by one even while the thread then spins.
+class BoardWidget final : public QWidget, public BoardBox {
+    Q_OBJECT
+public:
+    explicit BoardWidget(QWidget* parent);
+
+    QImage& image() override { return image_; }
+    void show(const QRect& rect) override;
+    using QWidget::show;
+    void BeginBatch();
+    void EndBatch();
+
+    std::function<void(int x, int y, MouseButton button)> onMouseDown;
+    // The hint for a place on the board, or an empty text for none.
+    std::function<QString(QPoint)> hintAt;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QImage image_;
+    int batchDepth_ = 0;
+    QRegion pending_;
+};
+
+}  // namespace spindora

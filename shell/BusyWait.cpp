@@ -1,0 +1,19 @@
+#include "shell/BusyWait.h"
+
+#include <chrono>
+
+namespace spindora {
+
+uint32_t SystemTickCount() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+void BusyWait(unsigned ms, const TickCounter& ticks) {
+    const uint32_t start = ticks();
+    while (static_cast<uint32_t>(ticks() - start) <= ms) {
+    }
+}
+
+}  // namespace spindora

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+#include "shell/Texts.h"
+
+namespace spindora {
+
+enum class Hint {
+    Mix, Option, Pause, SoundOn, SoundOff, MidiOn, MidiOff, HighScore, Exit,
+    Zibbo, Kolluk, Pluf, Murvo, Tongue, Help, Info, Brizzel,
+};
+
+QString HintText(Hint hint, int tongue);
+// The rules of the puzzle of `mode`, as its hint over the rules drawing.
+QString RulesText(uint8_t mode, int tongue);
+QString TimeLabelText(int tongue);
+QString WindowTitle();
+QString StartupFailureText(int tongue);
+// Tooltips do not break at a carriage return; the hint texts use one for their line break.
+QString AsTooltip(QString text);
+
+}  // namespace spindora
+
+namespace spindora {
+// Shown when switching to a puzzle whose board picture cannot be read.
+QString SwitchFailureText(int tongue, const QString& path);
+}  // namespace spindora

@@ -1,0 +1,40 @@
+#include "shell/ClockWidget.h"
+
+#include <QPainter>
+
+#include "assets/DigitStrip.h"
+#include "puzzles/Raster.h"
+#include "shell/ClockCells.h"
+
+namespace spindora {
+
+inline constexpr int kClockWidth = 77;
+
+QImage ComposeClock(const QImage& digitStrip, int32_t ticks) {
+    QImage clock(kClockWidth, kDigitCellHeight, QImage::Format_RGB32);
+    clock.fill(Qt::black);
+    const auto cells = ClockCells(ticks);
+    for (int i = 0; i < kClockCells; ++i) {
+        const QRect cell(cells[i] * kDigitCellWidth, 0, kDigitCellWidth, kDigitCellHeight);
+        CopyRect(clock, QPoint(kClockPitch * i, 0), digitStrip, cell);
+    }
+    return clock;
+}
+
+ClockWidget::ClockWidget(QWidget* parent, const QImage& digitStrip)
+    : QWidget(parent), strip_(digitStrip), image_(ComposeClock(digitStrip, 0)) {
+    setFixedSize(kClockWidth, kDigitCellHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ClockWidget::Draw(int32_t ticks) {
+    image_ = ComposeClock(strip_, ticks);
+    if (isVisible()) repaint();
+}
+
+void ClockWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+}  // namespace spindora

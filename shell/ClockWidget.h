@@ -1,0 +1,27 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+namespace spindora {
+
+// `timbox`: six cells of the digit strip at a pitch of 13 pixels.
+class ClockWidget final : public QWidget {
+    Q_OBJECT
+public:
+    ClockWidget(QWidget* parent, const QImage& digitStrip);
+    void Draw(int32_t ticks);
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QImage& strip_;
+    QImage image_;
+};
+
+// Composes the clock picture for a count from the digit strip (77 x 20, black between cells).
+QImage ComposeClock(const QImage& digitStrip, int32_t ticks);
+
+}  // namespace spindora

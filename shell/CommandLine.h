@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace spindora {
+
+struct CommandLine {
+    std::optional<uint64_t> seed;  // --seed N: deal reproducibly
+    QString error;                 // set when an argument cannot be used
+};
+
+// Reads the program's arguments (without the program name). Arguments it does not know
+// are left for others (the debug switches).
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+}  // namespace spindora

@@ -1,0 +1,46 @@
+#include "shell/EmbeddedAssets.h"
+
+#include <QPixmap>
+#include <array>
+
+#include "puzzles/Raster.h"
+
+namespace spindora {
+namespace {
+
+QString ResourcePath(const QString& name) { return QStringLiteral(":/assets/") + name; }
+
+QImage LoadResource(const char* name) {
+    const QString path = ResourcePath(QString::fromLatin1(name));
+    QImage image(path);
+    Q_ASSERT_X(!image.isNull(), "Bitmaps", "embedded picture missing from the build");
+    return image;
+}
+
+}  // namespace
+
+const QImage& Bitmaps(int item) {
+    static const std::array<QImage, 2> items = {
+        ToRasterFormat(LoadResource(kDigitStripResource)),
+        ToRasterFormat(LoadResource(kDialogBackgroundResource)),
+    };
+    return items[item == kDialogBackgroundItem ? 1 : 0];
+}
+
+QString GlyphResourceName(const GlyphSpec& spec) {
+    return QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(spec.name));
+}
+
+QIcon GlyphIcon(Glyph glyph) {
+    const GlyphSpec& spec = SpecOf(glyph);
+    const QPixmap strip(ResourcePath(GlyphResourceName(spec)));
+    const int width = spec.width / spec.images;
+    QIcon icon;
+    icon.addPixmap(strip.copy(0, 0, width, spec.height), QIcon::Normal);
+    if (spec.images > 1) icon.addPixmap(strip.copy(width, 0, width, spec.height), QIcon::Disabled);
+    return icon;
+}
+
+QIcon ProgramIcon() { return QIcon(ResourcePath(QString::fromLatin1(kProgramIconResource))); }
+
+}  // namespace spindora

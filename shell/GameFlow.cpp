@@ -1,0 +1,197 @@
+#include "shell/GameFlow.h"
+
+#include <QFileInfo>
+#include <utility>
+
+#include "puzzles/BoardGeometry.h"
+#include "puzzles/Raster.h"
+#include "shell/LevelKey.h"
+
+namespace spindora {
+
+const ModeInfo& ModeTable(uint8_t mode) {
+    static const ModeInfo table[kModes] = {
+        {"b1.bmp", true, QRect(353, 187, 126, 126)},
+        {"b2.bmp", true, QRect(320, 22, 160, 132)},
+        {"b3.bmp", true, QRect(373, 236, 114, 85)},
+        {"b4.bmp", true, QRect(317, 223, 165, 70)},
+    };
+    return table[mode < kModes ? mode : 0];
+}
+
+GameFlow::GameFlow(ShellView& view, RandomSource& random, QString programDir, TickCounter ticks)
+    : view_(view), random_(random), programDir_(std::move(programDir)), ticks_(std::move(ticks)) {}
+
+GameFlow::~GameFlow() = default;
+
+void GameFlow::SetPuzzle(uint8_t mode, std::unique_ptr<Puzzle> puzzle) {
+    puzzles_[mode] = std::move(puzzle);
+}
+
+QString GameFlow::BackgroundPath(uint8_t mode) const {
+    return programDir_ + QString::fromLatin1(ModeTable(mode).backgroundFile);
+}
+
+bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
+    const QString path = BackgroundPath(mode);
+    QImage loaded(path, "BMP");
+    if (loaded.isNull() || loaded.width() < kBoardWidth || loaded.height() < kBoardHeight) {
+        failedFile_ = path;
+        return false;
+    }
+    into = ToRasterFormat(loaded);
+    return !into.isNull();
+}
+
+bool GameFlow::FormCreate(const ShellSettings& settings) {
+    tongue = settings.tongue;
+    // A stored mode outside 0..3, or one whose puzzle this build lacks, falls back to ZIBBO.
+    CurrentMode = settings.mode < kModes && puzzles_[settings.mode] ? settings.mode : 0;
+    levels_ = settings.levels;
+
+    if (!LoadBackground(CurrentMode, background_)) return false;
+    offScreen_ = QImage(kOffScreenWidth, kOffScreenHeight, QImage::Format_RGB32);
+    if (offScreen_.isNull()) {
+        failedFile_.clear();
+        return false;
+    }
+    offScreen_.fill(Qt::black);
+
+    view_.SetModeButtonDown(CurrentMode);
+    GameState.fill(kNotSetUp);
+    ClockTicks.fill(0);
+    Current().NewBoard();
+    GameState[CurrentMode] = kReady;
+    view_.EnableOptionBtn(ModeTable(CurrentMode).optionEnabled);
+    view_.PlaceRulesShape(RulesShapeRect());
+    view_.ApplyCaptions();
+    FirstActivation = true;
+    return true;
+}
+
+void GameFlow::FormActivate() {
+    if (!FirstActivation) return;
+    FirstActivation = false;
+    view_.ShowModal(DialogId::Splash);
+    if (tongue == -1) view_.ShowModal(DialogId::Tongue);
+    view_.ApplyCaptions();
+}
+
+bool GameFlow::FormCloseQuery() {
+    view_.StopTimer();
+    const bool mayClose = view_.ShowModal(DialogId::EndGame) == kModalOk;
+    view_.StartTimer();
+    return mayClose;
+}
+
+void GameFlow::FormClose() { view_.StopTimer(); }
+
+ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
+    ShellSettings settings;
+    settings.tongue = tongue;
+    settings.mode = CurrentMode;
+    settings.levels = levels_;
+    settings.sound = soundDown;
+    settings.music = musicDown;
+    return settings;
+}
+
+QRect GameFlow::RulesShapeRect() const {
+    return ModeTable(CurrentMode).rulesRect.translated(0, kToolPanelHeight);
+}
+
+void GameFlow::SwitchMode(uint8_t mode) {
+    if (mode == CurrentMode || mode >= kModes || !puzzles_[mode]) return;
+    // Load first: a picture that cannot be read leaves the previous mode fully in place.
+    QImage replacement;
+    if (!LoadBackground(mode, replacement)) {
+        view_.SetModeButtonDown(CurrentMode);
+        view_.ReportSwitchFailure(failedFile_);
+        return;
+    }
+    CurrentMode = mode;
+    view_.PlaceRulesShape(RulesShapeRect());
+    background_ = std::move(replacement);
+    if (GameState[CurrentMode] == kNotSetUp) {
+        Current().NewBoard();
+        GameState[CurrentMode] = kReady;
+    }
+    view_.EnableOptionBtn(ModeTable(CurrentMode).optionEnabled);
+    view_.ApplyCaptions();
+    boxPaint();
+}
+
+void GameFlow::TimerTimer() {
+    if (GameState[CurrentMode] == kRunning) {
+        ++ClockTicks[CurrentMode];
+        timboxPaint();
+    }
+}
+
+template <typename Deal>
+void GameFlow::NewDeal(Deal deal) {
+    view_.StopTimer();
+    if (GameState[CurrentMode] == kRunning &&
+        view_.ShowModal(DialogId::NewGame) == kModalCancel) {
+        view_.StartTimer();
+        return;
+    }
+    deal();
+    GameState[CurrentMode] = kReady;
+    ClockTicks[CurrentMode] = 0;
+    timboxPaint();
+    view_.StartTimer();
+}
+
+void GameFlow::MixBtnClick() {
+    NewDeal([this] {
+        view_.BeginBoardPaint();
+        Current().MixBoard();
+        view_.EndBoardPaint();
+    });
+}
+
+void GameFlow::OptionBtnMouseDown(MouseButton button) {
+    NewDeal([this, button] {
+        view_.BeginBoardPaint();
+        Current().ChangeLevel(button);
+        view_.EndBoardPaint();
+    });
+}
+
+void GameFlow::PauseBtnClick() {
+    if (GameState[CurrentMode] != kRunning) return;
+    view_.StopTimer();
+    view_.ShowModal(DialogId::Pause);
+    view_.StartTimer();
+}
+
+void GameFlow::boxPaint() {
+    view_.BeginBoardPaint();
+    Current().PaintBoard();
+    view_.EndBoardPaint();
+    timboxPaint();
+}
+
+void GameFlow::boxMouseDown(int x, int y, MouseButton button) {
+    Current().BoardMouseDown(x, y, button);
+}
+
+void GameFlow::BuildLevelKey() { LevelKey = LevelKeyFor(CurrentMode, levels_); }
+
+void GameFlow::PlayEffect(int effect) { view_.PlayEffect(effect); }
+
+void GameFlow::WaitMs(unsigned ms) { BusyWait(ms, ticks_); }
+
+void GameFlow::ReportSolved() {
+    if (GameState[CurrentMode] == kSolved) return;
+    GameState[CurrentMode] = kSolved;
+    PlayEffect(5);
+    view_.ShowModal(DialogId::Done);
+    BuildLevelKey();
+    view_.ApplyCaptions();
+}
+
+void GameFlow::timboxPaint() { view_.DrawClock(ClockTicks[CurrentMode]); }
+
+}  // namespace spindora

@@ -1,0 +1,99 @@
+#pragma once
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "puzzles/Puzzle.h"
+#include "puzzles/PuzzleHost.h"
+#include "puzzles/Random.h"
+#include "shell/BusyWait.h"
+#include "shell/ShellSettings.h"
+#include "shell/ShellView.h"
+
+namespace spindora {
+
+inline constexpr int kModes = 4;
+inline constexpr int kToolPanelHeight = 33;
+
+struct ModeInfo {
+    const char* backgroundFile;
+    bool optionEnabled;
+    QRect rulesRect;  // board coordinates
+};
+const ModeInfo& ModeTable(uint8_t mode);
+
+// The shell's state and the flow around a game: start, shuffle, level change, pause,
+// solved, leave. It drives the puzzle of the current mode and is the host of every puzzle.
+class GameFlow final : public PuzzleHost {
+public:
+    GameFlow(ShellView& view, RandomSource& random, QString programDir,
+             TickCounter ticks = SystemTickCount);
+    ~GameFlow() override;
+
+    // Puzzles whose mode has none cannot be switched to.
+    void SetPuzzle(uint8_t mode, std::unique_ptr<Puzzle> puzzle);
+    Puzzle* PuzzleOf(uint8_t mode) const { return puzzles_[mode].get(); }
+
+    // Start-up from the settings; false when the background or OffScreen cannot be made,
+    // in which case `FailedFile()` names the picture.
+    bool FormCreate(const ShellSettings& settings);
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+    ShellSettings CurrentSettings(bool soundDown, bool musicDown) const;
+
+    void SwitchMode(uint8_t mode);
+    void TimerTimer();
+    void MixBtnClick();
+    void PauseBtnClick();
+    void boxPaint();
+    void boxMouseDown(int x, int y, MouseButton button);
+    void BuildLevelKey();
+    QRect RulesShapeRect() const;
+
+    // PuzzleHost
+    void PlayEffect(int effect) override;
+    void WaitMs(unsigned ms) override;
+    void ReportSolved() override;
+    void timboxPaint() override;
+    void OptionBtnMouseDown(MouseButton button) override;
+    uint8_t& CurrentGameState() override { return GameState[CurrentMode]; }
+    int32_t& CurrentClockTicks() override { return ClockTicks[CurrentMode]; }
+    LevelSettings& Levels() override { return levels_; }
+    int Random(int n) override { return random_.Random(n); }
+    QImage& Background() override { return background_; }
+    QImage& OffScreen() override { return offScreen_; }
+    BoardBox& box() override { return view_.box(); }
+
+    uint8_t CurrentMode = 0;
+    std::array<uint8_t, kModes> GameState{kNotSetUp, kNotSetUp, kNotSetUp, kNotSetUp};
+    std::array<int32_t, kModes> ClockTicks{};
+    int tongue = -1;
+    bool FirstActivation = false;
+    QString LevelKey;
+
+    const QString& ProgramDir() const { return programDir_; }
+    QString BackgroundPath(uint8_t mode) const;
+    const QString& FailedFile() const { return failedFile_; }
+
+private:
+    bool LoadBackground(uint8_t mode, QImage& into);
+    // The shuffle and level-change flow: ask while running, then deal a new position.
+    template <typename Deal>
+    void NewDeal(Deal deal);
+    Puzzle& Current() { return *puzzles_[CurrentMode]; }
+
+    ShellView& view_;
+    RandomSource& random_;
+    QString programDir_;
+    TickCounter ticks_;
+    std::array<std::unique_ptr<Puzzle>, kModes> puzzles_;
+    LevelSettings levels_;
+    QImage background_;
+    QImage offScreen_;
+    QString failedFile_;
+};
+
+}  // namespace spindora

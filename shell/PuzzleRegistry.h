@@ -1,0 +1,9 @@
+#pragma once
+#include "shell/GameFlow.h"
+
+namespace spindora {
+
+// Gives every mode whose puzzle this build has its puzzle.
+void InstallPuzzles(GameFlow& flow);
+
+}  // namespace spindora

@@ -1,0 +1,41 @@
+#pragma once
+#include <QRect>
+#include <QString>
+#include <cstdint>
+
+#include "puzzles/BoardBox.h"
+
+namespace spindora {
+
+enum class DialogId { Pause, Done, NewGame, EndGame, Splash, Tongue, Info };
+
+// Modal results as the dialogs answer them.
+inline constexpr int kModalOk = 1;
+inline constexpr int kModalCancel = 2;
+
+// What the game flow needs of the window around it. The main window implements it; tests
+// put a recording fake in its place.
+class ShellView {
+public:
+    virtual ~ShellView() = default;
+
+    virtual void StopTimer() = 0;
+    virtual void StartTimer() = 0;
+    virtual int ShowModal(DialogId dialog) = 0;
+
+    virtual BoardBox& box() = 0;
+    // Batches the board's shows while the whole board is drawn, then shows it once.
+    virtual void BeginBoardPaint() = 0;
+    virtual void EndBoardPaint() = 0;
+    virtual void DrawClock(int32_t ticks) = 0;
+
+    virtual void PlaceRulesShape(const QRect& windowRect) = 0;
+    virtual void ApplyCaptions() = 0;
+    virtual void EnableOptionBtn(bool enabled) = 0;
+    virtual void SetModeButtonDown(uint8_t mode) = 0;
+    virtual void PlayEffect(int effect) = 0;
+    // A background picture could not be loaded when switching to another mode.
+    virtual void ReportSwitchFailure(const QString& path) = 0;
+};
+
+}  // namespace spindora

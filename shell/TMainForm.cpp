@@ -1,0 +1,256 @@
+#include "shell/TMainForm.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QUrl>
+
+#include "dialogs/MessageDialogs.h"
+#include "puzzles/BoardGeometry.h"
+#include "shell/Captions.h"
+#include "shell/EmbeddedAssets.h"
+
+#ifndef SPINDORA_WEB_ADDRESS
+#define SPINDORA_WEB_ADDRESS "https://spindora.example.org/"
+#endif
+
+namespace spindora {
+namespace {
+
+// The tool bar's face: a soft vertical gradient with a light top edge and a dark seam
+// towards the board.
+class ToolPanelWidget final : public QWidget {
+public:
+    explicit ToolPanelWidget(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("ToolPanel"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QLinearGradient face(0, 0, 0, height());
+        face.setColorAt(0.0, QColor(0xEE, 0xE9, 0xDF));
+        face.setColorAt(1.0, QColor(0xC9, 0xC1, 0xB1));
+        painter.fillRect(rect(), face);
+        painter.setPen(QColor(0xFF, 0xFF, 0xFF));
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.setPen(QColor(0x7A, 0x70, 0x60));
+        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    }
+};
+
+}  // namespace
+
+QString MakerWebAddress() { return QStringLiteral(SPINDORA_WEB_ADDRESS); }
+
+TMainForm::TMainForm(RandomSource& random, QString programDir)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      flow_(*this, random, std::move(programDir)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
+    setWindowIcon(ProgramIcon());
+    BuildToolPanel();
+    box_ = new BoardWidget(this);
+    box_->setObjectName(QStringLiteral("box"));
+    box_->move(0, kToolPanelHeight);
+    box_->onMouseDown = [this](int x, int y, MouseButton button) {
+        flow_.boxMouseDown(x, y, button);
+    };
+    // The rules area lies over the board but takes no presses: only its hint shows.
+    box_->hintAt = [this](QPoint at) {
+        return rulesShape_.contains(at + box_->pos())
+                   ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue))
+                   : QString();
+    };
+    timer_.setInterval(200);
+    connect(&timer_, &QTimer::timeout, this, [this] { flow_.TimerTimer(); });
+    timer_.start();
+    CreateDialogs();
+}
+
+TMainForm::~TMainForm() = default;
+
+ToolButton* TMainForm::AddButton(const char* name, QRect place, Glyph glyph) {
+    auto* button = new ToolButton(ToolPanel_, QString::fromLatin1(name), place);
+    const GlyphSpec& spec = SpecOf(glyph);
+    button->setIcon(GlyphIcon(glyph));
+    button->setIconSize(QSize(spec.width / spec.images, spec.height));
+    return button;
+}
+
+void TMainForm::BuildToolPanel() {
+    ToolPanel_ = new ToolPanelWidget(this);
+    ToolPanel_->setGeometry(0, 0, kBoardWidth, kToolPanelHeight);
+    const auto at = [](int left, int width = 25) { return QRect(left, 4, width, 25); };
+
+    MixBtn_ = AddButton("MixBtn", at(4), Glyph::Mix);
+    OptionBtn_ = AddButton("OptionBtn", at(28), Glyph::Option);
+    PauseBtn_ = AddButton("PauseBtn", at(52), Glyph::Pause);
+    soundbtn_ = AddButton("soundbtn", at(76), Glyph::Sound);
+    MidiBtn_ = AddButton("MidiBtn", at(100), Glyph::Midi);
+    HighScoreBtn_ = AddButton("HighScoreBtn", at(124), Glyph::HighScore);
+    ExitBtn_ = AddButton("ExitBtn", at(148), Glyph::Exit);
+    static const char* const modeNames[kModes] = {"ZibboBtn", "KollukBtn", "PlufBtn", "MurvoBtn"};
+    static const Glyph modeGlyphs[kModes] = {Glyph::Zibbo, Glyph::Kolluk, Glyph::Pluf,
+                                             Glyph::Murvo};
+    modeGroup_ = new QButtonGroup(this);
+    modeGroup_->setExclusive(true);
+    for (int mode = 0; mode < kModes; ++mode) {
+        modeBtns_[mode] = AddButton(modeNames[mode], at(176 + 24 * mode), modeGlyphs[mode]);
+        modeBtns_[mode]->setCheckable(true);
+        modeGroup_->addButton(modeBtns_[mode], mode);
+    }
+    BuildClock();
+    TongueBtn_ = AddButton("TongueBtn", at(394), Glyph::Tongue);
+    HelpBtn_ = AddButton("HelpBtn", at(420), Glyph::Help);
+    InfoBtn_ = AddButton("InfoBtn", at(444), Glyph::Info);
+    BrizzelBtn_ = AddButton("BrizzelBtn", at(468, 29), Glyph::Brizzel);
+
+    soundbtn_->setCheckable(true);
+    MidiBtn_->setCheckable(true);
+
+    connect(MixBtn_, &QToolButton::clicked, this, [this] { flow_.MixBtnClick(); });
+    // The level button acts on the press itself, with whichever mouse button it was.
+    connect(OptionBtn_, &ToolButton::mouseDown, this,
+            [this](MouseButton button) { flow_.OptionBtnMouseDown(button); });
+    connect(PauseBtn_, &QToolButton::clicked, this, [this] { flow_.PauseBtnClick(); });
+    connect(ExitBtn_, &QToolButton::clicked, this, [this] { close(); });
+    connect(BrizzelBtn_, &QToolButton::clicked, this, [this] { BrizzelBtnClick(); });
+    connect(modeGroup_, &QButtonGroup::idClicked, this,
+            [this](int mode) { flow_.SwitchMode(static_cast<uint8_t>(mode)); });
+}
+
+void TMainForm::BuildClock() {
+    auto* bevel = new QFrame(ToolPanel_);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setLineWidth(1);
+    bevel->setGeometry(275, 4, 120, 26);
+    auto* tim = new QWidget(ToolPanel_);
+    tim->setObjectName(QStringLiteral("tim"));
+    tim->setAutoFillBackground(true);
+    QPalette black = tim->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    tim->setPalette(black);
+    tim->setGeometry(276, 5, 117, 24);
+
+    TimeLabel_ = new QLabel(ToolPanel_);
+    TimeLabel_->setObjectName(QStringLiteral("TimeLabel"));
+    TimeLabel_->setGeometry(280, 12, 33, 16);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(12);
+    TimeLabel_->setFont(font);
+    TimeLabel_->setStyleSheet(QStringLiteral("color: #00FF00; background: transparent;"));
+    TimeLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    timbox_ = new ClockWidget(ToolPanel_, Bitmaps(kDigitStripItem));
+    timbox_->setObjectName(QStringLiteral("timbox"));
+    timbox_->move(312, 7);
+}
+
+void TMainForm::CreateDialogs() {
+    const QImage& background = Bitmaps(kDialogBackgroundItem);
+    const int& tongue = flow_.tongue;
+    DoneDlg_ = std::make_unique<MessageDlg>(DoneDlgLayout(), this, tongue, background);
+    EndGameDlg_ = std::make_unique<MessageDlg>(EndGameDlgLayout(), this, tongue, background);
+    NewGameDlg_ = std::make_unique<MessageDlg>(NewGameDlgLayout(), this, tongue, background);
+    PauseDlg_ = std::make_unique<MessageDlg>(PauseDlgLayout(), this, tongue, background);
+}
+
+MessageDlg* TMainForm::dialog(DialogId id) const {
+    switch (id) {
+    case DialogId::Pause: return PauseDlg_.get();
+    case DialogId::Done: return DoneDlg_.get();
+    case DialogId::NewGame: return NewGameDlg_.get();
+    case DialogId::EndGame: return EndGameDlg_.get();
+    default: return nullptr;
+    }
+}
+
+bool TMainForm::FormCreate(const ShellSettings& settings) {
+    soundbtn_->setChecked(settings.sound);
+    MidiBtn_->setChecked(settings.music);
+    // Music files come with the music player; until then there is nothing to play.
+    MidiBtn_->setEnabled(false);
+    for (int mode = 0; mode < kModes; ++mode)
+        modeBtns_[mode]->setEnabled(flow_.PuzzleOf(static_cast<uint8_t>(mode)) != nullptr);
+    if (!flow_.FormCreate(settings)) return false;
+    // The board keeps its picture, so it is drawn once before the window first shows.
+    flow_.boxPaint();
+    return true;
+}
+
+int TMainForm::ShowModal(DialogId id) {
+    MessageDlg* dlg = dialog(id);
+    // Splash, language and about windows are not part of this build yet.
+    if (!dlg) return kModalOk;
+    return dlg->exec();
+}
+
+void TMainForm::ApplyCaptions() {
+    const int tongue = flow_.tongue;
+    const auto hint = [tongue](QWidget* w, Hint h) { w->setToolTip(AsTooltip(HintText(h, tongue))); };
+    hint(MixBtn_, Hint::Mix);
+    hint(OptionBtn_, Hint::Option);
+    hint(PauseBtn_, Hint::Pause);
+    hint(soundbtn_, soundbtn_->isChecked() ? Hint::SoundOn : Hint::SoundOff);
+    hint(MidiBtn_, MidiBtn_->isChecked() ? Hint::MidiOn : Hint::MidiOff);
+    hint(HighScoreBtn_, Hint::HighScore);
+    hint(ExitBtn_, Hint::Exit);
+    hint(modeBtns_[0], Hint::Zibbo);
+    hint(modeBtns_[1], Hint::Kolluk);
+    hint(modeBtns_[2], Hint::Pluf);
+    hint(modeBtns_[3], Hint::Murvo);
+    TimeLabel_->setText(TimeLabelText(tongue));
+    hint(TongueBtn_, Hint::Tongue);
+    hint(HelpBtn_, Hint::Help);
+    hint(InfoBtn_, Hint::Info);
+    hint(BrizzelBtn_, Hint::Brizzel);
+    setWindowTitle(WindowTitle());
+}
+
+void TMainForm::EnableOptionBtn(bool enabled) { OptionBtn_->setEnabled(enabled); }
+
+void TMainForm::SetModeButtonDown(uint8_t mode) {
+    if (mode < kModes) modeBtns_[mode]->setChecked(true);
+}
+
+void TMainForm::PlayEffect(int) {
+    // Sound effects arrive with the audio layer; until then the game is silent.
+}
+
+void TMainForm::ReportSwitchFailure(const QString& path) {
+    QMessageBox::warning(this, WindowTitle(), SwitchFailureText(flow_.tongue, path));
+}
+
+void TMainForm::BrizzelBtnClick() { QDesktopServices::openUrl(QUrl(MakerWebAddress())); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!closeConfirmed_ && !flow_.FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    closeConfirmed_ = true;
+    flow_.FormClose();
+    event->accept();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Without a window manager the window may never be activated, so the first
+    // activation is also run from the event loop right after the first show.
+    if (flow_.FirstActivation)
+        QTimer::singleShot(0, this, [this] { flow_.FormActivate(); });
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) flow_.FormActivate();
+}
+
+}  // namespace spindora

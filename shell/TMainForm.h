@@ -1,0 +1,87 @@
+#pragma once
+#include <QButtonGroup>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "dialogs/MessageDlg.h"
+#include "shell/BoardWidget.h"
+#include "shell/ClockWidget.h"
+#include "shell/GameFlow.h"
+#include "shell/ShellView.h"
+#include "shell/ToolButton.h"
+
+namespace spindora {
+
+// The program's one main window: tool bar, clock and board around the game flow.
+class TMainForm final : public QWidget, public ShellView {
+    Q_OBJECT
+public:
+    TMainForm(RandomSource& random, QString programDir);
+    ~TMainForm() override;
+
+    // Start-up; false when the board picture could not be loaded (the caller reports it).
+    bool FormCreate(const ShellSettings& settings);
+    GameFlow& flow() { return flow_; }
+    BoardWidget* boardWidget() const { return box_; }
+    ClockWidget* timbox() const { return timbox_; }
+    QTimer& timer() { return timer_; }
+    MessageDlg* dialog(DialogId id) const;
+    QRect RulesShape() const { return rulesShape_; }
+
+    // ShellView
+    void StopTimer() override { timer_.stop(); }
+    void StartTimer() override { timer_.start(); }
+    int ShowModal(DialogId dialog) override;
+    BoardBox& box() override { return *box_; }
+    void BeginBoardPaint() override { box_->BeginBatch(); }
+    void EndBoardPaint() override { box_->EndBatch(); }
+    void DrawClock(int32_t ticks) override { timbox_->Draw(ticks); }
+    void PlaceRulesShape(const QRect& windowRect) override { rulesShape_ = windowRect; }
+    void ApplyCaptions() override;
+    void EnableOptionBtn(bool enabled) override;
+    void SetModeButtonDown(uint8_t mode) override;
+    void PlayEffect(int effect) override;
+    void ReportSwitchFailure(const QString& path) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildToolPanel();
+    void BuildClock();
+    ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
+    void CreateDialogs();
+    void BrizzelBtnClick();
+
+    GameFlow flow_;
+    QTimer timer_;
+    QWidget* ToolPanel_ = nullptr;
+    BoardWidget* box_ = nullptr;
+    ClockWidget* timbox_ = nullptr;
+    QLabel* TimeLabel_ = nullptr;
+    QRect rulesShape_;
+    QButtonGroup* modeGroup_ = nullptr;
+    ToolButton* MixBtn_ = nullptr;
+    ToolButton* OptionBtn_ = nullptr;
+    ToolButton* PauseBtn_ = nullptr;
+    ToolButton* soundbtn_ = nullptr;
+    ToolButton* MidiBtn_ = nullptr;
+    ToolButton* HighScoreBtn_ = nullptr;
+    ToolButton* ExitBtn_ = nullptr;
+    ToolButton* modeBtns_[kModes] = {};
+    ToolButton* TongueBtn_ = nullptr;
+    ToolButton* HelpBtn_ = nullptr;
+    ToolButton* InfoBtn_ = nullptr;
+    ToolButton* BrizzelBtn_ = nullptr;
+    std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
+    bool closeConfirmed_ = false;
+};
+
+// The maker's page that the tool bar's last button opens.
+QString MakerWebAddress();
+
+}  // namespace spindora

@@ -1,0 +1,22 @@
+#pragma once
+#include <QToolButton>
+
+#include "puzzles/PuzzleHost.h"
+
+namespace spindora {
+
+// A flat tool-bar button. Besides the usual click it reports the mouse-down of any
+// button, which the level button acts on.
+class ToolButton final : public QToolButton {
+    Q_OBJECT
+public:
+    ToolButton(QWidget* parent, const QString& name, QRect geometry);
+
+signals:
+    void mouseDown(spindora::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace spindora

@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <deque>
+#include <vector>
+
+#include "puzzles/BoardGeometry.h"
+#include "shell/GameFlow.h"
+
+namespace spindora {
+namespace {
+
+// Records what the flow asks of the window; dialogs answer from a script.
+class FakeView final : public ShellView {
+public:
+    void StopTimer() override { timerRunning = false; log.push_back("stop"); }
+    void StartTimer() override { timerRunning = true; log.push_back("start"); }
+    int ShowModal(DialogId dialog) override {
+        shown.push_back(dialog);
+        stateAtDialog = flow ? flow->CurrentGameState() : 0;
+        if (answers.empty()) return kModalOk;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    BoardBox& box() override { return board; }
+    void BeginBoardPaint() override {}
+    void EndBoardPaint() override { ++boardPaints; }
+    void DrawClock(int32_t ticks) override { clock.push_back(ticks); }
+    void PlaceRulesShape(const QRect& rect) override { rulesShape = rect; }
+    void ApplyCaptions() override { ++captions; }
+    void EnableOptionBtn(bool enabled) override { optionEnabled = enabled; }
+    void SetModeButtonDown(uint8_t mode) override { modeButton = mode; }
+    void PlayEffect(int effect) override { effects.push_back(effect); }
+    void ReportSwitchFailure(const QString& path) override { failures.push_back(path); }
+
+    GameFlow* flow = nullptr;
+    ImageBoardBox board;
+    bool timerRunning = true;
+    std::vector<std::string> log;
+    std::vector<DialogId> shown;
+    std::deque<int> answers;
+    uint8_t stateAtDialog = 0;
+    int boardPaints = 0;
+    std::vector<int32_t> clock;
+    QRect rulesShape;
+    int captions = 0;
+    bool optionEnabled = false;
+    int modeButton = -1;
+    std::vector<int> effects;
+    std::vector<QString> failures;
+};
+
+// A puzzle whose position is a number: each deal makes a new one.
+class FakePuzzle final : public Puzzle {
+public:
+    using Puzzle::Puzzle;
+    void NewBoard() override { position = host_.Random(1000000); ++deals; }
+    void PaintBoard() override { ++paints; }
+    void ChangeLevel(MouseButton button) override {
+        levelPresses.push_back(button);
+        if (button == MouseButton::Left) ++host_.Levels().gmode;
+        MixBoard();
+    }
+    void BoardMouseDown(int x, int, MouseButton) override {
+        ++position;
+        if (host_.CurrentGameState() == kReady) host_.CurrentGameState() = kRunning;
+        if (x == 999) host_.ReportSolved();
+    }
+    int position = -1;
+    int deals = 0;
+    int paints = 0;
+    std::vector<MouseButton> levelPresses;
+};
+
+class GameFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        for (const char* name : {"b1.bmp", "b2.bmp"}) WritePicture(name);
+        flow.SetPuzzle(0, std::make_unique<FakePuzzle>(flow));
+        flow.SetPuzzle(1, std::make_unique<FakePuzzle>(flow));
+        view.flow = &flow;
+    }
+    void WritePicture(const char* name) {
+        QImage picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        ASSERT_TRUE(picture.save(dir.filePath(name), "BMP"));
+    }
+    FakePuzzle& puzzle(uint8_t mode) { return static_cast<FakePuzzle&>(*flow.PuzzleOf(mode)); }
+    void Start(ShellSettings settings = {}) { ASSERT_TRUE(flow.FormCreate(settings)); }
+    void Tick(int n) {
+        for (int i = 0; i < n; ++i) flow.TimerTimer();
+    }
+
+    QTemporaryDir dir;
+    FakeView view;
+    SeededRandom random{3};
+    GameFlow flow{view, random, dir.path() + "/"};
+};
+
+TEST_F(GameFlowTest, StartUpDealsTheSavedModeOnlyAndPlacesTheRulesArea) {
+    ShellSettings settings;
+    settings.mode = 1;
+    Start(settings);
+    EXPECT_EQ(flow.CurrentMode, 1);
+    EXPECT_EQ(flow.GameState, (std::array<uint8_t, 4>{kNotSetUp, kReady, kNotSetUp, kNotSetUp}));
+    EXPECT_EQ(puzzle(1).deals, 1);
+    EXPECT_EQ(puzzle(0).deals, 0);
+    EXPECT_EQ(view.modeButton, 1);
+    EXPECT_TRUE(view.optionEnabled);
+    EXPECT_EQ(view.rulesShape, QRect(320, 55, 160, 132));
+    EXPECT_TRUE(flow.FirstActivation);
+    EXPECT_TRUE(view.shown.empty()) << "start-up opens no dialog";
+    EXPECT_EQ(flow.OffScreen().size(), QSize(666, 333));
+
+    // A mode this build has no puzzle for, or no mode at all, starts ZIBBO.
+    for (uint8_t stored : {uint8_t{3}, uint8_t{200}}) {
+        GameFlow other(view, random, dir.path() + "/");
+        other.SetPuzzle(0, std::make_unique<FakePuzzle>(other));
+        settings.mode = stored;
+        ASSERT_TRUE(other.FormCreate(settings));
+        EXPECT_EQ(other.CurrentMode, 0);
+    }
+}
+
+TEST_F(GameFlowTest, MissingBoardPictureFailsStartUpAndNamesTheFile) {
+    ASSERT_TRUE(QFile::remove(dir.filePath("b1.bmp")));
+    EXPECT_FALSE(flow.FormCreate({}));
+    EXPECT_EQ(flow.FailedFile(), dir.filePath("b1.bmp"));
+    EXPECT_EQ(puzzle(0).deals, 0);
+
+    QFile junk(dir.filePath("b1.bmp"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("BM not really a bitmap");
+    junk.close();
+    EXPECT_FALSE(flow.FormCreate({}));
+}
+
+TEST_F(GameFlowTest, FirstMoveStartsTheClockWhichCountsOnlyWhileRunning) {
+    Start();
+    Tick(3);
+    EXPECT_EQ(flow.ClockTicks[0], 0);
+    EXPECT_TRUE(view.clock.empty()) << "a ready clock is not redrawn by the timer";
+    flow.boxMouseDown(100, 100, MouseButton::Left);
+    EXPECT_EQ(flow.GameState[0], kRunning);
+    Tick(5);
+    EXPECT_EQ(flow.ClockTicks[0], 5);
+    EXPECT_EQ(view.clock.back(), 5);
+    flow.boxMouseDown(999, 0, MouseButton::Left);  // solves
+    EXPECT_EQ(flow.GameState[0], kSolved);
+    Tick(4);
+    EXPECT_EQ(flow.ClockTicks[0], 5) << "a solved clock stands still";
+}
+
+TEST_F(GameFlowTest, ShuffleAsksOnlyWhileRunningAndCancelKeepsEverything) {
+    Start();
+    const int first = puzzle(0).position;
+    flow.MixBtnClick();  // ready: no question
+    EXPECT_TRUE(view.shown.empty());
+    EXPECT_NE(puzzle(0).position, first);
+    EXPECT_EQ(puzzle(0).paints, 1);
+
+    flow.boxMouseDown(1, 1, MouseButton::Left);
+    Tick(7);
+    const int position = puzzle(0).position;
+    view.answers = {kModalCancel};
+    view.log.clear();
+    flow.MixBtnClick();
+    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::NewGame});
+    EXPECT_EQ(puzzle(0).position, position);
+    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.ClockTicks[0], 7);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}));
+    Tick(1);
+    EXPECT_EQ(flow.ClockTicks[0], 8) << "the clock runs on after No";
+
+    // Level change: Cancel keeps the level too; Yes changes it and deals at ready with 0.
+    view.answers = {kModalCancel, kModalOk};
+    flow.OptionBtnMouseDown(MouseButton::Left);
+    EXPECT_EQ(flow.Levels().gmode, 1);
+    EXPECT_TRUE(puzzle(0).levelPresses.empty());
+    flow.OptionBtnMouseDown(MouseButton::Left);
+    EXPECT_EQ(flow.Levels().gmode, 2);
+    EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_EQ(flow.ClockTicks[0], 0);
+    EXPECT_EQ(view.clock.back(), 0);
+    EXPECT_TRUE(view.timerRunning);
+
+    // A solved puzzle is dealt anew without a question.
+    flow.boxMouseDown(999, 0, MouseButton::Left);
+    view.shown.clear();
+    flow.OptionBtnMouseDown(MouseButton::Middle);
+    EXPECT_EQ(view.shown, std::vector<DialogId>{});
+    EXPECT_EQ(puzzle(0).levelPresses.back(), MouseButton::Middle);
+    EXPECT_EQ(flow.GameState[0], kReady);
+}
+
+TEST_F(GameFlowTest, PauseOnlyWhileRunningWithTheTimerStopped) {
+    Start();
+    flow.PauseBtnClick();
+    EXPECT_TRUE(view.shown.empty());
+    flow.boxMouseDown(1, 1, MouseButton::Left);
+    view.log.clear();
+    flow.PauseBtnClick();
+    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Pause});
+    EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}));
+    flow.boxMouseDown(999, 1, MouseButton::Left);
+    view.shown.clear();
+    flow.PauseBtnClick();
+    EXPECT_TRUE(view.shown.empty()) << "no pause on a solved puzzle";
+}
+
+TEST_F(GameFlowTest, SolvedFlowRunsOnceWithEffectDialogAndKey) {
+    Start();
+    flow.Levels().gmode = 4;
+    flow.boxMouseDown(999, 0, MouseButton::Left);  // solved within the first tick
+    EXPECT_EQ(flow.GameState[0], kSolved);
+    EXPECT_EQ(view.effects, std::vector<int>{5});
+    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Done});
+    EXPECT_EQ(view.stateAtDialog, kSolved);
+    EXPECT_EQ(flow.LevelKey, "zibb04");
+    EXPECT_TRUE(view.timerRunning) << "the solved flow leaves the timer alone";
+    const int captions = view.captions;
+
+    flow.boxMouseDown(999, 0, MouseButton::Left);
+    EXPECT_EQ(view.effects.size(), 1u);
+    EXPECT_EQ(view.shown.size(), 1u);
+    EXPECT_EQ(view.captions, captions);
+}
+
+TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {
+    Start();
+    flow.boxMouseDown(1, 1, MouseButton::Left);
+    Tick(4);
+    const int position = puzzle(0).position;
+
+    flow.SwitchMode(1);
+    EXPECT_EQ(flow.CurrentMode, 1);
+    EXPECT_EQ(flow.GameState[1], kReady);
+    EXPECT_EQ(puzzle(1).deals, 1);
+    EXPECT_EQ(puzzle(1).paints, 1);
+    EXPECT_EQ(view.clock.back(), 0);
+    EXPECT_EQ(view.rulesShape, QRect(320, 55, 160, 132));
+    Tick(6);
+    EXPECT_EQ(flow.ClockTicks[0], 4) << "a hidden puzzle gains no time";
+
+    const int paints = puzzle(0).paints;
+    flow.SwitchMode(0);
+    EXPECT_EQ(puzzle(0).deals, 1) << "a later visit deals nothing";
+    EXPECT_EQ(puzzle(0).position, position);
+    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(puzzle(0).paints, paints + 1);
+    EXPECT_EQ(view.clock.back(), 4);
+    Tick(1);
+    EXPECT_EQ(flow.ClockTicks[0], 5);
+
+    // The mode shown already: nothing at all, not even a repaint.
+    const int boardPaints = view.boardPaints;
+    flow.SwitchMode(0);
+    EXPECT_EQ(view.boardPaints, boardPaints);
+    EXPECT_EQ(puzzle(0).paints, paints + 1);
+    // A mode without a puzzle in this build cannot be entered.
+    flow.SwitchMode(2);
+    EXPECT_EQ(flow.CurrentMode, 0);
+}
+
+TEST_F(GameFlowTest, UnreadablePictureAtSwitchKeepsThePreviousMode) {
+    Start();
+    flow.boxMouseDown(1, 1, MouseButton::Left);
+    ASSERT_TRUE(QFile::remove(dir.filePath("b2.bmp")));
+    flow.SwitchMode(1);
+    EXPECT_EQ(flow.CurrentMode, 0);
+    EXPECT_EQ(view.modeButton, 0);
+    ASSERT_EQ(view.failures.size(), 1u);
+    EXPECT_TRUE(view.failures[0].endsWith("b2.bmp"));
+    EXPECT_EQ(flow.GameState[1], kNotSetUp);
+    EXPECT_EQ(view.rulesShape, QRect(353, 220, 126, 126));
+    EXPECT_FALSE(flow.Background().isNull());
+}
+
+TEST_F(GameFlowTest, FirstActivationAsksOnceAndClosingNeedsYes) {
+    Start();
+    flow.FormActivate();
+    EXPECT_EQ(view.shown, (std::vector<DialogId>{DialogId::Splash, DialogId::Tongue}));
+    flow.FormActivate();
+    EXPECT_EQ(view.shown.size(), 2u);
+
+    GameFlow known(view, random, dir.path() + "/");
+    known.SetPuzzle(0, std::make_unique<FakePuzzle>(known));
+    ShellSettings english;
+    english.tongue = 0;
+    ASSERT_TRUE(known.FormCreate(english));
+    view.shown.clear();
+    known.FormActivate();
+    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Splash});
+
+    view.answers = {kModalCancel, kModalOk};
+    view.log.clear();
+    EXPECT_FALSE(flow.FormCloseQuery());
+    EXPECT_TRUE(view.timerRunning);
+    EXPECT_TRUE(flow.FormCloseQuery());
+    EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start", "stop", "start"}));
+}
+
+}  // namespace
+}  // namespace spindora

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QHelpEvent>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <QUrl>
+
+#include "puzzles/zibbo/Zibbo.h"
+#include "puzzles/zibbo/ZibboSheet.h"
+#include "shell/Startup.h"
+
+namespace spindora {
+namespace {
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
+
+void AnswerNextModal(Qt::Key key, QString* text = nullptr) {
+    QTimer::singleShot(0, [key, text] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        if (text) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
+        }
+        QTest::keyClick(modal, key);
+    });
+}
+
+TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
+    SeededRandom random(2024);
+    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    ASSERT_NE(form, nullptr);
+    form->show();
+    QApplication::processEvents();
+    GameFlow& flow = form->flow();
+    EXPECT_FALSE(flow.FirstActivation) << "first activation runs even without a window manager";
+    EXPECT_EQ(form->size(), QSize(500, 366));
+    EXPECT_EQ(form->windowTitle(), "Spindora V1.3");
+
+    const struct { const char* name; QRect place; } controls[] = {
+        {"MixBtn", {4, 4, 25, 25}},      {"OptionBtn", {28, 4, 25, 25}},
+        {"PauseBtn", {52, 4, 25, 25}},   {"soundbtn", {76, 4, 25, 25}},
+        {"MidiBtn", {100, 4, 25, 25}},   {"HighScoreBtn", {124, 4, 25, 25}},
+        {"ExitBtn", {148, 4, 25, 25}},   {"ZibboBtn", {176, 4, 25, 25}},
+        {"MurvoBtn", {248, 4, 25, 25}},  {"Bevel1", {275, 4, 120, 26}},
+        {"tim", {276, 5, 117, 24}},      {"TimeLabel", {280, 12, 33, 16}},
+        {"timbox", {312, 7, 77, 20}},    {"TongueBtn", {394, 4, 25, 25}},
+        {"HelpBtn", {420, 4, 25, 25}},   {"InfoBtn", {444, 4, 25, 25}},
+        {"BrizzelBtn", {468, 4, 29, 25}}, {"box", {0, 33, 500, 333}},
+    };
+    for (const auto& c : controls) {
+        auto* w = form->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), c.place) << c.name;
+    }
+    EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Time:");
+    EXPECT_EQ(form->findChild<QWidget*>("MixBtn")->toolTip(), "I start again.");
+
+    // The board on screen is the board the puzzle drew.
+    const QImage screen = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, form->boardWidget()->image());
+
+    auto& zibbo = static_cast<zibbo::Zibbo&>(*flow.PuzzleOf(0));
+    const auto before = zibbo.Directions();
+    QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(175, 175));
+    EXPECT_NE(zibbo.Directions(), before);
+    EXPECT_EQ(flow.GameState[0], kRunning);
+    QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, QPoint(175, 175));
+    EXPECT_EQ(zibbo.Directions(), before);
+    const QImage after = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(after, screen) << "a press and its undo leave the same picture";
+
+    // Hovering over the rules drawing shows the rules; elsewhere on the board nothing.
+    QHelpEvent over(QEvent::ToolTip, QPoint(400, 240), form->boardWidget()->mapToGlobal(QPoint(400, 240)));
+    QApplication::sendEvent(form->boardWidget(), &over);
+    EXPECT_EQ(QToolTip::text(), "Click the ZIBBOS. Let all pointers show upwards.");
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QTest::mouseClick(form->findChild<QWidget*>("BrizzelBtn"), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("https");
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(catcher.opened[0].toString(), MakerWebAddress());
+
+    // Closing asks; No keeps the game and its clock, Yes ends it.
+    AnswerNextModal(Qt::Key_Escape);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->timer().isActive());
+    AnswerNextModal(Qt::Key_Return);
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->timer().isActive());
+}
+
+TEST(MainForm, MissingBoardPictureEndsStartUpWithTheMessage) {
+    QTemporaryDir empty;
+    SeededRandom random(1);
+    QString text;
+    AnswerNextModal(Qt::Key_Return, &text);
+    EXPECT_EQ(CreateMainForm(random, empty.path() + "/"), nullptr);
+    EXPECT_EQ(text, "Not enough memory! Programm aborted.");
+}
+
+}  // namespace
+}  // namespace spindora
+
+#include "test_mainform.moc"

@@ -1,0 +1,63 @@
+// Writes the pictures the game is built with: the board sheets beside the program, and
+// the pictures it carries inside itself together with the resource list that embeds them.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+#include <cstdio>
+
+#include "assets/DialogBackground.h"
+#include "assets/DigitStrip.h"
+#include "assets/Glyphs.h"
+#include "puzzles/zibbo/ZibboSheetPainter.h"
+#include "shell/EmbeddedAssets.h"
+
+namespace {
+
+bool Save(const QImage& image, const QString& path, const char* format) {
+    if (image.save(path, format)) return true;
+    std::fprintf(stderr, "make_assets: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_assets PROGRAM_DIR EMBEDDED_DIR\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString programDir = QString::fromLocal8Bit(argv[1]);
+    const QString embeddedDir = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(programDir);
+    QDir().mkpath(embeddedDir);
+
+    bool ok = Save(spindora::zibbo::PaintZibboSheet().convertToFormat(QImage::Format_RGB888),
+                   programDir + "/b1.bmp", "BMP");
+
+    QStringList embedded;
+    const auto embed = [&](const QImage& image, const QString& name, const char* format) {
+        ok = Save(image, embeddedDir + '/' + name, format) && ok;
+        embedded << name;
+    };
+    embed(spindora::PaintDigitStrip(), spindora::kDigitStripResource, "BMP");
+    embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
+          spindora::kDialogBackgroundResource, "BMP");
+    embed(spindora::PaintProgramIcon(), spindora::kProgramIconResource, "PNG");
+    for (const spindora::GlyphSpec& spec : spindora::AllGlyphs())
+        embed(spindora::PaintGlyph(spec.id), spindora::GlyphResourceName(spec), "PNG");
+
+    QFile qrc(embeddedDir + "/assets.qrc");
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "make_assets: cannot write %s\n", qPrintable(qrc.fileName()));
+        return 1;
+    }
+    QTextStream out(&qrc);
+    out << "<RCC>\n  <qresource prefix=\"/assets\">\n";
+    for (const QString& name : embedded) out << "    <file>" << name << "</file>\n";
+    out << "  </qresource>\n</RCC>\n";
+    return ok ? 0 : 1;
+}
