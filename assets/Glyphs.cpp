@@ -99,8 +99,10 @@ void PixelDigit(QPainter& p, int digit, int x, int y, const QColor& colour) {
 void PaintMix(QPainter& p) {
     // Two arrows chasing each other round: the shuffle button.
     const QPointF c(9, 9);
-    FillOutlined(p, ArcArrow(c, 5.6, 192, 330, 2.6, 3.6), Diagonal(QRectF(2, 2, 14, 8), QColor(255, 120, 100), QColor(190, 20, 20)));
-    FillOutlined(p, ArcArrow(c, 5.6, 12, 150, 2.6, 3.6), Diagonal(QRectF(2, 9, 14, 8), QColor(110, 170, 255), QColor(20, 50, 190)));
+    FillOutlined(p, ArcArrow(c, 5.8, 196, 318, 2.4, 4.4),
+                 Diagonal(QRectF(2, 2, 14, 8), QColor(255, 120, 100), QColor(190, 20, 20)));
+    FillOutlined(p, ArcArrow(c, 5.8, 16, 138, 2.4, 4.4),
+                 Diagonal(QRectF(2, 9, 14, 8), QColor(110, 170, 255), QColor(20, 50, 190)));
 }
 
 void PaintOption(QPainter& p) {
@@ -172,10 +174,10 @@ void PaintPause(QPainter& p) {
     FillOutlined(p, saucer, QColor(220, 224, 232));
     QPainterPath handle = Stroke(QPainterPath([] {
         QPainterPath arc;
-        arc.moveTo(12.5, 9);
-        arc.cubicTo(16.5, 9, 16.5, 13.5, 12, 13.5);
+        arc.moveTo(12.5, 9.3);
+        arc.cubicTo(17.3, 8.6, 17.3, 14.2, 12, 13.4);
         return arc;
-    }()), 1.6);
+    }()), 2.0);
     FillOutlined(p, handle, QColor(240, 240, 245), kInk, 0.8);
     QPainterPath cup;
     cup.moveTo(3.5, 8.5);
@@ -206,13 +208,13 @@ void PaintSound(QPainter& p) {
     FillOutlined(p, speaker, Diagonal(QRectF(1, 1, 8, 14), QColor(250, 250, 255), QColor(110, 116, 136)));
     p.fillRect(QRectF(2, 6, 2, 4), QColor(70, 76, 90));
     p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 3; ++i) {
-        const double r = 2.6 + 2.3 * i;
+    for (int i = 0; i < 2; ++i) {
+        const double r = 3.2 + 3.3 * i;
         const QRectF box(8.5 - r, 8 - r, 2 * r, 2 * r);
-        p.setPen(QPen(kInk, 2.3, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(box, -45 * 16, 90 * 16);
-        p.setPen(QPen(QColor(60, 130, 240), 1.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(box, -42 * 16, 84 * 16);
+        p.setPen(QPen(kInk, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(box, -48 * 16, 96 * 16);
+        p.setPen(QPen(QColor(70, 150, 255), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(box, -44 * 16, 88 * 16);
     }
 }
 
@@ -410,49 +412,56 @@ void PaintInfo(QPainter& p) {
     p.drawPath(letter);
 }
 
+QRadialGradient Skin(QPointF c, double r) {
+    QRadialGradient g(c + QPointF(-0.35 * r, -0.4 * r), 1.4 * r);
+    g.setColorAt(0.0, QColor(255, 240, 220));
+    g.setColorAt(0.5, QColor(255, 204, 156));
+    g.setColorAt(1.0, QColor(214, 140, 96));
+    return g;
+}
+
 void PaintBrizzel(QPainter& p) {
-    // Brizzel, our mascot: a round fellow with a violet quiff and a big grin.
-    const QColor skin(255, 206, 160);
-    FillOutlined(p, Circle(QPointF(5, 12), 2.6), Sphere(QPointF(5, 12), 2.6, skin));
-    FillOutlined(p, Circle(QPointF(21, 12), 2.6), Sphere(QPointF(21, 12), 2.6, skin));
+    // Brizzel, our mascot: a round fellow with a violet quiff, goggle eyes and a big grin.
+    FillOutlined(p, Circle(QPointF(4.6, 12), 2.6), Skin(QPointF(4.6, 12), 2.6));
+    FillOutlined(p, Circle(QPointF(21.4, 12), 2.6), Skin(QPointF(21.4, 12), 2.6));
     QPainterPath head;
-    head.addEllipse(QRectF(5, 3.5, 16, 16));
-    FillOutlined(p, head, Sphere(QPointF(13, 11.5), 8, skin));
+    head.addEllipse(QRectF(4.6, 3.6, 16.8, 16));
+    FillOutlined(p, head, Skin(QPointF(13, 11.6), 8.4));
     QPainterPath hair;
-    hair.moveTo(6.5, 8);
-    hair.lineTo(6.8, 3.2);
-    hair.lineTo(9.5, 5);
-    hair.lineTo(11, 0.6);
-    hair.lineTo(13.6, 4.2);
-    hair.lineTo(16.5, 0.8);
-    hair.lineTo(17.3, 4.8);
-    hair.lineTo(20.5, 3.6);
-    hair.lineTo(19.5, 8);
-    hair.cubicTo(16, 5.5, 10, 5.5, 6.5, 8);
+    hair.moveTo(5.6, 9);
+    hair.lineTo(4.2, 3.6);
+    hair.lineTo(8.4, 4.8);
+    hair.lineTo(9.0, 0.6);
+    hair.lineTo(12.6, 3.8);
+    hair.lineTo(15.4, 0.4);
+    hair.lineTo(16.6, 4.2);
+    hair.lineTo(21.6, 2.6);
+    hair.lineTo(20.4, 9);
+    hair.cubicTo(17, 6.2, 9, 6.2, 5.6, 9);
     hair.closeSubpath();
-    FillOutlined(p, hair, Diagonal(QRectF(6, 0, 15, 8), QColor(200, 120, 255), QColor(90, 20, 160)));
-    for (double x : {10.2, 15.8}) {
-        FillOutlined(p, QPainterPath([x] {
-                         QPainterPath eye;
-                         eye.addEllipse(QRectF(x - 2, 7.5, 4, 4.6));
-                         return eye;
-                     }()),
-                     QColor(255, 255, 255), kInk, 0.8);
+    FillOutlined(p, hair, Diagonal(QRectF(5, 0, 16, 8), QColor(214, 140, 255), QColor(96, 24, 170)));
+    for (double x : {10.0, 16.0}) {
+        QPainterPath eye;
+        eye.addEllipse(QRectF(x - 2.2, 7.4, 4.4, 5));
+        FillOutlined(p, eye, QColor(255, 255, 255), kInk, 0.8);
         p.setPen(Qt::NoPen);
         p.setBrush(kInk);
-        p.drawEllipse(QPointF(x + 0.7, 10.2), 1.1, 1.3);
+        p.drawEllipse(QPointF(x + 0.6, 10.2), 1.2, 1.4);
     }
-    p.setBrush(QColor(240, 130, 110));
-    p.drawEllipse(QPointF(13, 12.8), 1.3, 1.0);
+    p.setBrush(QColor(255, 120, 110, 110));
+    p.drawEllipse(QPointF(7.6, 14), 1.6, 1.1);
+    p.drawEllipse(QPointF(18.4, 14), 1.6, 1.1);
+    p.setBrush(QColor(232, 120, 90));
+    p.drawEllipse(QPointF(13, 12.9), 1.3, 1.0);
     QPainterPath grin;
-    grin.moveTo(8.5, 14);
-    grin.cubicTo(10, 14.6, 16, 14.6, 17.5, 14);
-    grin.cubicTo(16.5, 18.5, 9.5, 18.5, 8.5, 14);
+    grin.moveTo(8.8, 14.4);
+    grin.cubicTo(10.5, 15.0, 15.5, 15.0, 17.2, 14.4);
+    grin.cubicTo(16.2, 18.6, 9.8, 18.6, 8.8, 14.4);
     grin.closeSubpath();
-    FillOutlined(p, grin, QColor(150, 20, 30), kInk, 0.9);
+    FillOutlined(p, grin, QColor(170, 30, 40), kInk, 0.9);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(10, 14.4, 6, 1.2));
+    p.drawRect(QRectF(10.3, 14.8, 5.4, 1.1));
 }
 
 void PaintSmiley(QPainter& p) {
@@ -605,7 +614,7 @@ QImage Disabled(const QImage& normal) {
         for (int x = 0; x < grey.width(); ++x) {
             const QRgb c = row[x];
             const int luma = (77 * qRed(c) + 150 * qGreen(c) + 29 * qBlue(c)) >> 8;
-            const int v = 118 + luma * 45 / 100;
+            const int v = 100 + luma * 55 / 100;
             row[x] = qRgba(v, v, v, qAlpha(c) * 85 / 100);
         }
     }

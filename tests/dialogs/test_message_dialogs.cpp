@@ -61,7 +61,7 @@ TEST(MessageDialogs, GeometryAndTextsInBothLanguages) {
             tongue = language;
             const int result = ExecAnswering(dlg, [&](QWidget* open) {
                 EXPECT_EQ(open, &dlg);
-                EXPECT_EQ(QApplication::focusWidget(), dlg.OKBtn());
+                EXPECT_EQ(dlg.focusWidget(), dlg.OKBtn());
                 QTest::keyClick(open, Qt::Key_Return);
             });
             EXPECT_EQ(result, kModalOk);

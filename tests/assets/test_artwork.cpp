@@ -1,0 +1,1 @@
+// artwork tests come here
