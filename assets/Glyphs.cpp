@@ -250,25 +250,25 @@ void PaintHighScore(QPainter& p) {
         QRectF box;
         QColor colour;
         int place;
+        QPoint digit;
     };
-    const Step steps[3] = {{QRectF(0.5, 9.5, 6, 8), QColor(200, 206, 216), 2},
-                           {QRectF(6.5, 5.5, 5, 12), QColor(250, 200, 40), 1},
-                           {QRectF(11.5, 11.5, 6, 6), QColor(214, 130, 60), 3}};
+    const Step steps[3] = {{QRectF(0.5, 7.5, 6, 9), QColor(200, 206, 216), 2, QPoint(2, 9)},
+                           {QRectF(6.5, 4.5, 5, 12), QColor(250, 200, 40), 1, QPoint(8, 6)},
+                           {QRectF(11.5, 9.5, 6, 7), QColor(214, 130, 60), 3, QPoint(13, 11)}};
     for (const Step& step : steps) {
         QPainterPath block;
         block.addRect(step.box);
         FillOutlined(p, block, Diagonal(step.box, step.colour.lighter(135), step.colour.darker(130)));
         p.setRenderHint(QPainter::Antialiasing, false);
-        PixelDigit(p, step.place, static_cast<int>(step.box.center().x() - 1),
-                   static_cast<int>(step.box.top() + 1.5), kInk);
+        PixelDigit(p, step.place, step.digit.x(), step.digit.y(), kInk);
         p.setRenderHint(QPainter::Antialiasing, true);
     }
     // A star over the winner.
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 == 0 ? 3.2 : 1.4;
+        const double r = i % 2 == 0 ? 2.9 : 1.25;
         const double a = (-90 + 36.0 * i) * kPi / 180.0;
-        const QPointF point(9 + r * std::cos(a), 3.2 + r * std::sin(a));
+        const QPointF point(9 + r * std::cos(a), 2.6 + r * std::sin(a));
         if (i == 0) star.moveTo(point);
         else star.lineTo(point);
     }

@@ -116,6 +116,7 @@ void TMainForm::BuildToolPanel() {
 
     connect(MixBtn_, &QToolButton::clicked, this, [this] { flow_.MixBtnClick(); });
     // The level button acts on the press itself, with whichever mouse button it was.
+    OptionBtn_->ActOnMouseDown();
     connect(OptionBtn_, &ToolButton::mouseDown, this,
             [this](MouseButton button) { flow_.OptionBtnMouseDown(button); });
     connect(PauseBtn_, &QToolButton::clicked, this, [this] { flow_.PauseBtnClick(); });

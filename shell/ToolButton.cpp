@@ -14,11 +14,16 @@ ToolButton::ToolButton(QWidget* parent, const QString& name, QRect geometry)
 }
 
 void ToolButton::mousePressEvent(QMouseEvent* event) {
+    if (!actsOnMouseDown_) {
+        QToolButton::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!isEnabled()) return;
     MouseButton button = MouseButton::Left;
     if (event->button() == Qt::RightButton) button = MouseButton::Right;
     else if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
-    if (isEnabled()) emit mouseDown(button);
-    QToolButton::mousePressEvent(event);
+    emit mouseDown(button);
 }
 
 }  // namespace spindora

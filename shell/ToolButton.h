@@ -11,12 +11,18 @@ class ToolButton final : public QToolButton {
     Q_OBJECT
 public:
     ToolButton(QWidget* parent, const QString& name, QRect geometry);
+    // A button that acts on the press itself rather than on the click. It is never left
+    // looking pressed: its action may open a modal window that takes the release.
+    void ActOnMouseDown() { actsOnMouseDown_ = true; }
 
 signals:
     void mouseDown(spindora::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool actsOnMouseDown_ = false;
 };
 
 }  // namespace spindora

@@ -26,10 +26,16 @@ public:
     QList<QUrl> opened;
 };
 
-void AnswerNextModal(Qt::Key key, QString* text = nullptr) {
-    QTimer::singleShot(0, [key, text] {
+// Answers the next modal window with a key once it is open. Input simulation may run the
+// event loop before the window exists, so it looks again until the window is there.
+void AnswerNextModal(Qt::Key key, QString* text = nullptr, int triesLeft = 500) {
+    QTimer::singleShot(triesLeft == 500 ? 0 : 5, [key, text, triesLeft] {
         QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
+        if (!modal) {
+            if (triesLeft > 0) AnswerNextModal(key, text, triesLeft - 1);
+            else ADD_FAILURE() << "no modal window opened";
+            return;
+        }
         if (text) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
         }
@@ -80,6 +86,24 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     EXPECT_EQ(zibbo.Directions(), before);
     const QImage after = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(after, screen) << "a press and its undo leave the same picture";
+
+    // The knight acts on the press of any mouse button; the board's level button too.
+    auto* option = form->findChild<QWidget*>("OptionBtn");
+    AnswerNextModal(Qt::Key_Return);  // the game runs: give it up
+    QTest::mousePress(option, Qt::RightButton);
+    EXPECT_EQ(flow.Levels().gmode, 9);
+    EXPECT_EQ(flow.GameState[0], kReady);
+    QTest::mouseRelease(option, Qt::RightButton);
+    QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(454, 150));
+    EXPECT_EQ(flow.Levels().gmode, 1) << "a ready board changes level without a question";
+    QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(175, 175));
+    AnswerNextModal(Qt::Key_Escape);
+    QTest::mousePress(option, Qt::MiddleButton);
+    EXPECT_EQ(flow.GameState[0], kRunning) << "No keeps the running game";
+    AnswerNextModal(Qt::Key_Return);
+    QTest::mousePress(option, Qt::MiddleButton);
+    EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_EQ(flow.Levels().gmode, 1);
 
     // Hovering over the rules drawing shows the rules; elsewhere on the board nothing.
     QHelpEvent over(QEvent::ToolTip, QPoint(400, 240), form->boardWidget()->mapToGlobal(QPoint(400, 240)));
