@@ -1,5 +1,5 @@
 // How long a ZIBBO press takes to redraw its pieces, and a whole board paint.
-#include <QGuiApplication>
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include "puzzles/BoardGeometry.h"
@@ -7,6 +7,7 @@
 #include "puzzles/Raster.h"
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
+#include "shell/BoardWidget.h"
 
 namespace {
 
@@ -14,8 +15,8 @@ using namespace spindora;
 
 class BenchHost final : public PuzzleHost {
 public:
-    BenchHost()
-        : sheet_(ToRasterFormat(zibbo::PaintZibboSheet())),
+    explicit BenchHost(BoardBox* shown = nullptr)
+        : shown_(shown ? shown : &box_), sheet_(ToRasterFormat(zibbo::PaintZibboSheet())),
           offScreen_(kOffScreenWidth, kOffScreenHeight, QImage::Format_RGB32) {}
     void PlayEffect(int) override {}
     void WaitMs(unsigned) override {}
@@ -28,10 +29,11 @@ public:
     int Random(int n) override { return random_.Random(n); }
     QImage& Background() override { return sheet_; }
     QImage& OffScreen() override { return offScreen_; }
-    BoardBox& box() override { return box_; }
+    BoardBox& box() override { return *shown_; }
     LevelSettings levels_;
 
 private:
+    BoardBox* shown_;
     QImage sheet_, offScreen_;
     ImageBoardBox box_;
     uint8_t state_ = 0;
@@ -57,6 +59,21 @@ void BM_ZibboPaintBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_ZibboPaintBoard)->Unit(benchmark::kMicrosecond);
 
+// The same press with every turned piece put on a real (offscreen) window before it returns.
+void BM_ZibboPressOnWindow(benchmark::State& state) {
+    QWidget window;
+    window.resize(kBoardWidth, kBoardHeight);
+    auto* board = new BoardWidget(&window);
+    window.show();
+    BenchHost host(board);
+    host.levels_.gmode = static_cast<int>(state.range(0));
+    zibbo::Zibbo puzzle(host);
+    puzzle.NewBoard();
+    puzzle.PaintBoard();
+    for (auto _ : state) puzzle.BoardMouseDown(175, 175, MouseButton::Left);
+}
+BENCHMARK(BM_ZibboPressOnWindow)->Arg(1)->Arg(9)->Unit(benchmark::kMicrosecond);
+
 void BM_ZibboNewBoard(benchmark::State& state) {
     BenchHost host;
     zibbo::Zibbo puzzle(host);
@@ -68,7 +85,7 @@ BENCHMARK(BM_ZibboNewBoard)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
