@@ -1,12 +1,13 @@
 #include "shell/Startup.h"
 
 #include <QFont>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
 
 #include "shell/Captions.h"
+#include "shell/CommandLine.h"
 #include "shell/PuzzleRegistry.h"
 
 namespace spindora {
@@ -33,6 +34,19 @@ std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& p
                    desk.top() + (desk.height() - form->height()) / 2);
     }
     return form;
+}
+
+int RunGame(const QStringList& arguments, const QString& programDir) {
+    const CommandLine options = ParseCommandLine(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "spindora: %s\n", qPrintable(options.error));
+        return 2;
+    }
+    SeededRandom random(options.seed ? *options.seed : ClockSeed());
+    auto form = CreateMainForm(random, programDir);
+    if (!form) return 1;
+    form->show();
+    return QApplication::exec();
 }
 
 }  // namespace spindora

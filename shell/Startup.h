@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "puzzles/Random.h"
@@ -11,6 +12,11 @@ namespace spindora {
 // picture it shows the start-up message, names the file on standard error and returns
 // nullptr; the program then ends.
 std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& programDir);
+
+// The whole game after the application object exists: reads the arguments (without the
+// program name), starts up and runs the event loop until the window closes. Returns the
+// program's exit status.
+int RunGame(const QStringList& arguments, const QString& programDir);
 
 // Fonts the windows name that Linux knows under other names.
 void InstallFontSubstitutes();

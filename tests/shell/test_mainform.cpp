@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
+#include <array>
+#include <vector>
 
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheet.h"
@@ -125,6 +127,33 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     AnswerNextModal(Qt::Key_Return);
     EXPECT_TRUE(form->close());
     EXPECT_FALSE(form->timer().isActive());
+}
+
+TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {
+    EXPECT_EQ(RunGame({"--seed", "twelve"}, QStringLiteral(SPINDORA_BUILD_DIR)), 2);
+
+    // Two runs with one seed deal the same board; a press turns it the same way.
+    std::vector<std::array<int, 9>> dealt, pressed;
+    for (int run = 0; run < 2; ++run) {
+        QTimer::singleShot(0, [&] {
+            TMainForm* form = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* f = qobject_cast<TMainForm*>(w); f && f->isVisible()) form = f;
+            ASSERT_NE(form, nullptr);
+            auto& zibbo = static_cast<zibbo::Zibbo&>(*form->flow().PuzzleOf(0));
+            dealt.push_back(zibbo.Directions());
+            QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(60, 290));
+            pressed.push_back(zibbo.Directions());
+            EXPECT_EQ(form->flow().GameState[0], kRunning);
+            AnswerNextModal(Qt::Key_Return);
+            form->close();
+        });
+        EXPECT_EQ(RunGame({"--seed", "77"}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
+    }
+    ASSERT_EQ(dealt.size(), 2u);
+    EXPECT_EQ(dealt[0], dealt[1]);
+    EXPECT_EQ(pressed[0], pressed[1]);
+    EXPECT_NE(dealt[0], pressed[0]);
 }
 
 TEST(MainForm, MissingBoardPictureEndsStartUpWithTheMessage) {
