@@ -156,6 +156,60 @@ TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {
     EXPECT_NE(dealt[0], pressed[0]);
 }
 
+// Turns add up in any order, so a deal is undone by pressing each ZIBBO as often as the
+// deal turned it in all, the other way round.
+std::array<int, 9> NetTurnsOfDeal(uint64_t seed) {
+    SeededRandom replay(seed);
+    std::array<int, 9> net{};
+    const int steps = replay.Random(1000) + 101;
+    for (int i = 0; i < steps; ++i) {
+        const int times = replay.Random(11) + 1;
+        const int k = replay.Random(9);
+        net[k] += replay.Random(2) == 0 ? times : -times;
+    }
+    return net;
+}
+
+TEST(MainForm, SolvingADealWithTheMouseStopsTheClockAndCheers) {
+    SeededRandom random(99);
+    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    ASSERT_NE(form, nullptr);
+    form->show();
+    QApplication::processEvents();
+    GameFlow& flow = form->flow();
+    const std::array<int, 9> net = NetTurnsOfDeal(99);
+    auto& zibbo = static_cast<zibbo::Zibbo&>(*flow.PuzzleOf(0));
+    ASSERT_FALSE(zibbo.IsSolved());
+
+    int pressesLeft = 0;
+    for (int k = 0; k < 9; ++k) pressesLeft += ((net[k] % 12) + 12) % 12;
+    QString cheer;
+    for (int k = 0; k < 9; ++k) {
+        const QPoint at = zibbo::PiecePosition(k) + QPoint(39, 39);
+        for (int n = ((net[k] % 12) + 12) % 12; n > 0; --n) {
+            if (--pressesLeft == 0) {
+                QTimer::singleShot(0, [&] {
+                    if (auto* done = form->dialog(DialogId::Done); done && done->isVisible())
+                        cheer = done->msg()->text();
+                });
+                AnswerNextModal(Qt::Key_Return);
+            }
+            EXPECT_NE(flow.GameState[0], kSolved);
+            QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, at);
+            flow.TimerTimer();
+        }
+    }
+    EXPECT_TRUE(zibbo.IsSolved());
+    EXPECT_EQ(flow.GameState[0], kSolved);
+    EXPECT_EQ(cheer, "Hurrah, you did it!");
+    EXPECT_EQ(flow.LevelKey, "zibb01");
+    const int32_t final = flow.ClockTicks[0];
+    EXPECT_GT(final, 0);
+    flow.TimerTimer();
+    EXPECT_EQ(flow.ClockTicks[0], final);
+    form->flow().FormClose();
+}
+
 TEST(MainForm, MissingBoardPictureEndsStartUpWithTheMessage) {
     QTemporaryDir empty;
     SeededRandom random(1);
