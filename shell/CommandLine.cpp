@@ -7,6 +7,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         QString value;
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            result.help = true;
+            continue;
+        }
+        if (arg == QLatin1String("--version")) {
+            result.version = true;
+            continue;
+        }
         if (arg == QLatin1String("--seed")) {
             if (i + 1 >= arguments.size()) {
                 result.error = QStringLiteral("--seed needs a number");
@@ -27,6 +35,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.seed = seed;
     }
     return result;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: spindora [--seed N]\n"
+        "Four logic puzzles in one window: ZIBBO, KOLLUK, PLUF and MURVO.\n"
+        "\n"
+        "  --seed N     deal from seed N (0 to 18446744073709551615) instead of the clock,\n"
+        "               so that the same seed and moves give the same boards\n"
+        "  --version    print the version and end\n"
+        "  --help       print this text and end\n");
 }
 
 }  // namespace spindora

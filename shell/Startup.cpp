@@ -36,12 +36,21 @@ std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& p
     return form;
 }
 
-int RunGame(const QStringList& arguments, const QString& programDir) {
-    const CommandLine options = ParseCommandLine(arguments);
+std::optional<int> AnswerWithoutWindow(const CommandLine& options) {
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "spindora: %s\n", qPrintable(options.error));
         return 2;
     }
+    if (options.help || options.version) {
+        std::fputs(qPrintable(options.help ? UsageText() : WindowTitle() + QLatin1Char('\n')), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+int RunGame(const QStringList& arguments, const QString& programDir) {
+    const CommandLine options = ParseCommandLine(arguments);
+    if (const auto status = AnswerWithoutWindow(options)) return *status;
     SeededRandom random(options.seed ? *options.seed : ClockSeed());
     auto form = CreateMainForm(random, programDir);
     if (!form) return 1;

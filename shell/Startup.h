@@ -2,8 +2,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "puzzles/Random.h"
+#include "shell/CommandLine.h"
 #include "shell/TMainForm.h"
 
 namespace spindora {
@@ -12,6 +14,10 @@ namespace spindora {
 // picture it shows the start-up message, names the file on standard error and returns
 // nullptr; the program then ends.
 std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& programDir);
+
+// Answers --help, --version and unusable arguments on the terminal, without a window, and
+// gives the exit status; nothing when the game is to start.
+std::optional<int> AnswerWithoutWindow(const CommandLine& options);
 
 // The whole game after the application object exists: reads the arguments (without the
 // program name), starts up and runs the event loop until the window closes. Returns the

@@ -3,9 +3,14 @@
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // --help and --version must work without a display.
+    if (const auto status = spindora::AnswerWithoutWindow(spindora::ParseCommandLine(arguments)))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spindora"));
     spindora::InstallFontSubstitutes();
-    return spindora::RunGame(QApplication::arguments().mid(1),
-                             QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    return spindora::RunGame(arguments, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 }

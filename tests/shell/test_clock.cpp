@@ -110,6 +110,9 @@ TEST(CommandLine, SeedIsReadInBothFormsAndRejectedWhenNotANumber) {
     EXPECT_FALSE(ParseCommandLine({"--seed", "-3"}).error.isEmpty());
     EXPECT_FALSE(ParseCommandLine({"--seed"}).error.isEmpty());
     EXPECT_TRUE(ParseCommandLine({"/debug"}).error.isEmpty());
+    EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+    EXPECT_TRUE(ParseCommandLine({"--version"}).version);
+    EXPECT_FALSE(ParseCommandLine({"--seed", "1"}).help);
 }
 
 }  // namespace
