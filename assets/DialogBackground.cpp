@@ -6,61 +6,21 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <random>
 #include <vector>
+
+#include "assets/PaintKit.h"
 
 namespace spindora {
 namespace {
 
-// Smooth lattice noise in 0..1 that wraps every 32 cells. The generator is seeded with a
-// constant and its bits are mapped by hand, so the texture is the same with every library.
-class ValueNoise {
-public:
-    explicit ValueNoise(std::uint32_t seed) : values_(kSize * kSize) {
-        std::mt19937 generator(seed);
-        for (double& value : values_) value = (generator() >> 8) / 16777216.0;
-    }
-
-    double At(double x, double y) const {
-        const double fx = std::floor(x), fy = std::floor(y);
-        const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
-        const double tx = Smooth(x - fx), ty = Smooth(y - fy);
-        const double top = Value(x0, y0) + (Value(x0 + 1, y0) - Value(x0, y0)) * tx;
-        const double bottom =
-            Value(x0, y0 + 1) + (Value(x0 + 1, y0 + 1) - Value(x0, y0 + 1)) * tx;
-        return top + (bottom - top) * ty;
-    }
-
-private:
-    static constexpr int kSize = 32;
-    static double Smooth(double t) { return t * t * (3 - 2 * t); }
-    double Value(int x, int y) const {
-        const int wx = ((x % kSize) + kSize) % kSize, wy = ((y % kSize) + kSize) % kSize;
-        return values_[static_cast<size_t>(wy * kSize + wx)];
-    }
-    std::vector<double> values_;
-};
-
-double SmoothStep(double edge0, double edge1, double x) {
-    const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
-
-QRgb Blend(QRgb a, QRgb b, double t) {
-    auto channel = [t](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * t)); };
-    return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)),
-                channel(qBlue(a), qBlue(b)));
-}
-
-QRgb Shade(QRgb c, double factor) {
-    auto channel = [factor](int u) {
-        return std::clamp(static_cast<int>(std::lround(u * factor)), 0, 255);
-    };
-    return qRgb(channel(qRed(c)), channel(qGreen(c)), channel(qBlue(c)));
-}
+using paint::Blend;
+using paint::CentredText;
+using paint::FillWithHalo;
+using paint::Shade;
+using paint::SmoothStep;
+using paint::ValueNoise;
 
 struct Blob {
     double x, y, radius, weight;
@@ -87,7 +47,7 @@ void PaintMottle(QImage& image) {
     // Two calm colours in soft-edged patches; a faint grain only breathes a little light
     // and shade into them so black text stays easy to read anywhere.
     const std::vector<Blob> blobs = ScatterBlobs();
-    const ValueNoise grain(0x6E11Au);
+    const ValueNoise grain(0x6E11Au, 32);
     const QRgb salmon = qRgb(238, 168, 148);
     const QRgb sage = qRgb(172, 192, 164);
     for (int y = 0; y < image.height(); ++y) {
@@ -178,15 +138,8 @@ void PaintLogo(QImage& image) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(20);
-    QPainterPath letter;
-    letter.addText(0, 0, font, QStringLiteral("S"));
-    const QRectF box = letter.boundingRect();
-    letter.translate(cx - box.center().x(), top + 22 - box.center().y());
-    p.setPen(QPen(QColor(60, 16, 10), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(letter);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 252, 240));
-    p.drawPath(letter);
+    FillWithHalo(p, CentredText(font, QStringLiteral("S"), QPointF(cx, top + 22)),
+                 QColor(255, 252, 240), QColor(60, 16, 10), 2.6);
 }
 
 }  // namespace

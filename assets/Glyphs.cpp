@@ -4,81 +4,28 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QRadialGradient>
-#include <algorithm>
-#include <cmath>
 #include <stdexcept>
+
+#include "assets/PaintKit.h"
 
 namespace spindora {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using paint::ArcArrow;
+using paint::CentredText;
+using paint::Circle;
+using paint::Diagonal;
+using paint::FillOutlined;
+using paint::FillWithHalo;
+using paint::PointOnCircle;
+using paint::Polygon;
+using paint::Radians;
+using paint::Sphere;
+using paint::Stroke;
 
 // Everything small gets the same near-black outline so it reads on a grey tool bar.
 const QColor kInk(32, 24, 20);
-
-void FillOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill,
-                  const QColor& outline = kInk, double width = 1.0) {
-    p.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(fill);
-    p.drawPath(path);
-}
-
-QPainterPath Circle(QPointF c, double r) {
-    QPainterPath path;
-    path.addEllipse(c, r, r);
-    return path;
-}
-
-QPainterPath Stroke(const QPainterPath& centreLine, double width,
-                    Qt::PenCapStyle cap = Qt::RoundCap) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(cap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(centreLine).simplified();
-}
-
-// Lit from the top left like all the other artwork.
-QRadialGradient Sphere(QPointF c, double r, const QColor& base) {
-    QRadialGradient g(c + QPointF(-0.35 * r, -0.4 * r), 1.35 * r, c + QPointF(-0.45 * r, -0.5 * r));
-    g.setColorAt(0.0, base.lighter(190));
-    g.setColorAt(0.45, base);
-    g.setColorAt(1.0, base.darker(190));
-    return g;
-}
-
-QLinearGradient Diagonal(const QRectF& box, const QColor& light, const QColor& dark) {
-    QLinearGradient g(box.topLeft(), box.bottomRight());
-    g.setColorAt(0.0, light);
-    g.setColorAt(1.0, dark);
-    return g;
-}
-
-// An arc with an arrow head at its end; angles are screen angles in degrees, increasing
-// clockwise from three o'clock.
-QPainterPath ArcArrow(QPointF c, double r, double from, double to, double width, double head) {
-    QPainterPath line;
-    const int steps = 24;
-    for (int i = 0; i <= steps; ++i) {
-        const double a = (from + (to - from) * i / steps) * kPi / 180.0;
-        const QPointF point = c + r * QPointF(std::cos(a), std::sin(a));
-        if (i == 0) line.moveTo(point);
-        else line.lineTo(point);
-    }
-    const double a = to * kPi / 180.0;
-    const double sense = to > from ? 1.0 : -1.0;
-    const QPointF end = c + r * QPointF(std::cos(a), std::sin(a));
-    const QPointF along = sense * QPointF(-std::sin(a), std::cos(a));
-    const QPointF out(std::cos(a), std::sin(a));
-    QPainterPath tip;
-    tip.moveTo(end + head * along);
-    tip.lineTo(end - 0.2 * head * along + 0.95 * head * out);
-    tip.lineTo(end - 0.2 * head * along - 0.95 * head * out);
-    tip.closeSubpath();
-    return Stroke(line, width, Qt::FlatCap).united(tip).simplified();
-}
 
 // 3 x 5 pixel digits for places where a font would be mush.
 void PixelDigit(QPainter& p, int digit, int x, int y, const QColor& colour) {
@@ -100,9 +47,9 @@ void PaintMix(QPainter& p) {
     // Two arrows chasing each other round: the shuffle button.
     const QPointF c(9, 9);
     FillOutlined(p, ArcArrow(c, 5.8, 196, 318, 2.4, 4.4),
-                 Diagonal(QRectF(2, 2, 14, 8), QColor(255, 120, 100), QColor(190, 20, 20)));
+                 Diagonal(QRectF(2, 2, 14, 8), QColor(255, 120, 100), QColor(190, 20, 20)), kInk);
     FillOutlined(p, ArcArrow(c, 5.8, 16, 138, 2.4, 4.4),
-                 Diagonal(QRectF(2, 9, 14, 8), QColor(110, 170, 255), QColor(20, 50, 190)));
+                 Diagonal(QRectF(2, 9, 14, 8), QColor(110, 170, 255), QColor(20, 50, 190)), kInk);
 }
 
 void PaintOption(QPainter& p) {
@@ -112,12 +59,7 @@ void PaintOption(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.fillRect(QRectF(13, 1, 2, 17), kInk);
     p.fillRect(QRectF(13.5, 2, 1, 15), QColor(160, 110, 60));
-    QPainterPath pennant;
-    pennant.moveTo(14.5, 1.5);
-    pennant.lineTo(18, 3);
-    pennant.lineTo(14.5, 5.5);
-    pennant.closeSubpath();
-    FillOutlined(p, pennant, QColor(226, 40, 40), kInk, 0.8);
+    FillOutlined(p, Polygon({{14.5, 1.5}, {18, 3}, {14.5, 5.5}}), QColor(226, 40, 40), kInk, 0.8);
     // Legs and body.
     FillOutlined(p, QPainterPath([] {
                      QPainterPath legs;
@@ -125,12 +67,12 @@ void PaintOption(QPainter& p) {
                      legs.addRect(QRectF(9.5, 13, 2, 4.5));
                      return legs;
                  }()),
-                 QColor(120, 128, 140));
+                 QColor(120, 128, 140), kInk);
     QPainterPath body;
     body.addRoundedRect(QRectF(5.5, 7.5, 7, 7), 1.5, 1.5);
-    FillOutlined(p, body, Diagonal(QRectF(5, 7, 8, 8), steel.lighter(130), steel.darker(160)));
+    FillOutlined(p, body, Diagonal(QRectF(5, 7, 8, 8), steel.lighter(130), steel.darker(160)), kInk);
     // Gauntlet on the lance.
-    FillOutlined(p, Circle(QPointF(13.8, 10), 1.4), steel);
+    FillOutlined(p, Circle(QPointF(13.8, 10), 1.4), steel, kInk);
     // Helmet with plume and visor slit.
     QPainterPath plume;
     plume.moveTo(8, 2.2);
@@ -143,7 +85,7 @@ void PaintOption(QPainter& p) {
     helmet.cubicTo(6.5, 1.5, 11.5, 1.5, 11.5, 4.5);
     helmet.lineTo(11.5, 8);
     helmet.closeSubpath();
-    FillOutlined(p, helmet, Diagonal(QRectF(6, 2, 6, 6), QColor(240, 244, 250), steel.darker(150)));
+    FillOutlined(p, helmet, Diagonal(QRectF(6, 2, 6, 6), QColor(240, 244, 250), steel.darker(150)), kInk);
     p.fillRect(QRectF(7.5, 4.6, 3.5, 1), kInk);
     // Kite shield in front.
     QPainterPath shield;
@@ -153,7 +95,7 @@ void PaintOption(QPainter& p) {
     shield.cubicTo(8, 14, 6, 15.8, 4.75, 16.8);
     shield.cubicTo(3.5, 15.8, 1.5, 14, 1.5, 11.5);
     shield.closeSubpath();
-    FillOutlined(p, shield, Diagonal(QRectF(1, 8, 7, 9), QColor(90, 140, 255), QColor(20, 40, 150)));
+    FillOutlined(p, shield, Diagonal(QRectF(1, 8, 7, 9), QColor(90, 140, 255), QColor(20, 40, 150)), kInk);
     p.fillRect(QRectF(4.25, 9, 1, 6), QColor(255, 214, 60));
     p.fillRect(QRectF(2.5, 10.5, 4.5, 1), QColor(255, 214, 60));
 }
@@ -171,7 +113,7 @@ void PaintPause(QPainter& p) {
     }
     QPainterPath saucer;
     saucer.addEllipse(QRectF(1, 14.5, 16, 3));
-    FillOutlined(p, saucer, QColor(220, 224, 232));
+    FillOutlined(p, saucer, QColor(220, 224, 232), kInk);
     QPainterPath handle = Stroke(QPainterPath([] {
         QPainterPath arc;
         arc.moveTo(12.5, 9.3);
@@ -188,7 +130,7 @@ void PaintPause(QPainter& p) {
     QLinearGradient china(3, 0, 14, 0);
     china.setColorAt(0.0, QColor(255, 255, 255));
     china.setColorAt(1.0, QColor(170, 176, 196));
-    FillOutlined(p, cup, china);
+    FillOutlined(p, cup, china, kInk);
     p.fillRect(QRectF(4, 11, 9, 1.2), QColor(220, 60, 50));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(110, 60, 26));
@@ -197,15 +139,9 @@ void PaintPause(QPainter& p) {
 
 void PaintSound(QPainter& p) {
     // Loudspeaker and three waves.
-    QPainterPath speaker;
-    speaker.moveTo(1.5, 5.5);
-    speaker.lineTo(4.5, 5.5);
-    speaker.lineTo(8.5, 1.5);
-    speaker.lineTo(8.5, 14.5);
-    speaker.lineTo(4.5, 10.5);
-    speaker.lineTo(1.5, 10.5);
-    speaker.closeSubpath();
-    FillOutlined(p, speaker, Diagonal(QRectF(1, 1, 8, 14), QColor(250, 250, 255), QColor(110, 116, 136)));
+    const QPainterPath speaker =
+        Polygon({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5}, {1.5, 10.5}});
+    FillOutlined(p, speaker, Diagonal(QRectF(1, 1, 8, 14), QColor(250, 250, 255), QColor(110, 116, 136)), kInk);
     p.fillRect(QRectF(2, 6, 2, 4), QColor(70, 76, 90));
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 2; ++i) {
@@ -241,7 +177,7 @@ void PaintMidi(QPainter& p) {
     tilt2.translate(10.8, 10.8);
     tilt2.rotate(-22);
     notes = notes.united(tilt2.map(head)).simplified();
-    FillOutlined(p, notes, Diagonal(QRectF(1, 0, 14, 16), blue.lighter(170), blue.darker(130)));
+    FillOutlined(p, notes, Diagonal(QRectF(1, 0, 14, 16), blue.lighter(170), blue.darker(130)), kInk);
 }
 
 void PaintHighScore(QPainter& p) {
@@ -258,7 +194,7 @@ void PaintHighScore(QPainter& p) {
     for (const Step& step : steps) {
         QPainterPath block;
         block.addRect(step.box);
-        FillOutlined(p, block, Diagonal(step.box, step.colour.lighter(135), step.colour.darker(130)));
+        FillOutlined(p, block, Diagonal(step.box, step.colour.lighter(135), step.colour.darker(130)), kInk);
         p.setRenderHint(QPainter::Antialiasing, false);
         PixelDigit(p, step.place, step.digit.x(), step.digit.y(), kInk);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -267,8 +203,7 @@ void PaintHighScore(QPainter& p) {
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 == 0 ? 2.9 : 1.25;
-        const double a = (-90 + 36.0 * i) * kPi / 180.0;
-        const QPointF point(9 + r * std::cos(a), 2.6 + r * std::sin(a));
+        const QPointF point = PointOnCircle(QPointF(9, 2.6), r, Radians(-90 + 36.0 * i));
         if (i == 0) star.moveTo(point);
         else star.lineTo(point);
     }
@@ -292,18 +227,13 @@ void PaintExit(QPainter& p) {
 }
 
 void PaintDialIcon(QPainter& p, QPointF c, double r) {
-    FillOutlined(p, Circle(c, r), Sphere(c, r, QColor(220, 36, 36)));
+    FillOutlined(p, Circle(c, r), Sphere(c, r, QColor(220, 36, 36)), kInk);
     const double face = r * 0.64;
     FillOutlined(p, Circle(c, face), Sphere(c, face, QColor(40, 100, 230)), QColor(60, 0, 0), 0.8);
-    QPainterPath arrow;
-    arrow.moveTo(c + QPointF(0, -face - 0.6));
-    arrow.lineTo(c + QPointF(3.4, -0.6));
-    arrow.lineTo(c + QPointF(1.2, -0.6));
-    arrow.lineTo(c + QPointF(1.2, face - 1.2));
-    arrow.lineTo(c + QPointF(-1.2, face - 1.2));
-    arrow.lineTo(c + QPointF(-1.2, -0.6));
-    arrow.lineTo(c + QPointF(-3.4, -0.6));
-    arrow.closeSubpath();
+    const QPainterPath arrow =
+        Polygon({c + QPointF(0, -face - 0.6), c + QPointF(3.4, -0.6), c + QPointF(1.2, -0.6),
+                 c + QPointF(1.2, face - 1.2), c + QPointF(-1.2, face - 1.2),
+                 c + QPointF(-1.2, -0.6), c + QPointF(-3.4, -0.6)});
     FillOutlined(p, arrow, QColor(90, 230, 90), QColor(0, 50, 10), 0.8);
 }
 
@@ -322,8 +252,7 @@ void PaintKolluk(QPainter& p) {
     }
     for (int k = 0; k < 3; ++k)
         for (int i = 0; i < 6; ++i) {
-            const double a = (60.0 * i + 30.0) * kPi / 180.0;
-            const QPointF c = centres[k] + ring * QPointF(std::cos(a), std::sin(a));
+            const QPointF c = PointOnCircle(centres[k], ring, Radians(60.0 * i + 30.0));
             FillOutlined(p, Circle(c, 1.75), Sphere(c, 1.75, beads[(i + 2 * k) % 6]), kInk, 0.7);
         }
 }
@@ -331,7 +260,7 @@ void PaintKolluk(QPainter& p) {
 void PaintPluf(QPainter& p) {
     // A round green push button with a red middle.
     const QPointF c(10, 10);
-    FillOutlined(p, Circle(c, 9.2), Diagonal(QRectF(1, 1, 18, 18), QColor(150, 240, 120), QColor(16, 110, 30)));
+    FillOutlined(p, Circle(c, 9.2), Diagonal(QRectF(1, 1, 18, 18), QColor(150, 240, 120), QColor(16, 110, 30)), kInk);
     FillOutlined(p, Circle(c, 6.6), Diagonal(QRectF(3, 3, 14, 14), QColor(20, 120, 34), QColor(120, 220, 100)),
                  QColor(10, 70, 20), 0.8);
     FillOutlined(p, Circle(c, 3.8), Sphere(c, 3.8, QColor(230, 30, 30)), QColor(90, 0, 0), 0.8);
@@ -375,20 +304,11 @@ void PaintTongue(QPainter& p) {
 
 void PaintLetterDisc(QPainter& p, const QColor& colour, const QString& letter) {
     const QPointF c(9, 9);
-    FillOutlined(p, Circle(c, 8.2), Sphere(c, 8.2, colour));
+    FillOutlined(p, Circle(c, 8.2), Sphere(c, 8.2, colour), kInk);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(14);
-    QPainterPath text;
-    text.addText(0, 0, font, letter);
-    const QRectF box = text.boundingRect();
-    text.translate(c.x() - box.center().x(), c.y() - box.center().y());
-    p.setPen(QPen(colour.darker(250), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(text);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(text);
+    FillWithHalo(p, CentredText(font, letter, c), Qt::white, colour.darker(250), 1.6);
 }
 
 void PaintHelp(QPainter& p) { PaintLetterDisc(p, QColor(30, 170, 60), QStringLiteral("?")); }
@@ -396,20 +316,14 @@ void PaintHelp(QPainter& p) { PaintLetterDisc(p, QColor(30, 170, 60), QStringLit
 void PaintInfo(QPainter& p) {
     const QPointF c(9, 9);
     const QColor blue(40, 100, 230);
-    FillOutlined(p, Circle(c, 8.2), Sphere(c, 8.2, blue));
+    FillOutlined(p, Circle(c, 8.2), Sphere(c, 8.2, blue), kInk);
     // A hand-set "i" keeps its stem on whole pixels.
     QPainterPath letter;
     letter.addEllipse(QPointF(9, 4.8), 1.5, 1.5);
     letter.addRect(QRectF(7.5, 7.5, 3, 6));
     letter.addRect(QRectF(6.5, 7.5, 2, 1.5));
     letter.addRect(QRectF(6.5, 12.5, 5, 1.5));
-    letter = letter.simplified();
-    p.setPen(QPen(blue.darker(250), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(letter);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(letter);
+    FillWithHalo(p, letter.simplified(), Qt::white, blue.darker(250), 1.4);
 }
 
 QRadialGradient Skin(QPointF c, double r) {
@@ -422,11 +336,11 @@ QRadialGradient Skin(QPointF c, double r) {
 
 void PaintBrizzel(QPainter& p) {
     // Brizzel, our mascot: a round fellow with a violet quiff, goggle eyes and a big grin.
-    FillOutlined(p, Circle(QPointF(4.6, 12), 2.6), Skin(QPointF(4.6, 12), 2.6));
-    FillOutlined(p, Circle(QPointF(21.4, 12), 2.6), Skin(QPointF(21.4, 12), 2.6));
+    FillOutlined(p, Circle(QPointF(4.6, 12), 2.6), Skin(QPointF(4.6, 12), 2.6), kInk);
+    FillOutlined(p, Circle(QPointF(21.4, 12), 2.6), Skin(QPointF(21.4, 12), 2.6), kInk);
     QPainterPath head;
     head.addEllipse(QRectF(4.6, 3.6, 16.8, 16));
-    FillOutlined(p, head, Skin(QPointF(13, 11.6), 8.4));
+    FillOutlined(p, head, Skin(QPointF(13, 11.6), 8.4), kInk);
     QPainterPath hair;
     hair.moveTo(5.6, 9);
     hair.lineTo(4.2, 3.6);
@@ -439,7 +353,7 @@ void PaintBrizzel(QPainter& p) {
     hair.lineTo(20.4, 9);
     hair.cubicTo(17, 6.2, 9, 6.2, 5.6, 9);
     hair.closeSubpath();
-    FillOutlined(p, hair, Diagonal(QRectF(5, 0, 16, 8), QColor(214, 140, 255), QColor(96, 24, 170)));
+    FillOutlined(p, hair, Diagonal(QRectF(5, 0, 16, 8), QColor(214, 140, 255), QColor(96, 24, 170)), kInk);
     for (double x : {10.0, 16.0}) {
         QPainterPath eye;
         eye.addEllipse(QRectF(x - 2.2, 7.4, 4.4, 5));
@@ -697,12 +611,7 @@ QImage PaintProgramIcon() {
     shaft.moveTo(6.5, 25.5);
     shaft.lineTo(20, 12);
     QPainterPath arrow = Stroke(shaft, 3.6, Qt::RoundCap);
-    QPainterPath head;
-    head.moveTo(26.5, 5.5);
-    head.lineTo(24.5, 16.5);
-    head.lineTo(15.5, 7.5);
-    head.closeSubpath();
-    arrow = arrow.united(head).simplified();
+    arrow = arrow.united(Polygon({{26.5, 5.5}, {24.5, 16.5}, {15.5, 7.5}})).simplified();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 0, 0, 110));
     p.drawPath(arrow.translated(1.2, 1.4));

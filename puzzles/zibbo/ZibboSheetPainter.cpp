@@ -8,17 +8,24 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <random>
-#include <vector>
 
+#include "assets/PaintKit.h"
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 
 namespace spindora::zibbo {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using paint::Circle;
+using paint::Diagonal;
+using paint::DropShadow;
+using paint::FillWithHalo;
+using paint::Mix;
+using paint::PointOnCircle;
+using paint::Polygon;
+using paint::Radians;
+using paint::Stroke;
+using paint::ValueNoise;
 
 // The dial is a disc of this radius about the middle of its 78 x 78 square. The mask is
 // cut from the same circle, so the outline cannot depend on the pointer.
@@ -31,93 +38,6 @@ bool InsideDial(int x, int y) {
     return dx * dx + dy * dy <= kDialRadius * kDialRadius;
 }
 
-// Smooth lattice noise in 0..1. Fixed seeds keep the artwork identical from build to
-// build; the bits are mapped by hand so every standard library gives the same picture.
-class ValueNoise {
-public:
-    explicit ValueNoise(std::uint32_t seed) : values_(kSize * kSize) {
-        std::mt19937 generator(seed);
-        for (double& value : values_) value = (generator() >> 8) / 16777216.0;
-    }
-
-    double At(double x, double y) const {
-        const double fx = std::floor(x), fy = std::floor(y);
-        const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
-        const double tx = Smooth(x - fx), ty = Smooth(y - fy);
-        const double top = Lerp(Value(x0, y0), Value(x0 + 1, y0), tx);
-        const double bottom = Lerp(Value(x0, y0 + 1), Value(x0 + 1, y0 + 1), tx);
-        return Lerp(top, bottom, ty);
-    }
-
-private:
-    static constexpr int kSize = 64;
-    static double Smooth(double t) { return t * t * (3 - 2 * t); }
-    static double Lerp(double a, double b, double t) { return a + (b - a) * t; }
-    double Value(int x, int y) const {
-        const int wx = ((x % kSize) + kSize) % kSize, wy = ((y % kSize) + kSize) % kSize;
-        return values_[static_cast<size_t>(wy * kSize + wx)];
-    }
-    std::vector<double> values_;
-};
-
-QColor Mix(const QColor& a, const QColor& b, double t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
-// Three box passes approximate a Gaussian; enough for the soft shadows under raised parts.
-void BlurAlpha(QImage& image, int radius) {
-    const int w = image.width(), h = image.height();
-    std::vector<int> line(static_cast<size_t>(std::max(w, h)));
-    std::vector<int> out(line.size());
-    auto pass = [&](int count) {
-        auto at = [&](int i) { return line[static_cast<size_t>(std::clamp(i, 0, count - 1))]; };
-        int sum = 0;
-        for (int k = -radius; k <= radius; ++k) sum += at(k);
-        for (int j = 0; j < count; ++j) {
-            out[static_cast<size_t>(j)] = sum / (2 * radius + 1);
-            sum += at(j + radius + 1) - at(j - radius);
-        }
-    };
-    for (int round = 0; round < 3; ++round) {
-        for (int y = 0; y < h; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < w; ++x) line[static_cast<size_t>(x)] = qAlpha(row[x]);
-            pass(w);
-            for (int x = 0; x < w; ++x) row[x] = qRgba(0, 0, 0, out[static_cast<size_t>(x)]);
-        }
-        for (int x = 0; x < w; ++x) {
-            for (int y = 0; y < h; ++y)
-                line[static_cast<size_t>(y)] = qAlpha(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
-            pass(h);
-            for (int y = 0; y < h; ++y)
-                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = qRgba(0, 0, 0, out[static_cast<size_t>(y)]);
-        }
-    }
-}
-
-// Casts a blurred shadow of `shape` onto the painter's device, offset down and to the
-// right because the light comes from the top left.
-void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int blur,
-                int alpha) {
-    const QRectF bounds = shape.boundingRect().adjusted(-3 * blur - 2, -3 * blur - 2,
-                                                        3 * blur + 2, 3 * blur + 2)
-                              .translated(offset);
-    const QRect area = bounds.toAlignedRect();
-    QImage shadow(area.size(), QImage::Format_ARGB32_Premultiplied);
-    shadow.fill(Qt::transparent);
-    {
-        QPainter p(&shadow);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.translate(offset - QPointF(area.topLeft()));
-        p.fillPath(shape, QColor(0, 0, 0, alpha));
-    }
-    BlurAlpha(shadow, blur);
-    painter.drawImage(area.topLeft(), shadow);
-}
-
 // ---------------------------------------------------------------------------------------
 // The dial. Everything but the pointer is lit from the top left in screen space; only the
 // pointer's outline turns, and even its shading stays put, so the knob reads as one object
@@ -125,32 +45,15 @@ void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, in
 
 QPainterPath PointerOutline() {
     // Pointing up, in units of a dial of radius 37: an arrow with a round counterweight.
-    QPainterPath head;
-    head.moveTo(0, -26.5);
-    head.lineTo(9.0, -11.0);
-    head.lineTo(3.2, -12.6);
-    head.lineTo(3.2, 7.0);
-    head.lineTo(-3.2, 7.0);
-    head.lineTo(-3.2, -12.6);
-    head.lineTo(-9.0, -11.0);
-    head.closeSubpath();
-    QPainterPath tail;
-    tail.addEllipse(QPointF(0, 9.5), 4.4, 4.4);
-    return head.united(tail).simplified();
+    const QPainterPath head = Polygon({{0, -26.5}, {9.0, -11.0}, {3.2, -12.6}, {3.2, 7.0},
+                                       {-3.2, 7.0}, {-3.2, -12.6}, {-9.0, -11.0}});
+    return head.united(Circle(QPointF(0, 9.5), 4.4)).simplified();
 }
 
 // Tiny dials cannot show a slender needle, so they get a fat arrow filling the face.
 QPainterPath StubbyPointerOutline() {
-    QPainterPath arrow;
-    arrow.moveTo(0, -25.0);
-    arrow.lineTo(15.0, -4.0);
-    arrow.lineTo(6.0, -4.0);
-    arrow.lineTo(6.0, 19.0);
-    arrow.lineTo(-6.0, 19.0);
-    arrow.lineTo(-6.0, -4.0);
-    arrow.lineTo(-15.0, -4.0);
-    arrow.closeSubpath();
-    return arrow;
+    return Polygon({{0, -25.0}, {15.0, -4.0}, {6.0, -4.0}, {6.0, 19.0}, {-6.0, 19.0},
+                    {-6.0, -4.0}, {-15.0, -4.0}});
 }
 
 void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
@@ -199,16 +102,11 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
     {
         // The ring shades the face along its top left and the face catches light at the
         // bottom right, which is what makes it look sunk.
-        QPainterPath disc;
-        disc.addEllipse(c, face, face);
-        QPainterPath shifted;
-        shifted.addEllipse(c + QPointF(1.8 * s, 2.2 * s), face, face);
+        const QPainterPath disc = Circle(c, face);
         p.setBrush(QColor(0, 0, 30, 120));
-        p.drawPath(disc.subtracted(shifted));
-        QPainterPath back;
-        back.addEllipse(c - QPointF(1.4 * s, 1.6 * s), face, face);
+        p.drawPath(disc.subtracted(Circle(c + QPointF(1.8 * s, 2.2 * s), face)));
         p.setBrush(QColor(170, 220, 255, 70));
-        p.drawPath(disc.subtracted(back));
+        p.drawPath(disc.subtracted(Circle(c - QPointF(1.4 * s, 1.6 * s), face)));
     }
 
     if (detailed) {
@@ -220,10 +118,7 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
             t.scale(s, s);
             QPainterPath tick;
             if (k == 0) {
-                tick.moveTo(-4.6, -35.0);
-                tick.lineTo(4.6, -35.0);
-                tick.lineTo(0, -28.2);
-                tick.closeSubpath();
+                tick = Polygon({{-4.6, -35.0}, {4.6, -35.0}, {0, -28.2}});
             } else {
                 const double half = k % 3 == 0 ? 1.35 : 1.0;
                 tick.addRoundedRect(QRectF(-half, -34.6, 2 * half, k % 3 == 0 ? 5.6 : 4.4), 0.9,
@@ -271,8 +166,7 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
     // Glass gloss over the top left of the whole knob.
     {
         p.setPen(Qt::NoPen);
-        QPainterPath clip;
-        clip.addEllipse(c, r - 1.5 * s, r - 1.5 * s);
+        const QPainterPath clip = Circle(c, r - 1.5 * s);
         QPainterPath gloss;
         gloss.addEllipse(QRectF(c.x() - 0.86 * r, c.y() - 0.9 * r, 1.25 * r, 0.92 * r));
         QLinearGradient shine(c + QPointF(-0.5 * r, -0.9 * r), c + QPointF(-0.1 * r, 0.0));
@@ -321,7 +215,7 @@ constexpr double kSocketGap = 39.6;   // dark gap between dial and bezel
 constexpr double kBezelOuter = 43.5;
 
 void PaintWood(QImage& board) {
-    const ValueNoise grain(0x5A1B0u), figure(0xC0FFEEu);
+    const ValueNoise grain(0x5A1B0u, 64), figure(0xC0FFEEu, 64);
     const QColor dark(74, 38, 18), mid(128, 72, 36), light(168, 104, 56);
     for (int y = 0; y < board.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
@@ -365,7 +259,7 @@ void PaintFrame(QPainter& p) {
 
 void PaintFelt(QImage& board, QPainter& p) {
     // Deep green baize with a faint nap, sunk into the wood.
-    const ValueNoise nap(0xBA12Eu);
+    const ValueNoise nap(0xBA12Eu, 64);
     const QRect area = kFelt.toRect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
@@ -399,9 +293,7 @@ void PaintFelt(QImage& board, QPainter& p) {
 
 void PaintSocket(QPainter& p, QPointF c) {
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath bezel;
-    bezel.addEllipse(c, kBezelOuter, kBezelOuter);
-    DropShadow(p, bezel, QPointF(2.5, 3.5), 3, 170);
+    DropShadow(p, Circle(c, kBezelOuter), QPointF(2.5, 3.5), 3, 170);
 
     // Brass bezel, lit from the top left.
     QLinearGradient brass(c + QPointF(-kBezelOuter, -kBezelOuter),
@@ -447,22 +339,15 @@ void PaintTitle(QPainter& p) {
 
     p.setRenderHint(QPainter::Antialiasing);
     DropShadow(p, letters, QPointF(2.5, 3.0), 2, 190);
-    QPainterPath dialShape;
     const QPointF dialCentre(placed.right() + 3 + dialR, placed.center().y());
-    dialShape.addEllipse(dialCentre, dialR, dialR);
-    DropShadow(p, dialShape, QPointF(2.5, 3.0), 2, 190);
+    DropShadow(p, Circle(dialCentre, dialR), QPointF(2.5, 3.0), 2, 190);
 
-    p.setPen(QPen(QColor(40, 16, 2), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(letters);
     QLinearGradient gold(0, placed.top(), 0, placed.bottom());
     gold.setColorAt(0.0, QColor(255, 250, 200));
     gold.setColorAt(0.45, QColor(255, 204, 72));
     gold.setColorAt(0.55, QColor(240, 160, 30));
     gold.setColorAt(1.0, QColor(176, 90, 10));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gold);
-    p.drawPath(letters);
+    FillWithHalo(p, letters, gold, QColor(40, 16, 2), 3.2);
     // A hairline highlight on the upper edges gives the letters a rounded, cast look.
     p.save();
     p.setClipPath(letters);
@@ -515,12 +400,9 @@ void PaintLevelButton(QPainter& p) {
     p.drawRoundedRect(face, 4.5, 4.5);
 
     auto chevron = [&](double x, double dir) {
-        QPainterPath arrow;
         const double cy = kLevelTop + 25.0;
-        arrow.moveTo(x, cy);
-        arrow.lineTo(x + 5.0 * dir, cy - 5.0);
-        arrow.lineTo(x + 5.0 * dir, cy + 5.0);
-        arrow.closeSubpath();
+        const QPainterPath arrow =
+            Polygon({{x, cy}, {x + 5.0 * dir, cy - 5.0}, {x + 5.0 * dir, cy + 5.0}});
         p.setBrush(QColor(255, 255, 255, 200));
         p.drawPath(arrow.translated(0.6, 0.8));
         p.setBrush(QColor(150, 88, 26));
@@ -549,24 +431,16 @@ void PaintLevelSteps(QPainter& p) {
         p.drawPath(shape);
     }
     // A small arrow towards the button.
-    QPainterPath arrow;
-    arrow.moveTo(424.5, 150);
-    arrow.lineTo(419.5, 146);
-    arrow.lineTo(419.5, 154);
-    arrow.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(240, 210, 150, 200));
-    p.drawPath(arrow);
+    p.drawPath(Polygon({{424.5, 150}, {419.5, 146}, {419.5, 154}}));
 }
 
 void PaintMouse(QPainter& p, QRectF body) {
     QPainterPath shell;
     shell.addRoundedRect(body, body.width() / 2, body.width() / 2);
-    QLinearGradient plastic(body.topLeft(), body.bottomRight());
-    plastic.setColorAt(0.0, QColor(255, 255, 255));
-    plastic.setColorAt(1.0, QColor(176, 180, 190));
     p.setPen(QPen(QColor(40, 40, 50), 1.2));
-    p.setBrush(plastic);
+    p.setBrush(Diagonal(body, QColor(255, 255, 255), QColor(176, 180, 190)));
     p.drawPath(shell);
     // Left button pressed (orange), then both button seams.
     QPainterPath left;
@@ -582,9 +456,8 @@ void PaintMouse(QPainter& p, QRectF body) {
     p.setPen(QPen(QColor(200, 80, 20), 1.4, Qt::SolidLine, Qt::RoundCap));
     const QPointF o(body.left() + 2, body.top() + 1);
     for (int k = 0; k < 3; ++k) {
-        const double a = (200.0 + 35.0 * k) * kPi / 180.0;
-        p.drawLine(o + QPointF(4 * std::cos(a), 4 * std::sin(a)),
-                   o + QPointF(8 * std::cos(a), 8 * std::sin(a)));
+        const double a = Radians(200.0 + 35.0 * k);
+        p.drawLine(PointOnCircle(o, 4, a), PointOnCircle(o, 8, a));
     }
 }
 
@@ -594,11 +467,8 @@ void PaintRules(QPainter& p) {
     QPainterPath shape;
     shape.addRoundedRect(card, 8, 8);
     DropShadow(p, shape, QPointF(2.5, 3.0), 3, 190);
-    QLinearGradient paper(card.topLeft(), card.bottomRight());
-    paper.setColorAt(0.0, QColor(255, 251, 234));
-    paper.setColorAt(1.0, QColor(232, 214, 170));
     p.setPen(QPen(QColor(60, 34, 8), 1.0));
-    p.setBrush(paper);
+    p.setBrush(Diagonal(card, QColor(255, 251, 234), QColor(232, 214, 170)));
     p.drawPath(shape);
     p.setPen(QPen(QColor(196, 150, 80), 1.0));
     p.setBrush(Qt::NoBrush);
@@ -618,18 +488,14 @@ void PaintRules(QPainter& p) {
         QPen pen(QColor(214, 96, 20), 2.6, Qt::SolidLine, Qt::FlatCap);
         p.setPen(pen);
         p.drawArc(QRectF(dial.x() - ar, dial.y() - ar, 2 * ar, 2 * ar), 120 * 16, -100 * 16);
-        const double a = (-120.0 + 100.0) * kPi / 180.0;  // end of the arc, screen angle
+        const double a = Radians(-120.0 + 100.0);  // end of the arc, screen angle
         const QPointF tip = dial + QPointF(ar * std::cos(a), -ar * std::sin(a));
         const QPointF along(-std::sin(a), -std::cos(a));  // clockwise tangent on screen
         const QPointF normal(std::cos(a), -std::sin(a));
-        QPainterPath head;
-        head.moveTo(tip + 5.5 * along);
-        head.lineTo(tip - 1.0 * along + 4.5 * normal);
-        head.lineTo(tip - 1.0 * along - 4.5 * normal);
-        head.closeSubpath();
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(214, 96, 20));
-        p.drawPath(head);
+        p.drawPath(Polygon({tip + 5.5 * along, tip - 1.0 * along + 4.5 * normal,
+                            tip - 1.0 * along - 4.5 * normal}));
     }
     // Arrow from mouse to dial.
     p.setPen(QPen(QColor(120, 80, 40), 1.6, Qt::DotLine, Qt::RoundCap));
@@ -650,11 +516,7 @@ void PaintRules(QPainter& p) {
     tick.moveTo(x0 + 84, y0 + 97);
     tick.lineTo(x0 + 94, y0 + 108);
     tick.lineTo(x0 + 113, y0 + 80);
-    QPainterPathStroker stroker;
-    stroker.setWidth(7);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    const QPainterPath check = stroker.createStroke(tick).simplified();
+    const QPainterPath check = Stroke(tick, 7);
     DropShadow(p, check, QPointF(1.5, 2), 1, 150);
     QLinearGradient green(x0 + 84, y0 + 80, x0 + 113, y0 + 108);
     green.setColorAt(0.0, QColor(140, 240, 110));

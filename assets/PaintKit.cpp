@@ -1,0 +1,207 @@
+#include "assets/PaintKit.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QPen>
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace spindora::paint {
+namespace {
+
+double Hermite(double t) { return t * t * (3 - 2 * t); }
+
+double Lerp(double a, double b, double t) { return a + (b - a) * t; }
+
+}  // namespace
+
+QPointF PointOnCircle(QPointF centre, double radius, double radians) {
+    return centre + radius * QPointF(std::cos(radians), std::sin(radians));
+}
+
+ValueNoise::ValueNoise(std::uint32_t seed, int period)
+    : period_(period), values_(static_cast<size_t>(period * period)) {
+    std::mt19937 generator(seed);
+    for (double& value : values_) value = (generator() >> 8) / 16777216.0;
+}
+
+double ValueNoise::At(double x, double y) const {
+    const double fx = std::floor(x), fy = std::floor(y);
+    const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
+    const double tx = Hermite(x - fx), ty = Hermite(y - fy);
+    const double top = Lerp(Value(x0, y0), Value(x0 + 1, y0), tx);
+    const double bottom = Lerp(Value(x0, y0 + 1), Value(x0 + 1, y0 + 1), tx);
+    return Lerp(top, bottom, ty);
+}
+
+double ValueNoise::Value(int x, int y) const {
+    const int wx = ((x % period_) + period_) % period_;
+    const int wy = ((y % period_) + period_) % period_;
+    return values_[static_cast<size_t>(wy * period_ + wx)];
+}
+
+double SmoothStep(double edge0, double edge1, double x) {
+    return Hermite(std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0));
+}
+
+QRgb Blend(QRgb a, QRgb b, double t) {
+    auto channel = [t](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * t)); };
+    return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)),
+                channel(qBlue(a), qBlue(b)));
+}
+
+QRgb Shade(QRgb colour, double factor) {
+    auto channel = [factor](int u) {
+        return std::clamp(static_cast<int>(std::lround(u * factor)), 0, 255);
+    };
+    return qRgb(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour)));
+}
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
+// Three box passes approximate a Gaussian; enough for soft shadows under raised parts.
+void BlurAlpha(QImage& image, int radius) {
+    const int w = image.width(), h = image.height();
+    std::vector<int> line(static_cast<size_t>(std::max(w, h)));
+    std::vector<int> out(line.size());
+    auto pass = [&](int count) {
+        auto at = [&](int i) { return line[static_cast<size_t>(std::clamp(i, 0, count - 1))]; };
+        int sum = 0;
+        for (int k = -radius; k <= radius; ++k) sum += at(k);
+        for (int j = 0; j < count; ++j) {
+            out[static_cast<size_t>(j)] = sum / (2 * radius + 1);
+            sum += at(j + radius + 1) - at(j - radius);
+        }
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (int y = 0; y < h; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < w; ++x) line[static_cast<size_t>(x)] = qAlpha(row[x]);
+            pass(w);
+            for (int x = 0; x < w; ++x) row[x] = qRgba(0, 0, 0, out[static_cast<size_t>(x)]);
+        }
+        for (int x = 0; x < w; ++x) {
+            for (int y = 0; y < h; ++y)
+                line[static_cast<size_t>(y)] = qAlpha(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
+            pass(h);
+            for (int y = 0; y < h; ++y)
+                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = qRgba(0, 0, 0, out[static_cast<size_t>(y)]);
+        }
+    }
+}
+
+void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int blur,
+                int alpha) {
+    // Room for the blur to spread on every side, or its edge would be cut off straight.
+    const QRectF bounds = shape.boundingRect().adjusted(-3 * blur - 2, -3 * blur - 2,
+                                                        3 * blur + 2, 3 * blur + 2)
+                              .translated(offset);
+    const QRect area = bounds.toAlignedRect();
+    QImage shadow(area.size(), QImage::Format_ARGB32_Premultiplied);
+    shadow.fill(Qt::transparent);
+    {
+        QPainter p(&shadow);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(offset - QPointF(area.topLeft()));
+        p.fillPath(shape, QColor(0, 0, 0, alpha));
+    }
+    BlurAlpha(shadow, blur);
+    painter.drawImage(area.topLeft(), shadow);
+}
+
+void FillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill,
+                  const QColor& outline, double width) {
+    painter.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(fill);
+    painter.drawPath(path);
+}
+
+void FillWithHalo(QPainter& painter, const QPainterPath& path, const QBrush& fill,
+                  const QColor& halo, double haloWidth) {
+    painter.setPen(QPen(halo, haloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawPath(path);
+}
+
+QPainterPath Circle(QPointF centre, double radius) {
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& corner : corners) {
+        if (first) path.moveTo(corner);
+        else path.lineTo(corner);
+        first = false;
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Stroke(const QPainterPath& centreLine, double width, Qt::PenCapStyle cap) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(cap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(centreLine).simplified();
+}
+
+QPainterPath ArcArrow(QPointF centre, double radius, double from, double to, double width,
+                      double head) {
+    QPainterPath line;
+    const int steps = 24;
+    for (int i = 0; i <= steps; ++i) {
+        const QPointF point = PointOnCircle(centre, radius, Radians(from + (to - from) * i / steps));
+        if (i == 0) line.moveTo(point);
+        else line.lineTo(point);
+    }
+    const double a = Radians(to);
+    const double sense = to > from ? 1.0 : -1.0;
+    const QPointF end = PointOnCircle(centre, radius, a);
+    const QPointF along = sense * QPointF(-std::sin(a), std::cos(a));
+    const QPointF out(std::cos(a), std::sin(a));
+    const QPainterPath tip = Polygon({end + head * along,
+                                      end - 0.2 * head * along + 0.95 * head * out,
+                                      end - 0.2 * head * along - 0.95 * head * out});
+    return Stroke(line, width, Qt::FlatCap).united(tip).simplified();
+}
+
+QPainterPath CentredText(const QFont& font, const QString& text, QPointF centre) {
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF box = path.boundingRect();
+    path.translate(centre.x() - box.center().x(), centre.y() - box.center().y());
+    return path;
+}
+
+QRadialGradient Sphere(QPointF centre, double radius, const QColor& base) {
+    QRadialGradient g(centre + QPointF(-0.35 * radius, -0.4 * radius), 1.35 * radius,
+                      centre + QPointF(-0.45 * radius, -0.5 * radius));
+    g.setColorAt(0.0, base.lighter(190));
+    g.setColorAt(0.45, base);
+    g.setColorAt(1.0, base.darker(190));
+    return g;
+}
+
+QLinearGradient Diagonal(const QRectF& box, const QColor& light, const QColor& dark) {
+    QLinearGradient g(box.topLeft(), box.bottomRight());
+    g.setColorAt(0.0, light);
+    g.setColorAt(1.0, dark);
+    return g;
+}
+
+}  // namespace spindora::paint

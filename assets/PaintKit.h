@@ -1,0 +1,92 @@
+#pragma once
+// Drawing helpers shared by everything that paints artwork at build time: the board
+// sheets, the dialog background and the button glyphs. All of it is deterministic, so a
+// picture comes out the same, byte for byte, on every build.
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRadialGradient>
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+#include <initializer_list>
+#include <numbers>
+#include <vector>
+
+class QImage;
+class QPainter;
+
+namespace spindora::paint {
+
+inline constexpr double kPi = std::numbers::pi;
+
+constexpr double Radians(double degrees) { return degrees * kPi / 180.0; }
+
+// Point at `radians` on the circle; screen angles, so positive turns clockwise.
+QPointF PointOnCircle(QPointF centre, double radius, double radians);
+
+// Smooth lattice noise in 0..1 that wraps every `period` cells. The generator is seeded
+// with a constant and its bits are mapped by hand, so the texture is the same with every
+// standard library.
+class ValueNoise {
+public:
+    ValueNoise(std::uint32_t seed, int period);
+    double At(double x, double y) const;
+
+private:
+    double Value(int x, int y) const;
+    int period_;
+    std::vector<double> values_;
+};
+
+// 0 below edge0, 1 above edge1 and an S-curve between, so blends have no visible seam.
+double SmoothStep(double edge0, double edge1, double x);
+
+// Packed-pixel colour arithmetic for per-pixel loops: channels are rounded to whole
+// values and the result is opaque.
+QRgb Blend(QRgb a, QRgb b, double t);
+QRgb Shade(QRgb colour, double factor);
+
+// Blends at QColor's full precision; t is clamped to 0..1. Not interchangeable with Blend:
+// the two round differently, and each picture was drawn with the one it uses.
+QColor Mix(const QColor& a, const QColor& b, double t);
+
+// Blurs the alpha of a premultiplied ARGB image and leaves it black: a shadow mask.
+void BlurAlpha(QImage& image, int radius);
+
+// Casts a blurred shadow of `shape` onto the painter's device, moved by `offset`; the
+// artwork is lit from the top left, so offsets point down and to the right.
+void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, int blur,
+                int alpha);
+
+// Round caps and joins keep thin outlines from growing spurs at sharp corners.
+void FillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill,
+                  const QColor& outline, double width = 1.0);
+
+// Strokes a halo first and fills over it, so only the outer half of the halo shows and
+// thin lettering keeps its full weight. Leaves the painter with no pen and `fill`.
+void FillWithHalo(QPainter& painter, const QPainterPath& path, const QBrush& fill,
+                  const QColor& halo, double haloWidth);
+
+QPainterPath Circle(QPointF centre, double radius);
+// A closed outline through the corners in order.
+QPainterPath Polygon(std::initializer_list<QPointF> corners);
+// The area a pen of `width` would cover along the centre line, as a fillable outline.
+QPainterPath Stroke(const QPainterPath& centreLine, double width,
+                    Qt::PenCapStyle cap = Qt::RoundCap);
+// An arc with an arrow head at its end; angles in degrees, screen angles clockwise from
+// three o'clock.
+QPainterPath ArcArrow(QPointF centre, double radius, double from, double to, double width,
+                      double head);
+// Text as an outline whose bounding box is centred on `centre`.
+QPainterPath CentredText(const QFont& font, const QString& text, QPointF centre);
+
+// A ball of `base` colour lit from the top left.
+QRadialGradient Sphere(QPointF centre, double radius, const QColor& base);
+// Light at the top left corner of the box, dark at the bottom right.
+QLinearGradient Diagonal(const QRectF& box, const QColor& light, const QColor& dark);
+
+}  // namespace spindora::paint
