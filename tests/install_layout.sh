@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs into a scratch root and checks what a package would hold: the program beside
+# its board picture, a working command on PATH, the menu entry and the icon.
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+fail() { echo "install layout: $*" >&2; exit 1; }
+program=$(find "$root/usr/lib" -path '*/spindora/spindora' -type f)
+[[ -x $program ]] || fail "no program under /usr/lib/.../spindora/"
+[[ -f $(dirname "$program")/b1.bmp ]] || fail "b1.bmp is not beside the program"
+[[ -L $root/usr/bin/spindora ]] || fail "no command link in /usr/bin"
+[[ $("$root/usr/bin/spindora" --version) == "Spindora V1.3" ]] || fail "the command link does not run the game"
+grep -q '^Exec=spindora$' "$root/usr/share/applications/spindora.desktop" || fail "menu entry missing"
+[[ -f $root/usr/share/icons/hicolor/32x32/apps/spindora.png ]] || fail "icon missing"
