@@ -1,4 +1,5 @@
 #pragma once
+#include "puzzles/BoardGeometry.h"
 #include "puzzles/PuzzleHost.h"
 
 namespace spindora {
@@ -19,6 +20,9 @@ public:
     }
     virtual void ChangeLevel(MouseButton button) = 0;
     virtual void BoardMouseDown(int x, int y, MouseButton button) = 0;
+
+    // The least size of the background picture: the board and the sheet beside it.
+    virtual QSize SheetSize() const { return kBoardRect.size(); }
 
 protected:
     PuzzleHost& host_;

@@ -35,7 +35,9 @@ QString GameFlow::BackgroundPath(uint8_t mode) const {
 bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
     const QString path = BackgroundPath(mode);
     QImage loaded(path, "BMP");
-    if (loaded.isNull() || loaded.width() < kBoardWidth || loaded.height() < kBoardHeight) {
+    // A picture too small for its sheet is as unusable as a missing one.
+    const QSize needed = puzzles_[mode]->SheetSize();
+    if (loaded.isNull() || loaded.width() < needed.width() || loaded.height() < needed.height()) {
         failedFile_ = path;
         return false;
     }

@@ -93,6 +93,8 @@ void Zibbo::ChangeLevel(MouseButton button) {
     MixBoard();
 }
 
+QSize Zibbo::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
+
 void Zibbo::BoardMouseDown(int x, int y, MouseButton button) {
     if (OnLevelButton(x, y)) {
         host_.OptionBtnMouseDown(button);

@@ -13,6 +13,7 @@ public:
     void PaintBoard() override;
     void ChangeLevel(MouseButton button) override;
     void BoardMouseDown(int x, int y, MouseButton button) override;
+    QSize SheetSize() const override;
 
     void Turn(int k, bool forward, bool redraw);
     bool IsSolved() const;

@@ -57,6 +57,7 @@ public:
     using Puzzle::Puzzle;
     void NewBoard() override { position = host_.Random(1000000); ++deals; }
     void PaintBoard() override { ++paints; }
+    QSize SheetSize() const override { return {812, 333}; }
     void ChangeLevel(MouseButton button) override {
         levelPresses.push_back(button);
         if (button == MouseButton::Left) ++host_.Levels().gmode;
@@ -82,8 +83,8 @@ protected:
         flow.SetPuzzle(1, std::make_unique<FakePuzzle>(flow));
         view.flow = &flow;
     }
-    void WritePicture(const char* name) {
-        QImage picture(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
+    void WritePicture(const char* name, QSize size = QSize(812, 333)) {
+        QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
         ASSERT_TRUE(picture.save(dir.filePath(name), "BMP"));
     }
@@ -135,6 +136,13 @@ TEST_F(GameFlowTest, MissingBoardPictureFailsStartUpAndNamesTheFile) {
     junk.write("BM not really a bitmap");
     junk.close();
     EXPECT_FALSE(flow.FormCreate({}));
+
+    // A board without the sheet beside it cannot draw any piece.
+    ASSERT_TRUE(QFile::remove(dir.filePath("b1.bmp")));
+    WritePicture("b1.bmp", QSize(500, 333));
+    EXPECT_FALSE(flow.FormCreate({}));
+    WritePicture("b1.bmp", QSize(812, 333));
+    EXPECT_TRUE(flow.FormCreate({}));
 }
 
 TEST_F(GameFlowTest, FirstMoveStartsTheClockWhichCountsOnlyWhileRunning) {
