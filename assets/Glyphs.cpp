@@ -537,8 +537,8 @@ QImage Disabled(const QImage& normal) {
 
 }  // namespace
 
-const std::vector<GlyphSpec>& AllGlyphs() {
-    static const std::vector<GlyphSpec> kAll = {
+const std::vector<GlyphLayout>& AllGlyphs() {
+    static const std::vector<GlyphLayout> kAll = {
         {Glyph::Mix, "mix", 36, 18, 2},
         {Glyph::Option, "option", 18, 18, 1},
         {Glyph::Pause, "pause", 18, 18, 1},
@@ -563,29 +563,29 @@ const std::vector<GlyphSpec>& AllGlyphs() {
     return kAll;
 }
 
-const GlyphSpec& SpecOf(Glyph id) {
-    for (const GlyphSpec& spec : AllGlyphs())
-        if (spec.id == id) return spec;
+const GlyphLayout& LayoutOf(Glyph id) {
+    for (const GlyphLayout& info : AllGlyphs())
+        if (info.id == id) return info;
     throw std::invalid_argument("unknown glyph");
 }
 
 QImage PaintGlyph(Glyph id) {
-    const GlyphSpec& spec = SpecOf(id);
-    const int cell = spec.width / spec.images;
-    QImage normal(cell, spec.height, QImage::Format_ARGB32_Premultiplied);
+    const GlyphLayout& info = LayoutOf(id);
+    const int cell = info.width / info.images;
+    QImage normal(cell, info.height, QImage::Format_ARGB32_Premultiplied);
     normal.fill(Qt::transparent);
     {
         QPainter p(&normal);
         p.setRenderHint(QPainter::Antialiasing);
         MotifOf(id)(p);
     }
-    QImage glyph(spec.width, spec.height, QImage::Format_ARGB32);
+    QImage glyph(info.width, info.height, QImage::Format_ARGB32);
     glyph.fill(Qt::transparent);
     {
         QPainter p(&glyph);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(0, 0, normal);
-        if (spec.images == 2) p.drawImage(cell, 0, Disabled(normal));
+        if (info.images == 2) p.drawImage(cell, 0, Disabled(normal));
     }
     return glyph;
 }

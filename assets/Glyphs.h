@@ -11,7 +11,7 @@ enum class Glyph {
     Tongue, Help, Info, Brizzel, Smiley, Cross, Tick, EnglishFlags, GermanFlags,
 };
 
-struct GlyphSpec {
+struct GlyphLayout {
     Glyph id;
     const char* name;  // file stem in the embedded resources
     int width;
@@ -19,8 +19,8 @@ struct GlyphSpec {
     int images;
 };
 
-const std::vector<GlyphSpec>& AllGlyphs();
-const GlyphSpec& SpecOf(Glyph id);
+const std::vector<GlyphLayout>& AllGlyphs();
+const GlyphLayout& LayoutOf(Glyph id);
 
 // Painted at build time; transparent (alpha 0) outside the motif.
 QImage PaintGlyph(Glyph id);

@@ -45,8 +45,8 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
     };
     ok_ = makeButton(layout.okBtn, "OKBtn");
     ok_->setIcon(GlyphIcon(layout.okGlyph));
-    ok_->setIconSize(QSize(SpecOf(layout.okGlyph).width / SpecOf(layout.okGlyph).images,
-                           SpecOf(layout.okGlyph).height));
+    ok_->setIconSize(QSize(LayoutOf(layout.okGlyph).width / LayoutOf(layout.okGlyph).images,
+                           LayoutOf(layout.okGlyph).height));
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { done(kModalOk); });

@@ -21,7 +21,7 @@ public:
     uint64_t NextBits();
 
 private:
-    uint64_t state_[4];
+    uint64_t state_[4] = {};
 };
 
 // Seed from the wall clock and a monotonic counter, for players who give no --seed.

@@ -27,17 +27,17 @@ const QImage& Bitmaps(int item) {
     return items[item == kDialogBackgroundItem ? 1 : 0];
 }
 
-QString GlyphResourceName(const GlyphSpec& spec) {
-    return QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(spec.name));
+QString GlyphResourceName(const GlyphLayout& info) {
+    return QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(info.name));
 }
 
 QIcon GlyphIcon(Glyph glyph) {
-    const GlyphSpec& spec = SpecOf(glyph);
-    const QPixmap strip(ResourcePath(GlyphResourceName(spec)));
-    const int width = spec.width / spec.images;
+    const GlyphLayout& info = LayoutOf(glyph);
+    const QPixmap strip(ResourcePath(GlyphResourceName(info)));
+    const int width = info.width / info.images;
     QIcon icon;
-    icon.addPixmap(strip.copy(0, 0, width, spec.height), QIcon::Normal);
-    if (spec.images > 1) icon.addPixmap(strip.copy(width, 0, width, spec.height), QIcon::Disabled);
+    icon.addPixmap(strip.copy(0, 0, width, info.height), QIcon::Normal);
+    if (info.images > 1) icon.addPixmap(strip.copy(width, 0, width, info.height), QIcon::Disabled);
     return icon;
 }
 

@@ -17,7 +17,7 @@ QIcon GlyphIcon(Glyph glyph);
 QIcon ProgramIcon();
 
 // Resource paths the build-time generator writes and the program reads.
-QString GlyphResourceName(const GlyphSpec& spec);
+QString GlyphResourceName(const GlyphLayout& info);
 inline constexpr const char* kDigitStripResource = "digits.bmp";
 inline constexpr const char* kDialogBackgroundResource = "dialog.bmp";
 inline constexpr const char* kProgramIconResource = "icon.png";

@@ -77,9 +77,9 @@ TMainForm::~TMainForm() = default;
 
 ToolButton* TMainForm::AddButton(const char* name, QRect place, Glyph glyph) {
     auto* button = new ToolButton(ToolPanel_, QString::fromLatin1(name), place);
-    const GlyphSpec& spec = SpecOf(glyph);
+    const GlyphLayout& info = LayoutOf(glyph);
     button->setIcon(GlyphIcon(glyph));
-    button->setIconSize(QSize(spec.width / spec.images, spec.height));
+    button->setIconSize(QSize(info.width / info.images, info.height));
     return button;
 }
 

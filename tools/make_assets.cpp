@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
     embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
           spindora::kDialogBackgroundResource, "BMP");
     embed(spindora::PaintProgramIcon(), spindora::kProgramIconResource, "PNG");
-    for (const spindora::GlyphSpec& spec : spindora::AllGlyphs())
-        embed(spindora::PaintGlyph(spec.id), spindora::GlyphResourceName(spec), "PNG");
+    for (const spindora::GlyphLayout& info : spindora::AllGlyphs())
+        embed(spindora::PaintGlyph(info.id), spindora::GlyphResourceName(info), "PNG");
 
     QFile qrc(embeddedDir + "/assets.qrc");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

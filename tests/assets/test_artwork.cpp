@@ -187,11 +187,11 @@ TEST(DialogBackground, IsCalmSalmonAndSageWithALogo) {
 
 TEST(Glyphs, TableIsConsistent) {
     std::set<std::string> names;
-    for (const GlyphSpec& spec : AllGlyphs()) {
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-        EXPECT_EQ(&SpecOf(spec.id), &spec);
-        EXPECT_TRUE(spec.images == 1 || spec.images == 2) << spec.name;
-        EXPECT_EQ(spec.width % spec.images, 0) << spec.name;
+    for (const GlyphLayout& info : AllGlyphs()) {
+        EXPECT_TRUE(names.insert(info.name).second) << info.name;
+        EXPECT_EQ(&LayoutOf(info.id), &info);
+        EXPECT_TRUE(info.images == 1 || info.images == 2) << info.name;
+        EXPECT_EQ(info.width % info.images, 0) << info.name;
     }
     EXPECT_EQ(AllGlyphs().size(), 20u);
 }
@@ -210,24 +210,24 @@ double MeanLumaOfOpaque(const QImage& image, int left, int width, int& opaque) {
 }
 
 TEST(Glyphs, EachIsAMotifOnTransparency) {
-    for (const GlyphSpec& spec : AllGlyphs()) {
-        SCOPED_TRACE(spec.name);
-        const QImage glyph = PaintGlyph(spec.id);
-        ASSERT_EQ(glyph.size(), QSize(spec.width, spec.height));
+    for (const GlyphLayout& info : AllGlyphs()) {
+        SCOPED_TRACE(info.name);
+        const QImage glyph = PaintGlyph(info.id);
+        ASSERT_EQ(glyph.size(), QSize(info.width, info.height));
         EXPECT_EQ(glyph.format(), QImage::Format_ARGB32);
-        EXPECT_EQ(qAlpha(glyph.pixel(0, spec.height - 1)), 0);
-        const int cell = spec.width / spec.images;
+        EXPECT_EQ(qAlpha(glyph.pixel(0, info.height - 1)), 0);
+        const int cell = info.width / info.images;
         int opaque = 0;
         const double normal = MeanLumaOfOpaque(glyph, 0, cell, opaque);
-        EXPECT_GT(opaque, cell * spec.height / 6);
-        if (spec.images == 2) {
-            EXPECT_NE(glyph.copy(0, 0, cell, spec.height), glyph.copy(cell, 0, cell, spec.height));
+        EXPECT_GT(opaque, cell * info.height / 6);
+        if (info.images == 2) {
+            EXPECT_NE(glyph.copy(0, 0, cell, info.height), glyph.copy(cell, 0, cell, info.height));
             int disabledOpaque = 0;
             const double disabled = MeanLumaOfOpaque(glyph, cell, cell, disabledOpaque);
-            EXPECT_GT(disabledOpaque, cell * spec.height / 8);
+            EXPECT_GT(disabledOpaque, cell * info.height / 8);
             EXPECT_GT(disabled, normal);
-            for (int y = 0; y < spec.height; ++y)
-                for (int x = cell; x < spec.width; ++x) {
+            for (int y = 0; y < info.height; ++y)
+                for (int x = cell; x < info.width; ++x) {
                     const QRgb c = glyph.pixel(x, y);
                     ASSERT_LE(std::abs(qRed(c) - qBlue(c)), 2) << "disabled half not grey";
                 }
