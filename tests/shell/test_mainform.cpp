@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "puzzles/zibbo/Zibbo.h"
@@ -45,12 +46,20 @@ void AnswerNextModal(Qt::Key key, QString* text = nullptr, int triesLeft = 500) 
     });
 }
 
+// The main window as the game starts it from the build folder, shown and settled.
+std::unique_ptr<TMainForm> ShownForm(RandomSource& random) {
+    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    if (form) {
+        form->show();
+        QApplication::processEvents();
+    }
+    return form;
+}
+
 TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     SeededRandom random(2024);
-    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    auto form = ShownForm(random);
     ASSERT_NE(form, nullptr);
-    form->show();
-    QApplication::processEvents();
     GameFlow& flow = form->flow();
     EXPECT_FALSE(flow.FirstActivation) << "first activation runs even without a window manager";
     EXPECT_EQ(form->size(), QSize(500, 366));
@@ -172,10 +181,8 @@ std::array<int, 9> NetTurnsOfDeal(uint64_t seed) {
 
 TEST(MainForm, SolvingADealWithTheMouseStopsTheClockAndCheers) {
     SeededRandom random(99);
-    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    auto form = ShownForm(random);
     ASSERT_NE(form, nullptr);
-    form->show();
-    QApplication::processEvents();
     GameFlow& flow = form->flow();
     const std::array<int, 9> net = NetTurnsOfDeal(99);
     auto& zibbo = static_cast<zibbo::Zibbo&>(*flow.PuzzleOf(0));
