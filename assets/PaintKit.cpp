@@ -204,4 +204,46 @@ QLinearGradient Diagonal(const QRectF& box, const QColor& light, const QColor& d
     return g;
 }
 
+void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const QColor& ink,
+                   const QColor& lit, const QString& sign) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double w = std::min(area.width(), 11.0);
+    const QRectF body(area.center().x() - w / 2, area.top() + 0.5, w, w * 1.35);
+    QPainterPath shell;
+    shell.addRoundedRect(body, w / 2, w / 2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 230));
+    painter.drawPath(shell);
+    // The lit button: the top ~40 % of the pressed half.
+    const double split = body.top() + body.height() * 0.42;
+    QPainterPath button;
+    button.addRect(leftButton ? QRectF(body.left(), body.top(), w / 2, split - body.top())
+                              : QRectF(body.center().x(), body.top(), w / 2, split - body.top()));
+    painter.setBrush(lit);
+    painter.drawPath(button.intersected(shell));
+    painter.setPen(QPen(ink, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(shell);
+    painter.drawLine(QPointF(body.center().x(), body.top()), QPointF(body.center().x(), split));
+    painter.drawLine(QPointF(body.left(), split), QPointF(body.right(), split));
+    // The sign as strokes, not text, so it stays crisp at this size with any font.
+    const double cy = body.bottom() + (area.bottom() - body.bottom()) / 2 + 0.5;
+    const double cx = body.center().x();
+    const double arm = std::min(3.5, (area.bottom() - body.bottom()) / 2);
+    painter.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::FlatCap));
+    if (sign == QStringLiteral("+") || sign == QStringLiteral("-")) {
+        painter.drawLine(QPointF(cx - arm, cy), QPointF(cx + arm, cy));
+        if (sign == QStringLiteral("+")) painter.drawLine(QPointF(cx, cy - arm), QPointF(cx, cy + arm));
+    } else {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(8);
+        font.setBold(true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawPath(CentredText(font, sign, QPointF(cx, cy)));
+    }
+    painter.restore();
+}
+
 }  // namespace spindora::paint

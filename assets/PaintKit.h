@@ -89,4 +89,11 @@ QRadialGradient Sphere(QPointF centre, double radius, const QColor& base);
 // Light at the top left corner of the box, dark at the bottom right.
 QLinearGradient Diagonal(const QRectF& box, const QColor& light, const QColor& dark);
 
+// What a mouse button does to a level: a small mouse with its left (or right) button lit,
+// and under it "+" (or "-"). Every level button carries one of each, left-button mark on
+// the left, so a player reads "left click raises, right click lowers" (or whatever word
+// `sign` gives). `area` should be about 11 wide and 24 high; `ink` draws outline and sign.
+void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const QColor& ink,
+                   const QColor& lit, const QString& sign);
+
 }  // namespace spindora::paint

@@ -20,6 +20,7 @@ using paint::Circle;
 using paint::Diagonal;
 using paint::DropShadow;
 using paint::FillWithHalo;
+using paint::MouseStepMark;
 using paint::Mix;
 using paint::PointOnCircle;
 using paint::Polygon;
@@ -376,7 +377,7 @@ void PaintTitle(QPainter& p) {
 
 void PaintLevelButton(QPainter& p) {
     // A raised cream plaque filling the press area; the level digit is printed on its
-    // middle at run time, the two chevrons say that either mouse button steps it.
+    // middle at run time.
     const QRectF plaque(kLevelLeft + 1.5, kLevelTop + 1.5, 47, 47);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath shape;
@@ -399,17 +400,13 @@ void PaintLevelButton(QPainter& p) {
     p.setBrush(cream);
     p.drawRoundedRect(face, 4.5, 4.5);
 
-    auto chevron = [&](double x, double dir) {
-        const double cy = kLevelTop + 25.0;
-        const QPainterPath arrow =
-            Polygon({{x, cy}, {x + 5.0 * dir, cy - 5.0}, {x + 5.0 * dir, cy + 5.0}});
-        p.setBrush(QColor(255, 255, 255, 200));
-        p.drawPath(arrow.translated(0.6, 0.8));
-        p.setBrush(QColor(150, 88, 26));
-        p.drawPath(arrow);
-    };
-    chevron(kLevelLeft + 7.0, 1.0);
-    chevron(kLevelRight - 6.0, -1.0);
+    // A left-button mark with "+" on the left and a right-button mark with "-" on the
+    // right: the two clicks and what each does to the level.
+    const QColor ink(110, 62, 14), lit(236, 120, 30);
+    MouseStepMark(p, QRectF(kLevelLeft + 5.0, kLevelTop + 11.0, 9.0, 27.0), true, ink, lit,
+                  QStringLiteral("+"));
+    MouseStepMark(p, QRectF(kLevelRight - 14.0, kLevelTop + 11.0, 9.0, 27.0), false, ink, lit,
+                  QStringLiteral("-"));
 }
 
 void PaintLevelSteps(QPainter& p) {
