@@ -54,7 +54,9 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
     if (!layout.cancelBtn.isEmpty()) {
         cancel_ = makeButton(layout.cancelBtn, "CancelBtn");
         cancel_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-        cancel_->setAutoDefault(false);
+        // Enter answers with the button that has the focus: a player who tabs to "No"
+        // and presses Enter must not give up the game.
+        cancel_->setAutoDefault(true);
         connect(cancel_, &QPushButton::clicked, this, [this] { done(kModalCancel); });
     }
 }

@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "puzzles/BoardGeometry.h"
+#include "shell/MouseButtons.h"
 
 namespace spindora {
 
@@ -39,13 +40,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    MouseButton button;
-    switch (event->button()) {
-    case Qt::LeftButton: button = MouseButton::Left; break;
-    case Qt::RightButton: button = MouseButton::Right; break;
-    case Qt::MiddleButton: button = MouseButton::Middle; break;
-    default: return;
-    }
+    if (event->button() == Qt::NoButton) return;
+    const MouseButton button = ToMouseButton(event->button());
     const QPoint at = event->position().toPoint();
     if (onMouseDown) onMouseDown(at.x(), at.y(), button);
 }

@@ -1,10 +1,9 @@
 #include "shell/GameFlow.h"
 
-#include <QFileInfo>
 #include <utility>
 
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Raster.h"
+#include "shell/BoardPicture.h"
 #include "shell/LevelKey.h"
 
 namespace spindora {
@@ -34,15 +33,14 @@ QString GameFlow::BackgroundPath(uint8_t mode) const {
 
 bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
     const QString path = BackgroundPath(mode);
-    QImage loaded(path, "BMP");
     // A picture too small for its sheet is as unusable as a missing one.
-    const QSize needed = puzzles_[mode]->SheetSize();
-    if (loaded.isNull() || loaded.width() < needed.width() || loaded.height() < needed.height()) {
+    QImage loaded = puzzles_[mode] ? LoadBoardPicture(path, puzzles_[mode]->SheetSize()) : QImage();
+    if (loaded.isNull()) {
         failedFile_ = path;
         return false;
     }
-    into = ToRasterFormat(loaded);
-    return !into.isNull();
+    into = std::move(loaded);
+    return true;
 }
 
 bool GameFlow::FormCreate(const ShellSettings& settings) {
@@ -108,7 +106,10 @@ void GameFlow::SwitchMode(uint8_t mode) {
     QImage replacement;
     if (!LoadBackground(mode, replacement)) {
         view_.SetModeButtonDown(CurrentMode);
+        // The message waits for the player; the running clock must not count meanwhile.
+        view_.StopTimer();
         view_.ReportSwitchFailure(failedFile_);
+        view_.StartTimer();
         return;
     }
     CurrentMode = mode;

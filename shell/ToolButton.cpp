@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "shell/MouseButtons.h"
+
 namespace spindora {
 
 ToolButton::ToolButton(QWidget* parent, const QString& name, QRect geometry)
@@ -20,10 +22,7 @@ void ToolButton::mousePressEvent(QMouseEvent* event) {
     }
     event->accept();
     if (!isEnabled()) return;
-    MouseButton button = MouseButton::Left;
-    if (event->button() == Qt::RightButton) button = MouseButton::Right;
-    else if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
-    emit mouseDown(button);
+    emit mouseDown(ToMouseButton(event->button()));
 }
 
 }  // namespace spindora

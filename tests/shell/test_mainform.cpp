@@ -217,13 +217,27 @@ TEST(MainForm, SolvingADealWithTheMouseStopsTheClockAndCheers) {
     form->flow().FormClose();
 }
 
-TEST(MainForm, MissingBoardPictureEndsStartUpWithTheMessage) {
-    QTemporaryDir empty;
+TEST(MainForm, MissingOrTruncatedBoardPictureEndsStartUpWithTheMessage) {
+    QTemporaryDir dir;
     SeededRandom random(1);
     QString text;
     AnswerNextModal(Qt::Key_Return, &text);
-    EXPECT_EQ(CreateMainForm(random, empty.path() + "/"), nullptr);
+    EXPECT_EQ(CreateMainForm(random, dir.path() + "/"), nullptr);
     EXPECT_EQ(text, "Not enough memory! Programm aborted.");
+
+    // A board picture cut short, as a broken download leaves it, never shows a black board.
+    QFile whole(QStringLiteral(SPINDORA_BUILD_DIR) + "b1.bmp");
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    QFile cut(dir.filePath("b1.bmp"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.read(5000));
+    cut.close();
+    text.clear();
+    AnswerNextModal(Qt::Key_Return, &text);
+    EXPECT_EQ(RunGame({}, dir.path() + "/"), 1);
+    EXPECT_EQ(text, "Not enough memory! Programm aborted.");
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<TMainForm*>(w) && w->isVisible()) << "no window was shown";
 }
 
 }  // namespace
