@@ -10,12 +10,13 @@
 #include <QToolTip>
 #include <QUrl>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheet.h"
-#include "shell/Startup.h"
+#include "shell/ShownMainForm.h"
 
 namespace spindora {
 namespace {
@@ -29,32 +30,8 @@ public:
     QList<QUrl> opened;
 };
 
-// Answers the next modal window with a key once it is open. Input simulation may run the
-// event loop before the window exists, so it looks again until the window is there.
-void AnswerNextModal(Qt::Key key, QString* text = nullptr, int triesLeft = 500) {
-    QTimer::singleShot(triesLeft == 500 ? 0 : 5, [key, text, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            if (triesLeft > 0) AnswerNextModal(key, text, triesLeft - 1);
-            else ADD_FAILURE() << "no modal window opened";
-            return;
-        }
-        if (text) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
-        }
-        QTest::keyClick(modal, key);
-    });
-}
-
-// The main window as the game starts it from the build folder, shown and settled.
-std::unique_ptr<TMainForm> ShownForm(RandomSource& random) {
-    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
-    if (form) {
-        form->show();
-        QApplication::processEvents();
-    }
-    return form;
-}
+using test::AnswerNextModal;
+using test::ShownForm;
 
 TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     SeededRandom random(2024);
@@ -65,11 +42,15 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     EXPECT_EQ(form->size(), QSize(500, 366));
     EXPECT_EQ(form->windowTitle(), "Spindora V1.3");
 
+    // Tool-bar controls lie on ToolPanel, which starts at the window's top left, so their
+    // places are window places too.
     const struct { const char* name; QRect place; } controls[] = {
+        {"ToolPanel", {0, 0, 500, 33}},
         {"MixBtn", {4, 4, 25, 25}},      {"OptionBtn", {28, 4, 25, 25}},
         {"PauseBtn", {52, 4, 25, 25}},   {"soundbtn", {76, 4, 25, 25}},
         {"MidiBtn", {100, 4, 25, 25}},   {"HighScoreBtn", {124, 4, 25, 25}},
         {"ExitBtn", {148, 4, 25, 25}},   {"ZibboBtn", {176, 4, 25, 25}},
+        {"KollukBtn", {200, 4, 25, 25}}, {"PlufBtn", {224, 4, 25, 25}},
         {"MurvoBtn", {248, 4, 25, 25}},  {"Bevel1", {275, 4, 120, 26}},
         {"tim", {276, 5, 117, 24}},      {"TimeLabel", {280, 12, 33, 16}},
         {"timbox", {312, 7, 77, 20}},    {"TongueBtn", {394, 4, 25, 25}},
@@ -79,8 +60,18 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     for (const auto& c : controls) {
         auto* w = form->findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(w, nullptr) << c.name;
-        EXPECT_EQ(w->geometry(), c.place) << c.name;
+        EXPECT_EQ(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()), c.place) << c.name;
+        EXPECT_TRUE(w->isVisible()) << c.name;
     }
+    // The invisible rules area over ZIBBO's rules drawing, in window coordinates.
+    EXPECT_EQ(form->RulesShape(), QRect(353, 220, 126, 126));
+    // Exactly one mode button is down: the mode shown.
+    const char* const modeButtons[] = {"ZibboBtn", "KollukBtn", "PlufBtn", "MurvoBtn"};
+    for (int mode = 0; mode < 4; ++mode)
+        EXPECT_EQ(form->findChild<QAbstractButton*>(modeButtons[mode])->isChecked(), mode == 0)
+            << modeButtons[mode];
+    EXPECT_EQ(form->timer().interval(), 200);
+    EXPECT_TRUE(form->timer().isActive()) << "the timer runs from creation";
     EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Time:");
     EXPECT_EQ(form->findChild<QWidget*>("MixBtn")->toolTip(), "I start again.");
 
@@ -128,14 +119,81 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened[0].toString(), MakerWebAddress());
 
-    // Closing asks; No keeps the game and its clock, Yes ends it.
-    AnswerNextModal(Qt::Key_Escape);
-    EXPECT_FALSE(form->close());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->timer().isActive());
+    // Closing asks; No keeps the game and its clock, whether it is chosen with Escape or by
+    // tabbing to it and pressing Enter. Yes ends it.
+    for (const auto& keys : {std::vector<Qt::Key>{Qt::Key_Escape},
+                             std::vector<Qt::Key>{Qt::Key_Tab, Qt::Key_Return},
+                             std::vector<Qt::Key>{Qt::Key_Tab, Qt::Key_Enter}}) {
+        AnswerNextModal(keys);
+        EXPECT_FALSE(form->close()) << keys.size() << " keys";
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_TRUE(form->timer().isActive());
+    }
     AnswerNextModal(Qt::Key_Return);
     EXPECT_TRUE(form->close());
     EXPECT_FALSE(form->timer().isActive());
+}
+
+// Back and forward thumb buttons are "any other button": like the middle button they deal
+// anew at the same level on the knight and the board's level button, and turn no ZIBBO.
+TEST(MainForm, ThumbButtonsDealAnewAtTheSameLevelAndTurnNothing) {
+    SeededRandom random(31);
+    auto form = ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    GameFlow& flow = form->flow();
+    auto& zibbo = static_cast<zibbo::Zibbo&>(*flow.PuzzleOf(0));
+    auto* option = form->findChild<QWidget*>("OptionBtn");
+    BoardWidget* board = form->boardWidget();
+    std::array<int, 9> upright;
+    upright.fill(11);
+    const int level = flow.Levels().gmode;
+
+    const std::function<void(Qt::MouseButton)> presses[] = {
+        [&](Qt::MouseButton thumb) {
+            QTest::mousePress(option, thumb);
+            QTest::mouseRelease(option, thumb);
+        },
+        [&](Qt::MouseButton thumb) { QTest::mouseClick(board, thumb, {}, QPoint(454, 150)); },
+    };
+    for (const Qt::MouseButton thumb : {Qt::BackButton, Qt::ForwardButton}) {
+        SCOPED_TRACE(thumb == Qt::BackButton ? "back" : "forward");
+        zibbo.Directions() = upright;
+        QTest::mouseClick(board, thumb, {}, QPoint(175, 175));
+        EXPECT_EQ(zibbo.Directions(), upright) << "a thumb press turns no ZIBBO";
+        // A started game would make the level presses below ask, with nobody to answer.
+        ASSERT_EQ(flow.GameState[0], kReady);
+
+        for (const auto& press : presses) {
+            zibbo.Directions() = upright;
+            press(thumb);
+            EXPECT_EQ(flow.Levels().gmode, level);
+            EXPECT_NE(zibbo.Directions(), upright) << "dealt anew";
+            EXPECT_EQ(flow.GameState[0], kReady);
+        }
+    }
+    const QImage screen = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, board->image()) << "the new deal is on screen";
+
+    // While the game runs the knight asks first. Tabbing to No and pressing Enter keeps the
+    // game, its position and its clock; Enter on Yes gives it up.
+    QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(175, 175));
+    ASSERT_EQ(flow.GameState[0], kRunning);
+    flow.TimerTimer();
+    const int32_t ticks = flow.ClockTicks[0];
+    const std::array<int, 9> running = zibbo.Directions();
+    AnswerNextModal({Qt::Key_Tab, Qt::Key_Return});
+    presses[0](Qt::BackButton);
+    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(zibbo.Directions(), running);
+    EXPECT_GE(flow.ClockTicks[0], ticks);
+    EXPECT_TRUE(form->timer().isActive());
+    AnswerNextModal(Qt::Key_Return);
+    presses[1](Qt::ForwardButton);
+    EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_EQ(flow.ClockTicks[0], 0);
+    EXPECT_EQ(flow.Levels().gmode, level);
+    EXPECT_NE(zibbo.Directions(), running);
+    flow.FormClose();
 }
 
 TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {

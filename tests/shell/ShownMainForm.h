@@ -1,0 +1,69 @@
+#pragma once
+// The main window as the game starts it, and a way to answer its modal windows from the
+// keyboard, for the tests that drive the real window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "shell/Startup.h"
+
+namespace spindora::test {
+
+// Runs `act` on the next modal window once it is open and active: a player acts on the
+// window in front. Input simulation may run the event loop before the window exists or is
+// activated, so it looks again until it is. An answer the test did not use dies with the
+// test, so that it cannot answer a later test's window with that test's stale state.
+inline void WhenModalActive(std::function<void(QWidget*)> act, int triesLeft = 500,
+                            const testing::TestInfo* owner = nullptr) {
+    if (!owner) owner = testing::UnitTest::GetInstance()->current_test_info();
+    QTimer::singleShot(triesLeft == 500 ? 0 : 5, [act, triesLeft, owner] {
+        if (testing::UnitTest::GetInstance()->current_test_info() != owner) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isActiveWindow()) {
+            if (triesLeft > 0) WhenModalActive(act, triesLeft - 1, owner);
+            else ADD_FAILURE() << "no modal window opened and became active";
+            return;
+        }
+        act(modal);
+    });
+}
+
+// Types `keys` into the window in front, each to the widget that has the focus there.
+inline void TypeInto(QWidget* window, const std::vector<Qt::Key>& keys) {
+    for (const Qt::Key key : keys) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && window->isAncestorOf(focus) ? focus : window, key);
+    }
+}
+
+// Answers the next modal window from the keyboard; `text` receives a message box's text.
+inline void AnswerNextModal(std::vector<Qt::Key> keys, QString* text = nullptr) {
+    WhenModalActive([keys, text](QWidget* modal) {
+        if (text) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
+        }
+        TypeInto(modal, keys);
+    });
+}
+
+inline void AnswerNextModal(Qt::Key key, QString* text = nullptr) {
+    AnswerNextModal(std::vector<Qt::Key>{key}, text);
+}
+
+// The main window started from the build folder, shown and settled.
+inline std::unique_ptr<TMainForm> ShownForm(RandomSource& random) {
+    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    if (form) {
+        form->show();
+        QApplication::processEvents();
+    }
+    return form;
+}
+
+}  // namespace spindora::test
