@@ -4,22 +4,31 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <set>
 #include <string>
 
 #include "assets/DialogBackground.h"
 #include "assets/Glyphs.h"
-#include "puzzles/zibbo/ZibboSheet.h"
+#include "shell/EmbeddedAssets.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora {
 namespace {
 
-using namespace zibbo;
+using zibbo::PaintZibboSheet;
 
 constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kWhite = 0xFFFFFFFFu;
-constexpr double kCentre = kPieceSize / 2.0;
+
+// Where b1.bmp keeps ZIBBO's pieces: 78 x 78 images of the twelve directions in three
+// columns of four from x = 500, then one mask for all of them.
+constexpr int kSide = 78;
+constexpr int kDirections = 12;
+constexpr int kUp = 11;
+constexpr QRect kMask{734, 0, 78, 78};
+constexpr double kCentre = kSide / 2.0;
+QRect ImageOf(int v) { return {500 + 78 * (v / 4), 78 * (v % 4), 78, 78}; }
 
 const QImage& Sheet() {
     static const QImage sheet = PaintZibboSheet();
@@ -28,7 +37,7 @@ const QImage& Sheet() {
 
 QRgb At(const QRect& cell, int x, int y) { return Sheet().pixel(cell.left() + x, cell.top() + y); }
 
-bool Opaque(int x, int y) { return At(kMaskRect, x, y) == kBlack; }
+bool Opaque(int x, int y) { return At(kMask, x, y) == kBlack; }
 
 int Luma(QRgb c) { return (77 * qRed(c) + 150 * qGreen(c) + 29 * qBlue(c)) >> 8; }
 
@@ -40,20 +49,21 @@ int DistinctColours(const QImage& image, const QRect& area) {
 }
 
 TEST(ZibboSheet, HasTheAgreedSizeAndFormat) {
-    EXPECT_EQ(Sheet().size(), QSize(kSheetWidth, kSheetHeight));
+    EXPECT_EQ(Sheet().size(), QSize(812, 333));
+    EXPECT_EQ(ImageOf(kUp).topLeft(), QPoint(656, 234)) << "the upright pointer's place";
     EXPECT_EQ(Sheet().format(), QImage::Format_RGB32);
 }
 
 TEST(ZibboSheet, MaskIsAPureBlackAndWhiteDisc) {
     int opaque = 0;
-    for (int y = 0; y < kPieceSize; ++y)
-        for (int x = 0; x < kPieceSize; ++x) {
-            const QRgb c = At(kMaskRect, x, y);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) {
+            const QRgb c = At(kMask, x, y);
             ASSERT_TRUE(c == kBlack || c == kWhite) << x << "," << y;
             opaque += c == kBlack;
             // One outline for every direction only works if it looks the same turned.
-            EXPECT_EQ(Opaque(x, y), Opaque(kPieceSize - 1 - y, x)) << x << "," << y;
-            EXPECT_EQ(Opaque(x, y), Opaque(kPieceSize - 1 - x, y)) << x << "," << y;
+            EXPECT_EQ(Opaque(x, y), Opaque(kSide - 1 - y, x)) << x << "," << y;
+            EXPECT_EQ(Opaque(x, y), Opaque(kSide - 1 - x, y)) << x << "," << y;
         }
     EXPECT_FALSE(Opaque(0, 0));
     EXPECT_TRUE(Opaque(39, 39));
@@ -66,9 +76,9 @@ TEST(ZibboSheet, EachImageFillsExactlyTheMask) {
     // Black outside the mask keeps the OR from leaving a fringe; no black inside keeps the
     // AND from showing through as holes.
     for (int v = 0; v < kDirections; ++v)
-        for (int y = 0; y < kPieceSize; ++y)
-            for (int x = 0; x < kPieceSize; ++x) {
-                const QRgb c = At(DirectionImage(v), x, y);
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x) {
+                const QRgb c = At(ImageOf(v), x, y);
                 if (Opaque(x, y)) ASSERT_NE(c, kBlack) << "v=" << v << " " << x << "," << y;
                 else ASSERT_EQ(c, kBlack) << "v=" << v << " " << x << "," << y;
             }
@@ -78,9 +88,9 @@ TEST(ZibboSheet, EachImageFillsExactlyTheMask) {
 // pointer's tip.
 double TipAngle(int v) {
     double best = -1, angle = 0;
-    for (int y = 0; y < kPieceSize; ++y)
-        for (int x = 0; x < kPieceSize; ++x) {
-            const QRgb c = At(DirectionImage(v), x, y);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) {
+            const QRgb c = At(ImageOf(v), x, y);
             if (qGreen(c) < qRed(c) + 60 || qGreen(c) < qBlue(c) + 60) continue;
             const double dx = x + 0.5 - kCentre, dy = y + 0.5 - kCentre;
             const double distance = std::hypot(dx, dy);
@@ -99,7 +109,7 @@ double AngleGap(double a, double b) {
 }
 
 TEST(ZibboSheet, PointerTurnsATwelfthClockwisePerDirection) {
-    EXPECT_LT(AngleGap(TipAngle(kUpright), 0), 8);
+    EXPECT_LT(AngleGap(TipAngle(kUp), 0), 8);
     EXPECT_LT(AngleGap(TipAngle(2), 90), 8);
     EXPECT_LT(AngleGap(TipAngle(5), 180), 8);
     EXPECT_LT(AngleGap(TipAngle(8), 270), 8);
@@ -109,12 +119,12 @@ TEST(ZibboSheet, PointerTurnsATwelfthClockwisePerDirection) {
 TEST(ZibboSheet, OnlyThePointerTurns) {
     // The ring, its ticks and the lighting are the same in all twelve pictures, and no
     // two pictures are the same.
-    const QImage upright = Sheet().copy(DirectionImage(kUpright));
-    for (int v = 0; v < kUpright; ++v) {
-        const QImage image = Sheet().copy(DirectionImage(v));
+    const QImage upright = Sheet().copy(ImageOf(kUp));
+    for (int v = 0; v < kUp; ++v) {
+        const QImage image = Sheet().copy(ImageOf(v));
         EXPECT_NE(image, upright) << v;
-        for (int y = 0; y < kPieceSize; ++y)
-            for (int x = 0; x < kPieceSize; ++x) {
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x) {
                 if (std::hypot(x + 0.5 - kCentre, y + 0.5 - kCentre) > 31.5) {
                     ASSERT_EQ(image.pixel(x, y), upright.pixel(x, y)) << v << ": " << x << "," << y;
                 }
@@ -123,8 +133,7 @@ TEST(ZibboSheet, OnlyThePointerTurns) {
 }
 
 TEST(ZibboSheet, UnusedCornersAreBlack) {
-    const QRect unused[] = {QRect(500, 4 * kPieceSize, 234, kSheetHeight - 4 * kPieceSize),
-                            QRect(734, kPieceSize, kPieceSize, kSheetHeight - kPieceSize)};
+    const QRect unused[] = {QRect(500, 312, 234, 21), QRect(734, 78, 78, 255)};
     for (const QRect& area : unused)
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
@@ -134,16 +143,17 @@ TEST(ZibboSheet, UnusedCornersAreBlack) {
 TEST(ZibboSheet, BoardShowsButtonRulesTitleAndSockets) {
     // The level digit is printed in black on the button, so its middle must be light.
     long sum = 0, count = 0;
-    for (int y = kLevelTextTop; y < kLevelTextTop + kLevelTextPixels; ++y)
-        for (int x = kLevelTextCentreX - 8; x <= kLevelTextCentreX + 8; ++x, ++count)
+    // Arial 14 points is 19 pixels high, from the text's top at y = 139, centred on x = 454.
+    for (int y = 139; y < 139 + 19; ++y)
+        for (int x = 454 - 8; x <= 454 + 8; ++x, ++count)
             sum += Luma(Sheet().pixel(x, y));
     EXPECT_GT(sum / count, 190);
-    EXPECT_GT(DistinctColours(Sheet(), QRect(kLevelLeft + 1, kLevelTop + 1, 49, 49)), 40);
-    EXPECT_GT(DistinctColours(Sheet(), kRulesRect), 400);
+    EXPECT_GT(DistinctColours(Sheet(), QRect(431, 126, 49, 49)), 40);
+    EXPECT_GT(DistinctColours(Sheet(), QRect(353, 187, 126, 126)), 400);
     EXPECT_GT(DistinctColours(Sheet(), QRect(330, 15, 160, 95)), 400);
     // Around every dial there is a dark well between the dial's edge and the bezel.
     for (int k = 0; k < 9; ++k) {
-        const QPoint middle = PiecePosition(k) + QPoint(39, 39);
+        const QPoint middle = QPoint(40 + 90 * (k % 3), 40 + 90 * (k / 3)) + QPoint(39, 39);
         EXPECT_LT(Luma(Sheet().pixel(middle.x(), middle.y() - 38)), 60) << k;
         EXPECT_LT(Luma(Sheet().pixel(middle.x() + 38, middle.y())), 60) << k;
     }
@@ -151,12 +161,14 @@ TEST(ZibboSheet, BoardShowsButtonRulesTitleAndSockets) {
 
 TEST(DialogBackground, IsCalmSalmonAndSageWithALogo) {
     const QImage image = PaintDialogBackground();
-    ASSERT_EQ(image.size(), QSize(kDialogBackgroundWidth, kDialogBackgroundHeight));
+    ASSERT_EQ(image.size(), QSize(320, 200));
+    // The logo lies within columns 17 to 73 and rows 141 to 185.
+    const QRect logo(17, 141, 57, 45);
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     int salmon = 0, sage = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            if (kDialogLogoRect.contains(x, y)) continue;
+            if (logo.contains(x, y)) continue;
             const QColor c = QColor::fromRgb(image.pixel(x, y));
             const int hue = c.hsvHue();
             // Light enough for black text, and never any other colour.
@@ -167,7 +179,7 @@ TEST(DialogBackground, IsCalmSalmonAndSageWithALogo) {
             salmon += hue >= 0 && (hue <= 25 || hue >= 340);
             sage += hue >= 60 && hue <= 150;
             // Soft blobs, not noise.
-            if (x > 0 && !kDialogLogoRect.contains(x - 1, y)) {
+            if (x > 0 && !logo.contains(x - 1, y)) {
                 ASSERT_LT(std::abs(Luma(image.pixel(x, y)) - Luma(image.pixel(x - 1, y))), 14)
                     << x << "," << y;
             }
@@ -177,23 +189,39 @@ TEST(DialogBackground, IsCalmSalmonAndSageWithALogo) {
     EXPECT_GT(sage, total / 5);
     // The logo stands out: dark outlines and strong colours the texture never has.
     int loud = 0;
-    for (int y = kDialogLogoRect.top(); y <= kDialogLogoRect.bottom(); ++y)
-        for (int x = kDialogLogoRect.left(); x <= kDialogLogoRect.right(); ++x) {
+    for (int y = logo.top(); y <= logo.bottom(); ++y)
+        for (int x = logo.left(); x <= logo.right(); ++x) {
             const QColor c = QColor::fromRgb(image.pixel(x, y));
             loud += c.value() < 120 || c.saturation() > 150;
         }
     EXPECT_GT(loud, 250);
 }
 
-TEST(Glyphs, TableIsConsistent) {
+TEST(Glyphs, EachHasItsAgreedSizeAndImageCount) {
+    const struct { Glyph id; int width, height, images; } expected[] = {
+        {Glyph::Mix, 36, 18, 2},       {Glyph::Option, 18, 18, 1},
+        {Glyph::Pause, 18, 18, 1},     {Glyph::Sound, 32, 16, 2},
+        {Glyph::Midi, 32, 16, 2},      {Glyph::HighScore, 18, 18, 1},
+        {Glyph::Exit, 18, 18, 1},      {Glyph::Zibbo, 20, 20, 1},
+        {Glyph::Kolluk, 20, 20, 1},    {Glyph::Pluf, 20, 20, 1},
+        {Glyph::Murvo, 20, 20, 1},     {Glyph::Tongue, 15, 15, 1},
+        {Glyph::Help, 18, 18, 1},      {Glyph::Info, 18, 18, 1},
+        {Glyph::Brizzel, 26, 20, 1},   {Glyph::Smiley, 17, 17, 1},
+        {Glyph::Cross, 36, 18, 2},     {Glyph::Tick, 36, 18, 2},
+        {Glyph::EnglishFlags, 53, 20, 1}, {Glyph::GermanFlags, 80, 20, 1},
+    };
+    EXPECT_EQ(AllGlyphs().size(), std::size(expected));
     std::set<std::string> names;
-    for (const GlyphLayout& info : AllGlyphs()) {
-        EXPECT_TRUE(names.insert(info.name).second) << info.name;
-        EXPECT_EQ(&LayoutOf(info.id), &info);
-        EXPECT_TRUE(info.images == 1 || info.images == 2) << info.name;
-        EXPECT_EQ(info.width % info.images, 0) << info.name;
+    for (const auto& e : expected) {
+        const GlyphLayout& info = LayoutOf(e.id);
+        SCOPED_TRACE(info.name);
+        EXPECT_TRUE(names.insert(info.name).second);
+        EXPECT_EQ(QSize(info.width, info.height), QSize(e.width, e.height));
+        EXPECT_EQ(info.images, e.images);
+        EXPECT_EQ(PaintGlyph(e.id).size(), QSize(e.width, e.height));
+        // The program carries each image at its own size: one cell of the glyph.
+        EXPECT_EQ(GlyphIcon(e.id).availableSizes(), QList<QSize>{QSize(e.width / e.images, e.height)});
     }
-    EXPECT_EQ(AllGlyphs().size(), 20u);
 }
 
 double MeanLumaOfOpaque(const QImage& image, int left, int width, int& opaque) {

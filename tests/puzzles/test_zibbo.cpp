@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <functional>
 
 #include "TestSupport.h"
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/zibbo/TurnTable.h"
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 
@@ -14,11 +16,18 @@ namespace {
 using test::FakeHost;
 using test::ScriptedRandom;
 
+constexpr int kUp = 11;  // the upright pointer
+
 std::array<int, 9> AllUpright() {
     std::array<int, 9> d;
-    d.fill(kUpright);
+    d.fill(kUp);
     return d;
 }
+
+// Top-left corners of the nine 78 x 78 ZIBBOS on the board, row by row.
+constexpr QPoint kCorner[9] = {{40, 40},  {130, 40},  {220, 40},  {40, 130}, {130, 130},
+                               {220, 130}, {40, 220}, {130, 220}, {220, 220}};
+constexpr int kSide = 78;
 
 TEST(Zibbo, PressSquaresIncludeTheGapToTheRightAndBelow) {
     struct Case { int x, y, piece; };
@@ -81,6 +90,47 @@ TEST(Zibbo, CentrePressTurnsTheLevelsOwnSet) {
     EXPECT_EQ(press(8, MouseButton::Right), (std::array<int, 9>{10, 11, 10, 11, 1, 11, 10, 11, 10}));
 }
 
+// Four levels follow a rule that names the turned ZIBBOS; each turns them one twelfth.
+TEST(Zibbo, LevelsOneTwoThreeAndFiveTurnTheSetsTheirRulesName) {
+    const auto rowOf = [](int k) { return k / 3; };
+    const auto colOf = [](int k) { return k % 3; };
+    const auto between = [](int v, int a, int b) { return v >= std::min(a, b) && v <= std::max(a, b); };
+    const struct { int level; std::function<bool(int pressed, int other)> turns; } rules[] = {
+        // A corner turns the 2 x 2 block it shares with the centre, an edge its side of the
+        // grid, the centre itself.
+        {1, [&](int k, int j) {
+             if (k == 4) return j == 4;
+             if (rowOf(k) == 1) return colOf(j) == colOf(k);
+             if (colOf(k) == 1) return rowOf(j) == rowOf(k);
+             return between(rowOf(j), rowOf(k), 1) && between(colOf(j), colOf(k), 1);
+         }},
+        // Itself with its horizontal and vertical neighbours.
+        {2, [&](int k, int j) {
+             return std::abs(rowOf(j) - rowOf(k)) + std::abs(colOf(j) - colOf(k)) <= 1;
+         }},
+        // Its whole row and column.
+        {3, [&](int k, int j) { return rowOf(j) == rowOf(k) || colOf(j) == colOf(k); }},
+        // All its neighbours, diagonal ones included, but not itself.
+        {5, [&](int k, int j) {
+             return j != k && std::abs(rowOf(j) - rowOf(k)) <= 1 && std::abs(colOf(j) - colOf(k)) <= 1;
+         }},
+    };
+    FakeHost host(test::ZibboSheet());
+    Zibbo zibbo(host);
+    for (const auto& rule : rules) {
+        host.levels.gmode = rule.level;
+        for (int k = 0; k < 9; ++k) {
+            zibbo.Directions() = AllUpright();
+            const QPoint at = kCorner[k] + QPoint(39, 39);
+            zibbo.BoardMouseDown(at.x(), at.y(), MouseButton::Left);
+            std::array<int, 9> expected = AllUpright();
+            for (int j = 0; j < 9; ++j)
+                if (rule.turns(k, j)) expected[j] = 0;
+            EXPECT_EQ(zibbo.Directions(), expected) << "level " << rule.level << " piece " << k;
+        }
+    }
+}
+
 TEST(Zibbo, RightPressUndoesLeftPressOnEveryLevelAndPiece) {
     FakeHost host(test::ZibboSheet());
     Zibbo zibbo(host);
@@ -90,7 +140,7 @@ TEST(Zibbo, RightPressUndoesLeftPressOnEveryLevelAndPiece) {
         for (int k = 0; k < 9; ++k) {
             for (int& d : zibbo.Directions()) d = random.Random(12);
             const std::array<int, 9> before = zibbo.Directions();
-            const QPoint at = PiecePosition(k) + QPoint(50, 50);
+            const QPoint at = kCorner[k] + QPoint(50, 50);
             zibbo.BoardMouseDown(at.x(), at.y(), MouseButton::Left);
             EXPECT_NE(zibbo.Directions(), before) << "level " << level << " piece " << k;
             zibbo.BoardMouseDown(at.x(), at.y(), MouseButton::Right);
@@ -144,7 +194,8 @@ TEST(Zibbo, ShuffleDrawsStepsThenCountPieceAndDirectionPerStep) {
         expectedRanges.insert(expectedRanges.end(), {11, 9, 2});
         for (int t = 0; t < times; ++t)
             for (int j = 0; j < 9; ++j)
-                expected[j] = (expected[j] + (d == 0 ? 1 : -1) * TurnTable[2][k][j] + 12) % 12;
+                if (j % 3 == k % 3 || j / 3 == k / 3)  // level 3: its row and its column
+                    expected[j] = (expected[j] + (d == 0 ? 1 : -1) + 12) % 12;
     }
     zibbo.Directions().fill(3);  // a deal starts from the solved position
     zibbo.NewBoard();
@@ -187,12 +238,15 @@ TEST(Zibbo, DrawnPiecesEqualAnIndependentMaskedComposition) {
     const QImage& shown = host.board.image();
     const QImage& sheet = host.sheet;
     for (int k = 0; k < 9; ++k) {
-        const QPoint at = PiecePosition(k);
-        const QRect picture = DirectionImage(zibbo.Directions()[k]);
-        for (int y = 0; y < kPieceSize; ++y)
-            for (int x = 0; x < kPieceSize; ++x) {
+        const QPoint at = kCorner[k];
+        const int v = zibbo.Directions()[k];
+        // Three columns of four images, then the one mask for all directions.
+        const QPoint picture(500 + 78 * (v / 4), 78 * (v % 4));
+        const QPoint mask(734, 0);
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x) {
                 const QRgb want = Masked(sheet.pixel(at.x() + x, at.y() + y),
-                                         sheet.pixel(kMaskRect.x() + x, kMaskRect.y() + y),
+                                         sheet.pixel(mask.x() + x, mask.y() + y),
                                          sheet.pixel(picture.x() + x, picture.y() + y));
                 ASSERT_EQ(shown.pixel(at.x() + x, at.y() + y), want) << "piece " << k << " at " << x << "," << y;
             }
@@ -200,26 +254,30 @@ TEST(Zibbo, DrawnPiecesEqualAnIndependentMaskedComposition) {
     // Outside the pieces and the level number the board is the picture itself.
     EXPECT_EQ(shown.pixel(10, 10), sheet.pixel(10, 10));
     EXPECT_EQ(shown.pixel(400, 300), sheet.pixel(400, 300));
-    EXPECT_EQ(host.board.lastShown().top(), kLevelTextTop);
+    EXPECT_EQ(host.board.lastShown().top(), 139);
 
-    // The level number is written into the level button, centred on its column.
-    int inked = 0, left = 500, right = 0;
-    for (int y = kLevelTextTop; y < kLevelTextTop + 22; ++y)
-        for (int x = kLevelLeft; x < kLevelRight; ++x)
+    // The level number is written into the level button, centred on x = 454, top at 139.
+    int inked = 0, left = 500, right = 0, top = 333;
+    for (int y = 125; y < 175; ++y)
+        for (int x = 430; x < 480; ++x)
             if (shown.pixel(x, y) != sheet.pixel(x, y)) {
                 ++inked;
                 left = std::min(left, x);
                 right = std::max(right, x);
+                top = std::min(top, y);
             }
     EXPECT_GT(inked, 20);
-    EXPECT_NEAR((left + right) / 2.0, kLevelTextCentreX, 2.0);
+    EXPECT_NEAR((left + right) / 2.0, 454, 2.0);
+    // The digit's ink starts a little below the text's top, as the font's ascent leaves room.
+    EXPECT_GE(top, 139);
+    EXPECT_LE(top, 139 + 6);
 
     // A press redraws only the turned pieces, each as its own square.
     const int shows = host.board.showCount();
     host.levels.gmode = 1;
     zibbo.BoardMouseDown(175, 175, MouseButton::Left);
     EXPECT_EQ(host.board.showCount(), shows + 1);
-    EXPECT_EQ(host.board.lastShown(), QRect(PiecePosition(4), QSize(kPieceSize, kPieceSize)));
+    EXPECT_EQ(host.board.lastShown(), QRect(130, 130, 78, 78));
 }
 
 }  // namespace
