@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Raster.h"
+#include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
+#include "shell/Startup.h"
 
 namespace spindora::test {
 
@@ -31,6 +38,35 @@ int FakeHost::Random(int n) { return random ? random->Random(n) : fallback.Rando
 const QImage& ZibboSheet() {
     static const QImage sheet = ToRasterFormat(zibbo::PaintZibboSheet());
     return sheet;
+}
+
+const QImage& KollukSheet() {
+    static const QImage sheet = ToRasterFormat(kolluk::PaintKollukSheet());
+    return sheet;
+}
+
+void AnswerNextModal(Qt::Key key, QString* text, int triesLeft) {
+    QTimer::singleShot(triesLeft == 500 ? 0 : 5, [key, text, triesLeft] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (triesLeft > 0) AnswerNextModal(key, text, triesLeft - 1);
+            else ADD_FAILURE() << "no modal window opened";
+            return;
+        }
+        if (text) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
+        }
+        QTest::keyClick(modal, key);
+    });
+}
+
+std::unique_ptr<TMainForm> ShownForm(RandomSource& random) {
+    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    if (form) {
+        form->show();
+        QApplication::processEvents();
+    }
+    return form;
 }
 
 }  // namespace spindora::test

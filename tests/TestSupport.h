@@ -1,10 +1,12 @@
 #pragma once
 #include <QImage>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "puzzles/PuzzleHost.h"
 #include "puzzles/Random.h"
+#include "shell/TMainForm.h"
 
 namespace spindora::test {
 
@@ -51,5 +53,15 @@ public:
 
 // The ZIBBO sheet as the build paints it, once per test run.
 const QImage& ZibboSheet();
+// The KOLLUK sheet as the build paints it, once per test run.
+const QImage& KollukSheet();
+
+// Answers the next modal window with a key once it is open; `text` receives a message
+// box's text. Input simulation may run the event loop before the window exists, so it
+// looks again until the window is there.
+void AnswerNextModal(Qt::Key key, QString* text = nullptr, int triesLeft = 500);
+
+// The main window as the game starts it from the build folder, shown and settled.
+std::unique_ptr<TMainForm> ShownForm(RandomSource& random);
 
 }  // namespace spindora::test

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "TestSupport.h"
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 #include "shell/Startup.h"
@@ -29,32 +30,8 @@ public:
     QList<QUrl> opened;
 };
 
-// Answers the next modal window with a key once it is open. Input simulation may run the
-// event loop before the window exists, so it looks again until the window is there.
-void AnswerNextModal(Qt::Key key, QString* text = nullptr, int triesLeft = 500) {
-    QTimer::singleShot(triesLeft == 500 ? 0 : 5, [key, text, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            if (triesLeft > 0) AnswerNextModal(key, text, triesLeft - 1);
-            else ADD_FAILURE() << "no modal window opened";
-            return;
-        }
-        if (text) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
-        }
-        QTest::keyClick(modal, key);
-    });
-}
-
-// The main window as the game starts it from the build folder, shown and settled.
-std::unique_ptr<TMainForm> ShownForm(RandomSource& random) {
-    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
-    if (form) {
-        form->show();
-        QApplication::processEvents();
-    }
-    return form;
-}
+using test::AnswerNextModal;
+using test::ShownForm;
 
 TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     SeededRandom random(2024);
