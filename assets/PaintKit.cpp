@@ -342,4 +342,25 @@ void PaintRulesCard(QPainter& p, const QRectF& card) {
     p.drawRoundedRect(card.adjusted(3, 3, -3, -3), 5.5, 5.5);
 }
 
+void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, double pitch) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colours[5] = {QColor(80, 200, 80), QColor(170, 214, 60), QColor(250, 210, 50),
+                               QColor(250, 140, 40), QColor(228, 50, 40)};
+    for (int i = 0; i < count; ++i) {
+        // Fewer bars than colours skip the middle ones, so the ramp still runs green to red.
+        const QColor colour = colours[count > 1 ? (4 * i + (count - 1) / 2) / (count - 1) : 0];
+        const double height = 8.0 + 6.0 * i;
+        const QRectF bar(bottomLeft.x() + pitch * i, bottomLeft.y() - height, width, height);
+        QPainterPath shape;
+        shape.addRoundedRect(bar, 1.5, 1.5);
+        DropShadow(p, shape, QPointF(1.5, 2.0), 1, 170);
+        QLinearGradient shade(bar.topLeft(), bar.topRight());
+        shade.setColorAt(0.0, colour.lighter(135));
+        shade.setColorAt(1.0, colour.darker(125));
+        p.setPen(QPen(QColor(40, 16, 2), 1.0));
+        p.setBrush(shade);
+        p.drawPath(shape);
+    }
+}
+
 }  // namespace spindora::paint

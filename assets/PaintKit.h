@@ -110,5 +110,8 @@ void FillGoldLetters(QPainter& painter, const QPainterPath& letters);
 void PaintPlaque(QPainter& painter, const QRectF& plaque, double radius);
 // The cream card with its inner line and shadow that every rules drawing sits on.
 void PaintRulesCard(QPainter& painter, const QRectF& card);
+// Rising bars from green to red beside a level button, the common picture for "how hard":
+// `count` bars of `width` standing on `bottomLeft`, `pitch` apart.
+void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch);
 
 }  // namespace spindora::paint

@@ -2,11 +2,13 @@
 // A puzzle host for the benchmarks: the puzzle's sheet as Background, a scratch OffScreen,
 // and either an off-screen board or a real window's board to show on.
 #include <QImage>
+#include <QWidget>
 
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/PuzzleHost.h"
 #include "puzzles/Random.h"
 #include "puzzles/Raster.h"
+#include "shell/BoardWidget.h"
 #include "shell/BusyWait.h"
 
 namespace spindora::bench {
@@ -41,6 +43,16 @@ private:
     uint8_t state_ = 0;
     int32_t ticks_ = 0;
     SeededRandom random_{1};
+};
+
+// The board on a real (offscreen) window, to time what reaches the screen.
+struct WindowBoard {
+    WindowBoard() : board(new BoardWidget(&window)) {
+        window.resize(kBoardWidth, kBoardHeight);
+        window.show();
+    }
+    QWidget window;
+    BoardWidget* board;
 };
 
 }  // namespace spindora::bench

@@ -6,7 +6,6 @@
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
-#include "shell/BoardWidget.h"
 
 namespace {
 
@@ -39,11 +38,8 @@ BENCHMARK(BM_ZibboPaintBoard)->Unit(benchmark::kMicrosecond);
 
 // The same press with every turned piece put on a real (offscreen) window before it returns.
 void BM_ZibboPressOnWindow(benchmark::State& state) {
-    QWidget window;
-    window.resize(kBoardWidth, kBoardHeight);
-    auto* board = new BoardWidget(&window);
-    window.show();
-    BenchHost host(board);
+    bench::WindowBoard shown;
+    BenchHost host(shown.board);
     host.levels_.gmode = static_cast<int>(state.range(0));
     zibbo::Zibbo puzzle(host);
     puzzle.NewBoard();

@@ -187,6 +187,11 @@ constexpr QRectF kPlaque(1.0, 1.5, 41.5, 45.5);
 void PaintLevelPlaque(QPainter& p) {
     // The face of the level button; each level picture prints its number on a copy of it.
     paint::PaintPlaque(p, kPlaque.translated(kLevelPictureAt), 7);
+    // Four rising bars for the four levels, with an arrow to the button.
+    paint::PaintLevelBars(p, QPointF(457.0, 201.0), kLevels, 6.0, 8.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 210, 150, 200));
+    p.drawPath(Polygon({{448.5, 185}, {453.5, 181}, {453.5, 189}}));
 }
 
 // A small ring of six balls with an arrow round it, turning the way one mouse button rolls.

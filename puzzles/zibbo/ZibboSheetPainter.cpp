@@ -338,23 +338,7 @@ void PaintLevelButton(QPainter& p) {
 }
 
 void PaintLevelSteps(QPainter& p) {
-    // Rising bars beside the button: the universal picture for "how hard".
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor colours[5] = {QColor(80, 200, 80), QColor(170, 214, 60), QColor(250, 210, 50),
-                               QColor(250, 140, 40), QColor(228, 50, 40)};
-    for (int i = 0; i < 5; ++i) {
-        const double height = 8.0 + 6.0 * i;
-        const QRectF bar(366.0 + 11.0 * i, 166.0 - height, 8.0, height);
-        QPainterPath shape;
-        shape.addRoundedRect(bar, 1.5, 1.5);
-        DropShadow(p, shape, QPointF(1.5, 2.0), 1, 170);
-        QLinearGradient shade(bar.topLeft(), bar.topRight());
-        shade.setColorAt(0.0, colours[i].lighter(135));
-        shade.setColorAt(1.0, colours[i].darker(125));
-        p.setPen(QPen(QColor(40, 16, 2), 1.0));
-        p.setBrush(shade);
-        p.drawPath(shape);
-    }
+    paint::PaintLevelBars(p, QPointF(366.0, 166.0), 5, 8.0, 11.0);
     // A small arrow towards the button.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(240, 210, 150, 200));
