@@ -246,4 +246,121 @@ void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const
     painter.restore();
 }
 
+void PaintWood(QImage& board) {
+    const ValueNoise grain(0x5A1B0u, 64), figure(0xC0FFEEu, 64);
+    const QColor dark(74, 38, 18), mid(128, 72, 36), light(168, 104, 56);
+    for (int y = 0; y < board.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
+        for (int x = 0; x < board.width(); ++x) {
+            // Long horizontal fibres, gently warped so the rings wander like real timber.
+            const double warp = 9.0 * figure.At(x * 0.012, y * 0.03) +
+                                 2.0 * figure.At(x * 0.05 + 17, y * 0.09 + 5);
+            const double rings = 0.5 + 0.5 * std::sin((y + warp * 3.2) * 0.42);
+            const double fibre = grain.At(x * 0.02, y * 0.9);
+            const double fine = grain.At(x * 0.3 + 31, y * 1.7 + 11);
+            double t = 0.55 * rings * rings + 0.3 * fibre + 0.15 * fine;
+            QColor c = t < 0.5 ? Mix(dark, mid, t * 2) : Mix(mid, light, (t - 0.5) * 2);
+            row[x] = c.rgb();
+        }
+    }
+}
+
+void PaintBoardFrame(QPainter& p, QSize size) {
+    // A bevelled rim all round: light on the top and left, dark on the bottom and right.
+    constexpr int kFrame = kBoardFrame;
+    const int w = size.width(), h = size.height();
+    for (int i = 0; i < kFrame; ++i) {
+        const double depth = 1.0 - double(i) / kFrame;
+        QColor light(255, 225, 180, static_cast<int>(110 * depth));
+        QColor dark(20, 8, 0, static_cast<int>(150 * depth));
+        p.setPen(light);
+        p.drawLine(i, i, w - 1 - i, i);
+        p.drawLine(i, i, i, h - 1 - i);
+        p.setPen(dark);
+        p.drawLine(i + 1, h - 1 - i, w - 1 - i, h - 1 - i);
+        p.drawLine(w - 1 - i, i + 1, w - 1 - i, h - 1 - i);
+    }
+    p.setPen(QColor(30, 12, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, w - 1, h - 1);
+    // Inlaid brass line just inside the rim.
+    p.setPen(QColor(40, 18, 4, 160));
+    p.drawRect(kFrame + 1, kFrame + 1, w - 2 * kFrame - 3, h - 2 * kFrame - 3);
+    p.setPen(QColor(224, 182, 100, 200));
+    p.drawRect(kFrame + 2, kFrame + 2, w - 2 * kFrame - 5, h - 2 * kFrame - 5);
+}
+
+void FillGoldLetters(QPainter& p, const QPainterPath& letters) {
+    const QRectF placed = letters.boundingRect();
+    QLinearGradient gold(0, placed.top(), 0, placed.bottom());
+    gold.setColorAt(0.0, QColor(255, 250, 200));
+    gold.setColorAt(0.45, QColor(255, 204, 72));
+    gold.setColorAt(0.55, QColor(240, 160, 30));
+    gold.setColorAt(1.0, QColor(176, 90, 10));
+    FillWithHalo(p, letters, gold, QColor(40, 16, 2), 3.2);
+    // A hairline highlight on the upper edges gives the letters a rounded, cast look.
+    p.save();
+    p.setClipPath(letters);
+    p.setPen(QPen(QColor(255, 255, 235, 170), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(letters.translated(1.0, 1.2));
+    p.restore();
+}
+
+void PaintPlaque(QPainter& p, const QRectF& plaque, double radius) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(plaque, radius, radius);
+    DropShadow(p, shape, QPointF(2.5, 3.0), 2, 200);
+
+    QLinearGradient rim(plaque.topLeft(), plaque.bottomRight());
+    rim.setColorAt(0.0, QColor(255, 244, 196));
+    rim.setColorAt(0.5, QColor(226, 180, 90));
+    rim.setColorAt(1.0, QColor(128, 82, 24));
+    p.setPen(QPen(QColor(50, 28, 4), 1.0));
+    p.setBrush(rim);
+    p.drawPath(shape);
+
+    const QRectF face = plaque.adjusted(3.5, 3.5, -3.5, -3.5);
+    QLinearGradient cream(face.topLeft(), face.bottomLeft());
+    cream.setColorAt(0.0, QColor(255, 250, 228));
+    cream.setColorAt(1.0, QColor(240, 222, 172));
+    p.setPen(Qt::NoPen);
+    p.setBrush(cream);
+    p.drawRoundedRect(face, radius - 2.5, radius - 2.5);
+}
+
+void PaintRulesCard(QPainter& p, const QRectF& card) {
+    QPainterPath shape;
+    shape.addRoundedRect(card, 8, 8);
+    DropShadow(p, shape, QPointF(2.5, 3.0), 3, 190);
+    p.setPen(QPen(QColor(60, 34, 8), 1.0));
+    p.setBrush(Diagonal(card, QColor(255, 251, 234), QColor(232, 214, 170)));
+    p.drawPath(shape);
+    p.setPen(QPen(QColor(196, 150, 80), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(card.adjusted(3, 3, -3, -3), 5.5, 5.5);
+}
+
+void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, double pitch) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colours[5] = {QColor(80, 200, 80), QColor(170, 214, 60), QColor(250, 210, 50),
+                               QColor(250, 140, 40), QColor(228, 50, 40)};
+    for (int i = 0; i < count; ++i) {
+        // Fewer bars than colours skip the middle ones, so the ramp still runs green to red.
+        const QColor colour = colours[count > 1 ? (4 * i + (count - 1) / 2) / (count - 1) : 0];
+        const double height = 8.0 + 6.0 * i;
+        const QRectF bar(bottomLeft.x() + pitch * i, bottomLeft.y() - height, width, height);
+        QPainterPath shape;
+        shape.addRoundedRect(bar, 1.5, 1.5);
+        DropShadow(p, shape, QPointF(1.5, 2.0), 1, 170);
+        QLinearGradient shade(bar.topLeft(), bar.topRight());
+        shade.setColorAt(0.0, colour.lighter(135));
+        shade.setColorAt(1.0, colour.darker(125));
+        p.setPen(QPen(QColor(40, 16, 2), 1.0));
+        p.setBrush(shade);
+        p.drawPath(shape);
+    }
+}
+
 }  // namespace spindora::paint

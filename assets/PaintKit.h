@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QRadialGradient>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
@@ -95,5 +96,22 @@ QLinearGradient Diagonal(const QRectF& box, const QColor& light, const QColor& d
 // `sign` gives). `area` should be about 11 wide and 24 high; `ink` draws outline and sign.
 void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const QColor& ink,
                    const QColor& lit, const QString& sign);
+
+// The finish every board shares, so the four boards read as one set.
+// Walnut over the whole image: long, gently warped fibres.
+void PaintWood(QImage& board);
+// The bevelled rim of a board of `size`, light at the top left, with an inlaid brass line
+// `kBoardFrame` pixels in.
+inline constexpr int kBoardFrame = 7;
+void PaintBoardFrame(QPainter& painter, QSize size);
+// Cast gold for a board's title; the caller casts the shadow first.
+void FillGoldLetters(QPainter& painter, const QPainterPath& letters);
+// A raised cream plaque in a brass rim with its shadow: the face of every level button.
+void PaintPlaque(QPainter& painter, const QRectF& plaque, double radius);
+// The cream card with its inner line and shadow that every rules drawing sits on.
+void PaintRulesCard(QPainter& painter, const QRectF& card);
+// Rising bars from green to red beside a level button, the common picture for "how hard":
+// `count` bars of `width` standing on `bottomLeft`, `pitch` apart.
+void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch);
 
 }  // namespace spindora::paint

@@ -2,43 +2,20 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "BenchHost.h"
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Random.h"
-#include "puzzles/Raster.h"
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
-#include "shell/BoardWidget.h"
 
 namespace {
 
 using namespace spindora;
 
-class BenchHost final : public PuzzleHost {
+// Every benchmark paints the sheet afresh, as the game loads it.
+class BenchHost final : public bench::BenchHost {
 public:
     explicit BenchHost(BoardBox* shown = nullptr)
-        : shown_(shown ? shown : &box_), sheet_(ToRasterFormat(zibbo::PaintZibboSheet())),
-          offScreen_(kOffScreenWidth, kOffScreenHeight, QImage::Format_RGB32) {}
-    void PlayEffect(int) override {}
-    void WaitMs(unsigned) override {}
-    void ReportSolved() override {}
-    void timboxPaint() override {}
-    void OptionBtnMouseDown(MouseButton) override {}
-    uint8_t& CurrentGameState() override { return state_; }
-    int32_t& CurrentClockTicks() override { return ticks_; }
-    LevelSettings& Levels() override { return levels_; }
-    int Random(int n) override { return random_.Random(n); }
-    QImage& Background() override { return sheet_; }
-    QImage& OffScreen() override { return offScreen_; }
-    BoardBox& box() override { return *shown_; }
-    LevelSettings levels_;
-
-private:
-    BoardBox* shown_;
-    QImage sheet_, offScreen_;
-    ImageBoardBox box_;
-    uint8_t state_ = 0;
-    int32_t ticks_ = 0;
-    SeededRandom random_{1};
+        : bench::BenchHost(zibbo::PaintZibboSheet(), shown) {}
 };
 
 void BM_ZibboPressRedraw(benchmark::State& state) {
@@ -61,11 +38,8 @@ BENCHMARK(BM_ZibboPaintBoard)->Unit(benchmark::kMicrosecond);
 
 // The same press with every turned piece put on a real (offscreen) window before it returns.
 void BM_ZibboPressOnWindow(benchmark::State& state) {
-    QWidget window;
-    window.resize(kBoardWidth, kBoardHeight);
-    auto* board = new BoardWidget(&window);
-    window.show();
-    BenchHost host(board);
+    bench::WindowBoard shown;
+    BenchHost host(shown.board);
     host.levels_.gmode = static_cast<int>(state.range(0));
     zibbo::Zibbo puzzle(host);
     puzzle.NewBoard();

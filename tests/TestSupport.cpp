@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Raster.h"
+#include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora::test {
@@ -30,6 +32,11 @@ int FakeHost::Random(int n) { return random ? random->Random(n) : fallback.Rando
 
 const QImage& ZibboSheet() {
     static const QImage sheet = ToRasterFormat(zibbo::PaintZibboSheet());
+    return sheet;
+}
+
+const QImage& KollukSheet() {
+    static const QImage sheet = ToRasterFormat(kolluk::PaintKollukSheet());
     return sheet;
 }
 

@@ -9,7 +9,9 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "install layout: $*" >&2; exit 1; }
 program=$(find "$root/usr/lib" -path '*/spindora/spindora' -type f)
 [[ -x $program ]] || fail "no program under /usr/lib/.../spindora/"
-[[ -f $(dirname "$program")/b1.bmp ]] || fail "b1.bmp is not beside the program"
+for picture in b1.bmp b2.bmp; do
+  [[ -f $(dirname "$program")/$picture ]] || fail "$picture is not beside the program"
+done
 [[ -L $root/usr/bin/spindora ]] || fail "no command link in /usr/bin"
 [[ $("$root/usr/bin/spindora" --version) == "Spindora V1.3" ]] || fail "the command link does not run the game"
 grep -q '^Exec=spindora$' "$root/usr/share/applications/spindora.desktop" || fail "menu entry missing"

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "TestSupport.h"
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 #include "shell/ShownMainForm.h"

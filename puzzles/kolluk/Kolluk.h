@@ -1,0 +1,41 @@
+#pragma once
+#include <array>
+
+#include "puzzles/Puzzle.h"
+#include "puzzles/kolluk/KollukTables.h"
+
+namespace spindora::kolluk {
+
+// Thirteen balls on three overlapping rings of six places; a press rolls one ring.
+class Kolluk final : public Puzzle {
+public:
+    explicit Kolluk(PuzzleHost& host);
+
+    void NewBoard() override;
+    void PaintBoard() override;
+    void ChangeLevel(MouseButton button) override;
+    void BoardMouseDown(int x, int y, MouseButton button) override;
+    QSize SheetSize() const override;
+
+    void Rotate(int ring, bool clockwise);
+    void Roll(int ring, bool clockwise);
+    // Frame 1 to 10 of a roll: the ring's rectangle composed in OffScreen and shown whole.
+    void DrawRollFrame(int ring, bool clockwise, int frame);
+    void DrawBall(int place);
+    bool IsSolved() const;
+
+    std::array<int, kPlaces>& BallColours() { return ballColours_; }
+    const std::array<int, kPlaces>& BallColours() const { return ballColours_; }
+
+    // The ring whose press square holds (x, y), or -1.
+    static int RingAt(int x, int y);
+    // Where the ball leaving place `from` for place `to` is drawn in frame 0 to 10.
+    static QPoint RollingBallAt(int from, int to, int frame);
+
+private:
+    const int* Layout() const;
+
+    std::array<int, kPlaces> ballColours_;
+};
+
+}  // namespace spindora::kolluk

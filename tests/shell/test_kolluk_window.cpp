@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "TestSupport.h"
+#include "puzzles/kolluk/Kolluk.h"
+#include "shell/PuzzleRegistry.h"
+#include "shell/ShownMainForm.h"
+
+namespace spindora {
+namespace {
+
+using test::AnswerNextModal;
+using test::ShownForm;
+using Balls = std::array<int, 13>;
+
+// The board's rules, as a player learns them: each ring's places clockwise from its top;
+// a left click rolls a ring one place counter-clockwise, a right click clockwise.
+constexpr int kRings[3][6] = {{0, 2, 4, 6, 3, 1}, {3, 6, 9, 11, 8, 5}, {4, 7, 10, 12, 9, 6}};
+constexpr QPoint kRingPress[3] = {{207, 112}, {143, 220}, {270, 220}};
+constexpr Balls kLevel1 = {3, 3, 3, 12, 12, 2, 12, 1, 2, 12, 1, 2, 1};
+
+struct Roll {
+    int ring;
+    bool clockwise;
+};
+
+Balls Rolled(Balls balls, Roll roll) {
+    Balls after = balls;
+    for (int j = 0; j < 6; ++j) {
+        const int from = kRings[roll.ring][j];
+        const int to = kRings[roll.ring][(j + (roll.clockwise ? 1 : 5)) % 6];
+        after[to] = balls[from];
+    }
+    return after;
+}
+
+uint64_t Key(const Balls& balls) {
+    uint64_t key = 0;
+    for (int colour : balls) key = key * 16 + static_cast<uint64_t>(colour);
+    return key;
+}
+
+// The fewest rolls from `start` to `goal`, by a breadth-first search over positions.
+std::vector<Roll> ShortestSolution(const Balls& start, const Balls& goal) {
+    struct Step { uint64_t parent; Roll roll; Balls balls; };
+    std::unordered_map<uint64_t, Step> seen;
+    std::vector<Balls> frontier = {start};
+    seen.emplace(Key(start), Step{0, {-1, false}, start});
+    while (!frontier.empty() && !seen.count(Key(goal))) {
+        std::vector<Balls> next;
+        for (const Balls& balls : frontier)
+            for (int ring = 0; ring < 3; ++ring)
+                for (bool clockwise : {false, true}) {
+                    const Balls after = Rolled(balls, {ring, clockwise});
+                    if (seen.emplace(Key(after), Step{Key(balls), {ring, clockwise}, after}).second)
+                        next.push_back(after);
+                }
+        frontier = std::move(next);
+    }
+    std::vector<Roll> path;
+    for (uint64_t key = Key(goal); key != Key(start); key = seen.at(key).parent)
+        path.insert(path.begin(), seen.at(key).roll);
+    return path;
+}
+
+void Click(TMainForm& form, Roll roll) {
+    QTest::mouseClick(form.boardWidget(), roll.clockwise ? Qt::RightButton : Qt::LeftButton, {},
+                      kRingPress[roll.ring]);
+}
+
+TEST(KollukWindow, SolvingADealWithTheMouseStopsTheClockAndCheers) {
+    SeededRandom random(31);
+    auto form = ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    GameFlow& flow = form->flow();
+    auto* button = form->findChild<QToolButton*>("KollukBtn");
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(flow.CurrentMode, 1);
+    EXPECT_EQ(flow.GameState[1], kReady);
+    EXPECT_EQ(flow.Levels().hmode, 1);
+
+    auto& kolluk = static_cast<kolluk::Kolluk&>(*flow.PuzzleOf(1));
+    Balls dealt;
+    std::copy(kolluk.BallColours().begin(), kolluk.BallColours().end(), dealt.begin());
+    ASSERT_NE(dealt, kLevel1);
+    const std::vector<Roll> solution = ShortestSolution(dealt, kLevel1);
+    ASSERT_FALSE(solution.empty());
+    ASSERT_LE(solution.size(), 16u) << "each roll takes 300 ms";
+
+    QString cheer;
+    for (size_t i = 0; i < solution.size(); ++i) {
+        if (i + 1 == solution.size()) {
+            QTimer::singleShot(0, [&] {
+                if (auto* done = form->dialog(DialogId::Done); done && done->isVisible())
+                    cheer = done->msg()->text();
+            });
+            AnswerNextModal(Qt::Key_Return);
+        }
+        EXPECT_NE(flow.GameState[1], kSolved);
+        Click(*form, solution[i]);
+    }
+    EXPECT_TRUE(kolluk.IsSolved());
+    EXPECT_EQ(flow.GameState[1], kSolved);
+    EXPECT_EQ(cheer, "Hurrah, you did it!");
+    EXPECT_EQ(flow.LevelKey, "kol01");
+    // Every roll counted two ticks while the game ran; the timer may have added more.
+    const int32_t final = flow.ClockTicks[1];
+    EXPECT_GE(final, 2 * static_cast<int32_t>(solution.size()));
+    flow.TimerTimer();
+    EXPECT_EQ(flow.ClockTicks[1], final);
+
+    // Rolling away and back on the solved board solves it again without a second cheer;
+    // the screen shows what the puzzle drew.
+    Click(*form, {0, false});
+    Click(*form, {0, true});
+    EXPECT_TRUE(kolluk.IsSolved());
+    EXPECT_EQ(flow.ClockTicks[1], final);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    const QImage screen = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, form->boardWidget()->image());
+    form->flow().FormClose();
+}
+
+TEST(KollukWindow, AStoredModeOneStartsInKollukAtItsStoredLevel) {
+    SeededRandom random(8);
+    TMainForm form(random, QStringLiteral(SPINDORA_BUILD_DIR));
+    InstallPuzzles(form.flow());
+    ShellSettings settings;
+    settings.mode = 1;
+    settings.levels.hmode = 3;
+    ASSERT_TRUE(form.FormCreate(settings));
+    form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(form.flow().CurrentMode, 1);
+    EXPECT_EQ(form.flow().GameState[1], kReady);
+    EXPECT_EQ(form.flow().GameState[0], kNotSetUp);
+    EXPECT_TRUE(form.findChild<QToolButton*>("KollukBtn")->isChecked());
+    // The level button on screen is the picture of level 3 from b2.bmp.
+    const QImage file(QStringLiteral(SPINDORA_BUILD_DIR "b2.bmp"));
+    ASSERT_FALSE(file.isNull());
+    EXPECT_EQ(form.boardWidget()->image().copy(400, 160, 45, 50),
+              file.convertToFormat(QImage::Format_RGB32).copy(500, 100, 45, 50));
+    form.flow().FormClose();
+}
+
+}  // namespace
+}  // namespace spindora
