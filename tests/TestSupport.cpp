@@ -4,6 +4,7 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Raster.h"
+#include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora::test {
@@ -30,6 +31,11 @@ int FakeHost::Random(int n) { return random ? random->Random(n) : fallback.Rando
 
 const QImage& ZibboSheet() {
     static const QImage sheet = ToRasterFormat(zibbo::PaintZibboSheet());
+    return sheet;
+}
+
+const QImage& MurvoSheet() {
+    static const QImage sheet = ToRasterFormat(murvo::PaintMurvoSheet());
     return sheet;
 }
 
