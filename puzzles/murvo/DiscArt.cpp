@@ -40,7 +40,7 @@ QPainterPath Plus() {
     return across.united(down);
 }
 
-QPainterPath Diamond() { return Polygon({{0, -1.08}, {0.78, 0}, {0, 1.08}, {-0.78, 0}}); }
+QPainterPath Ring() { return Circle({0, 0}, 0.92).subtracted(Circle({0, 0}, 0.42)); }
 
 QPainterPath Crescent() {
     return Circle({0, 0}, 0.95).subtracted(Circle({0.48, -0.22}, 0.78));
@@ -56,7 +56,7 @@ QPainterPath Square() {
 // cannot tell two colours apart still reads the symbol.
 const RowLook kRows[6] = {
     {QColor(214, 36, 36), Triangle}, {QColor(242, 196, 24), Star},
-    {QColor(40, 160, 58), Plus},     {QColor(26, 172, 196), Diamond},
+    {QColor(40, 160, 58), Plus},     {QColor(26, 172, 196), Ring},
     {QColor(44, 84, 214), Crescent}, {QColor(156, 58, 196), Square},
 };
 
