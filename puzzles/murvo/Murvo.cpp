@@ -22,7 +22,10 @@ Murvo::Murvo(PuzzleHost& host) : Puzzle(host) {
     for (size_t level = 0; level < std::size(FixedPatterns); ++level)
         std::copy(std::begin(FixedPatterns[level]), std::end(FixedPatterns[level]),
                   position_.patterns[level].begin());
-    position_.board = position_.patterns[0];
+    // Level 10 invents its pattern at every deal; until the first one, a fixed full
+    // pattern keeps every code drawable.
+    position_.patterns[kLevels - 1] = position_.patterns[kLevels - 2];
+    position_.board = position_.patterns[kLevels - 1];
 }
 
 QSize Murvo::SheetSize() const { return {kSheetWidth, kSheetHeight}; }

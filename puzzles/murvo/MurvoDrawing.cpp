@@ -18,8 +18,8 @@ QRect DiscImageOf(const Position& position, uint8_t code) {
     return DiscImage(position.SpriteRow(code), VariantOf(code));
 }
 
-// The grid of `level` as lines between the places' points, wherever `origin` puts the
-// centre and at `scale` 1 or half size.
+// The grid of `level` as lines between the places' points around `origin`, at full or at
+// half size.
 void DrawGrid(QImage& image, int level, QPoint origin, bool half, QColor colour) {
     QPainter painter(&image);
     painter.setPen(QPen(colour, 1));
