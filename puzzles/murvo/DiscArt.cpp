@@ -107,7 +107,7 @@ void PaintDiscArt(QPainter& p, QPointF c, double r, int row, int variant) {
     const QColor edge = variant == 1 ? look.colour.darker(250) : kInk;
     if (small) {
         p.setBrush(symbolFill);
-        p.setPen(variant == 0 ? QPen(QColor(20, 12, 24, 150), 0.6) : Qt::NoPen);
+        p.setPen(variant == 0 ? QPen(QColor(20, 12, 24, 230), 0.8) : Qt::NoPen);
         p.drawPath(symbol);
     } else {
         paint::FillOutlined(p, symbol, symbolFill, edge, variant == 0 ? 1.3 : 0.9);
