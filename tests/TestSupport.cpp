@@ -6,6 +6,7 @@
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Raster.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
+#include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora::test {
@@ -37,6 +38,11 @@ const QImage& ZibboSheet() {
 
 const QImage& KollukSheet() {
     static const QImage sheet = ToRasterFormat(kolluk::PaintKollukSheet());
+    return sheet;
+}
+
+const QImage& MurvoSheet() {
+    static const QImage sheet = ToRasterFormat(murvo::PaintMurvoSheet());
     return sheet;
 }
 

@@ -53,5 +53,7 @@ public:
 const QImage& ZibboSheet();
 // The KOLLUK sheet as the build paints it, once per test run.
 const QImage& KollukSheet();
+// The MURVO sheet as the build paints it, once per test run.
+const QImage& MurvoSheet();
 
 }  // namespace spindora::test

@@ -11,6 +11,7 @@
 #include "assets/DigitStrip.h"
 #include "assets/Glyphs.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
+#include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 #include "shell/EmbeddedAssets.h"
 
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
                    programDir + "/b1.bmp", "BMP");
     ok = Save(spindora::kolluk::PaintKollukSheet().convertToFormat(QImage::Format_RGB888),
               programDir + "/b2.bmp", "BMP") && ok;
+    ok = Save(spindora::murvo::PaintMurvoSheet().convertToFormat(QImage::Format_RGB888),
+              programDir + "/b4.bmp", "BMP") && ok;
 
     QStringList embedded;
     const auto embed = [&](const QImage& image, const QString& name, const char* format) {
