@@ -64,3 +64,14 @@ QString SwitchFailureText(int tongue, const QString& path) {
 }
 
 }  // namespace spindora
+
+namespace spindora {
+
+QString SettingsWriteFailureText(int tongue, const QString& path) {
+    static constexpr TextPair text{
+        "Die Einstellungen konnten nicht in %1 gespeichert werden.",
+        "The settings could not be saved to %1."};
+    return Pick(text, tongue).arg(path);
+}
+
+}  // namespace spindora

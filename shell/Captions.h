@@ -25,4 +25,6 @@ QString AsTooltip(QString text);
 namespace spindora {
 // Shown when switching to a puzzle whose board picture cannot be read.
 QString SwitchFailureText(int tongue, const QString& path);
+// Shown once at close when the settings file cannot be written.
+QString SettingsWriteFailureText(int tongue, const QString& path);
 }  // namespace spindora

@@ -15,6 +15,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             result.version = true;
             continue;
         }
+        if (arg == QLatin1String("--config") || arg.startsWith(QLatin1String("--config="))) {
+            if (arg.size() > 8) {
+                result.config = arg.mid(9);
+            } else if (i + 1 < arguments.size()) {
+                result.config = arguments[++i];
+            }
+            if (result.config.isEmpty()) {
+                result.error = QStringLiteral("--config needs a file name");
+                return result;
+            }
+            continue;
+        }
         if (arg == QLatin1String("--seed")) {
             if (i + 1 >= arguments.size()) {
                 result.error = QStringLiteral("--seed needs a number");
@@ -39,11 +51,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: spindora [--seed N]\n"
+        "Usage: spindora [--seed N] [--config FILE]\n"
         "Four logic puzzles in one window: ZIBBO, KOLLUK, PLUF and MURVO.\n"
         "\n"
         "  --seed N     deal from seed N (0 to 18446744073709551615) instead of the clock,\n"
         "               so that the same seed and moves give the same boards\n"
+        "  --config FILE  keep the settings, the window's place and the best times in FILE\n"
+        "               instead of ~/.config/Brizzels/Spindora/V1.conf\n"
         "  --version    print the version and end\n"
         "  --help       print this text and end\n");
 }

@@ -8,6 +8,7 @@ namespace spindora {
 
 struct CommandLine {
     std::optional<uint64_t> seed;  // --seed N: deal reproducibly
+    QString config;                // --config FILE: the settings file instead of the usual one
     QString error;                 // set when an argument cannot be used
     bool help = false;             // --help: print the usage and end
     bool version = false;          // --version: print the version and end

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "puzzles/LevelSettings.h"
+#include "shell/SettingsStore.h"
 
 namespace spindora {
 
@@ -14,11 +15,12 @@ struct ShellSettings {
     bool music = true;
 };
 
-// Clamps the levels into the ranges the puzzles can deal.
-void ApplyLimits(ShellSettings& settings);
+// Reads the shell's values from section "common" in their fixed order, each limited to
+// what the puzzles can deal; missing or unreadable values give the defaults of a first start.
+ShellSettings ReadShellSettings(const SettingsStore& store);
 
-// The one place the shell takes its stored settings from. Until a store exists this
-// yields the defaults of a first start.
-ShellSettings ReadShellSettings();
+// Writes them in their fixed order, every one whether changed or not. False when any
+// write failed.
+bool WriteShellSettings(SettingsStore& store, const ShellSettings& settings);
 
 }  // namespace spindora

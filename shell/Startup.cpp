@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <cstdio>
 
 #include "shell/Captions.h"
@@ -17,21 +16,17 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
-std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& programDir) {
-    auto form = std::make_unique<TMainForm>(random, programDir);
+std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& programDir,
+                                          const QString& settingsFile) {
+    auto form = std::make_unique<TMainForm>(random, programDir, SettingsStore(settingsFile));
     InstallPuzzles(form->flow());
-    const ShellSettings settings = ReadShellSettings();
+    const ShellSettings settings = ReadShellSettings(form->store());
     if (!form->FormCreate(settings)) {
         const QString file = form->flow().FailedFile();
         std::fprintf(stderr, "spindora: cannot load %s\n",
                      qPrintable(file.isEmpty() ? QStringLiteral("the off-screen bitmap") : file));
         QMessageBox::critical(nullptr, WindowTitle(), StartupFailureText(settings.tongue));
         return nullptr;
-    }
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desk = screen->geometry();
-        form->move(desk.left() + (desk.width() - form->width()) / 2,
-                   desk.top() + (desk.height() - form->height()) / 2);
     }
     return form;
 }
@@ -52,7 +47,8 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
     const CommandLine options = ParseCommandLine(arguments);
     if (const auto status = AnswerWithoutWindow(options)) return *status;
     SeededRandom random(options.seed ? *options.seed : ClockSeed());
-    auto form = CreateMainForm(random, programDir);
+    auto form = CreateMainForm(random, programDir,
+                               options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
     if (!form) return 1;
     form->show();
     return QApplication::exec();

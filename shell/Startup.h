@@ -13,7 +13,9 @@ namespace spindora {
 // Creates the main window with its puzzles and settings. On failure to load the board
 // picture it shows the start-up message, names the file on standard error and returns
 // nullptr; the program then ends.
-std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& programDir);
+// `settingsFile` is the store's file; empty keeps nothing (tests).
+std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& programDir,
+                                          const QString& settingsFile = QString());
 
 // Answers --help, --version and unusable arguments on the terminal, without a window, and
 // gives the exit status; nothing when the game is to start.

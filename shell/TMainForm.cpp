@@ -6,12 +6,16 @@
 #include <QLinearGradient>
 #include <QMessageBox>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
+#include <cstdio>
 
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
 #include "shell/Captions.h"
 #include "shell/EmbeddedAssets.h"
+#include "shell/WindowPlacement.h"
 
 #ifndef SPINDORA_WEB_ADDRESS
 #define SPINDORA_WEB_ADDRESS "https://spindora.example.org/"
@@ -47,10 +51,10 @@ protected:
 
 QString MakerWebAddress() { return QStringLiteral(SPINDORA_WEB_ADDRESS); }
 
-TMainForm::TMainForm(RandomSource& random, QString programDir)
+TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      flow_(*this, random, std::move(programDir)) {
+      flow_(*this, random, std::move(programDir)), store_(std::move(store)) {
     setObjectName(QStringLiteral("MainForm"));
     setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
     setWindowIcon(ProgramIcon());
@@ -73,7 +77,10 @@ TMainForm::TMainForm(RandomSource& random, QString programDir)
     CreateDialogs();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The place is kept as the window goes, after the close has written the rest.
+    if (closeConfirmed_) SavePlacement();
+}
 
 ToolButton* TMainForm::AddButton(const char* name, QRect place, Glyph glyph) {
     auto* button = new ToolButton(ToolPanel_, QString::fromLatin1(name), place);
@@ -122,6 +129,7 @@ void TMainForm::BuildToolPanel() {
     connect(PauseBtn_, &QToolButton::clicked, this, [this] { flow_.PauseBtnClick(); });
     connect(ExitBtn_, &QToolButton::clicked, this, [this] { close(); });
     connect(BrizzelBtn_, &QToolButton::clicked, this, [this] { BrizzelBtnClick(); });
+    connect(TongueBtn_, &QToolButton::clicked, this, [this] { TongueBtnClick(); });
     connect(modeGroup_, &QButtonGroup::idClicked, this,
             [this](int mode) { flow_.SwitchMode(static_cast<uint8_t>(mode)); });
 }
@@ -157,6 +165,7 @@ void TMainForm::BuildClock() {
 void TMainForm::CreateDialogs() {
     const QImage& background = Bitmaps(kDialogBackgroundItem);
     const int& tongue = flow_.tongue;
+    TongueDlg_ = std::make_unique<TTongueDlg>(this, flow_.tongue);
     DoneDlg_ = std::make_unique<MessageDlg>(DoneDlgLayout(), this, tongue, background);
     EndGameDlg_ = std::make_unique<MessageDlg>(EndGameDlgLayout(), this, tongue, background);
     NewGameDlg_ = std::make_unique<MessageDlg>(NewGameDlgLayout(), this, tongue, background);
@@ -187,8 +196,9 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
 }
 
 int TMainForm::ShowModal(DialogId id) {
+    if (id == DialogId::Tongue) return TongueDlg_->exec();
     MessageDlg* dlg = dialog(id);
-    // Splash, language and about windows are not part of this build yet.
+    // Splash and about windows are not part of this build yet.
     if (!dlg) return kModalOk;
     return dlg->exec();
 }
@@ -229,6 +239,38 @@ void TMainForm::ReportSwitchFailure(const QString& path) {
     QMessageBox::warning(this, WindowTitle(), SwitchFailureText(flow_.tongue, path));
 }
 
+void TMainForm::TongueBtnClick() {
+    // The clock runs on while the question is open.
+    ShowModal(DialogId::Tongue);
+    ApplyCaptions();
+}
+
+void TMainForm::RestorePlacement() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect desktop = screen->geometry();
+    const QSize size = frameGeometry().size();
+    const std::optional<QPoint> saved =
+        ParsePlacement(store_.ReadText(QStringLiteral("Common"), QStringLiteral("MainForm"), QString()));
+    move(saved ? KeepOnDesktop(*saved, size, desktop) : CentredOnScreen(size, desktop));
+}
+
+void TMainForm::SavePlacement() {
+    const QString placement =
+        FormatPlacement(frameGeometry(), isMinimized() ? kShowMinimized : kShowNormal);
+    if (!store_.WriteText(QStringLiteral("Common"), QStringLiteral("MainForm"), placement))
+        ReportWriteFailure();
+}
+
+void TMainForm::ReportWriteFailure() {
+    std::fprintf(stderr, "spindora: cannot write the settings to %s\n",
+                 qPrintable(store_.FilePath()));
+    if (writeFailureReported_) return;
+    writeFailureReported_ = true;
+    QMessageBox::warning(isVisible() ? this : nullptr, WindowTitle(),
+                         SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
+}
+
 void TMainForm::BrizzelBtnClick() { QDesktopServices::openUrl(QUrl(MakerWebAddress())); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -238,10 +280,16 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     closeConfirmed_ = true;
     flow_.FormClose();
+    if (!WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked())))
+        ReportWriteFailure();
     event->accept();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
+    if (!placementRestored_) {
+        placementRestored_ = true;
+        RestorePlacement();
+    }
     QWidget::showEvent(event);
     // Without a window manager the window may never be activated, so the first
     // activation is also run from the event loop right after the first show.

@@ -9,7 +9,9 @@
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
+#include "shell/SettingsStore.h"
 #include "shell/ShellView.h"
+#include "shell/TTongueDlg.h"
 #include "shell/ToolButton.h"
 
 namespace spindora {
@@ -18,7 +20,8 @@ namespace spindora {
 class TMainForm final : public QWidget, public ShellView {
     Q_OBJECT
 public:
-    TMainForm(RandomSource& random, QString programDir);
+    // `store` keeps the settings between runs; an empty one keeps nothing.
+    TMainForm(RandomSource& random, QString programDir, SettingsStore store = SettingsStore());
     ~TMainForm() override;
 
     // Start-up; false when the board picture could not be loaded (the caller reports it).
@@ -28,6 +31,8 @@ public:
     ClockWidget* timbox() const { return timbox_; }
     QTimer& timer() { return timer_; }
     MessageDlg* dialog(DialogId id) const;
+    TTongueDlg* tongueDialog() const { return TongueDlg_.get(); }
+    SettingsStore& store() { return store_; }
     QRect RulesShape() const { return rulesShape_; }
 
     // ShellView
@@ -56,6 +61,10 @@ private:
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
     void BrizzelBtnClick();
+    void TongueBtnClick();
+    void RestorePlacement();
+    void SavePlacement();
+    void ReportWriteFailure();
 
     GameFlow flow_;
     QTimer timer_;
@@ -77,8 +86,12 @@ private:
     ToolButton* HelpBtn_ = nullptr;
     ToolButton* InfoBtn_ = nullptr;
     ToolButton* BrizzelBtn_ = nullptr;
+    std::unique_ptr<TTongueDlg> TongueDlg_;
     std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
+    SettingsStore store_;
     bool closeConfirmed_ = false;
+    bool placementRestored_ = false;
+    bool writeFailureReported_ = false;
 };
 
 // The maker's page that the tool bar's last button opens.

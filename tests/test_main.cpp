@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "shell/Startup.h"
@@ -6,6 +7,9 @@
 int main(int argc, char** argv) {
     // Every test runs headless, whatever the caller's environment says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A run without --config must never touch the settings of whoever runs the tests.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     spindora::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

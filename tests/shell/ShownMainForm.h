@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -56,9 +58,22 @@ inline void AnswerNextModal(Qt::Key key, QString* text = nullptr) {
     AnswerNextModal(std::vector<Qt::Key>{key}, text);
 }
 
+// A settings file of its own for one window, holding `contents`. The default has the
+// language chosen, so that no first-start question waits for an answer.
+inline QString SettingsFile(const QString& contents = QStringLiteral("[common]\ntongue=0\n")) {
+    static QTemporaryDir dir;
+    static int count = 0;
+    const QString path = dir.filePath(QStringLiteral("V1-%1.conf").arg(++count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents.toUtf8()) < 0)
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    return path;
+}
+
 // The main window started from the build folder, shown and settled.
-inline std::unique_ptr<TMainForm> ShownForm(RandomSource& random) {
-    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
+inline std::unique_ptr<TMainForm> ShownForm(
+    RandomSource& random, const QString& settings = QStringLiteral("[common]\ntongue=0\n")) {
+    auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR), SettingsFile(settings));
     if (form) {
         form->show();
         QApplication::processEvents();

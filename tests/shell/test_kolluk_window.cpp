@@ -133,14 +133,9 @@ TEST(KollukWindow, SolvingADealWithTheMouseStopsTheClockAndCheers) {
 
 TEST(KollukWindow, AStoredModeOneStartsInKollukAtItsStoredLevel) {
     SeededRandom random(8);
-    TMainForm form(random, QStringLiteral(SPINDORA_BUILD_DIR));
-    InstallPuzzles(form.flow());
-    ShellSettings settings;
-    settings.mode = 1;
-    settings.levels.hmode = 3;
-    ASSERT_TRUE(form.FormCreate(settings));
-    form.show();
-    QApplication::processEvents();
+    auto shown = ShownForm(random, QStringLiteral("[common]\nmode=1\nhmode=3\ntongue=0\n"));
+    ASSERT_NE(shown, nullptr);
+    TMainForm& form = *shown;
     EXPECT_EQ(form.flow().CurrentMode, 1);
     EXPECT_EQ(form.flow().GameState[1], kReady);
     EXPECT_EQ(form.flow().GameState[0], kNotSetUp);

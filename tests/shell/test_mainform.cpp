@@ -216,7 +216,7 @@ TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {
             AnswerNextModal(Qt::Key_Return);
             form->close();
         });
-        EXPECT_EQ(RunGame({"--seed", "77"}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
+        EXPECT_EQ(RunGame({"--seed", "77", "--config", test::SettingsFile()}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
     }
     ASSERT_EQ(dealt.size(), 2u);
     EXPECT_EQ(dealt[0], dealt[1]);
