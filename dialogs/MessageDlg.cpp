@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "shell/EmbeddedAssets.h"
-#include "shell/ShellView.h"
+#include "assets/EmbeddedAssets.h"
+#include "dialogs/ModalResult.h"
 
 namespace spindora {
 

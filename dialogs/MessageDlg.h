@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "assets/Glyphs.h"
-#include "shell/Texts.h"
+#include "dialogs/Texts.h"
 
 namespace spindora {
 

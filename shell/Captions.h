@@ -2,7 +2,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "shell/Texts.h"
+#include "dialogs/Texts.h"
 
 namespace spindora {
 

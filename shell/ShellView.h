@@ -3,15 +3,13 @@
 #include <QString>
 #include <cstdint>
 
+#include "dialogs/ModalResult.h"
 #include "puzzles/BoardBox.h"
 
 namespace spindora {
 
 enum class DialogId { Pause, Done, NewGame, EndGame, Splash, Tongue, Info };
 
-// Modal results as the dialogs answer them.
-inline constexpr int kModalOk = 1;
-inline constexpr int kModalCancel = 2;
 
 // What the game flow needs of the window around it. The main window implements it; tests
 // put a recording fake in its place.

@@ -14,7 +14,7 @@
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
 #include "shell/Captions.h"
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 #include "shell/WindowPlacement.h"
 
 #ifndef SPINDORA_WEB_ADDRESS

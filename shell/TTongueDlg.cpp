@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "shell/Captions.h"
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 #include "shell/ShellView.h"
 
 namespace spindora {

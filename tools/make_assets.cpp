@@ -13,7 +13,7 @@
 #include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 
 namespace {
 

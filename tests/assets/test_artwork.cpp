@@ -10,7 +10,7 @@
 
 #include "assets/DialogBackground.h"
 #include "assets/Glyphs.h"
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/MessageDialogs.h"
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 #include "shell/ShellView.h"
 #include "shell/ShownMainForm.h"
 

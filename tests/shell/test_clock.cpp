@@ -8,7 +8,7 @@
 #include "shell/ClockCells.h"
 #include "shell/ClockWidget.h"
 #include "shell/CommandLine.h"
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 #include "shell/LevelKey.h"
 
 namespace spindora {

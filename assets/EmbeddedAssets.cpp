@@ -1,4 +1,4 @@
-#include "shell/EmbeddedAssets.h"
+#include "assets/EmbeddedAssets.h"
 
 #include <QPixmap>
 #include <array>
