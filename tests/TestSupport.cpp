@@ -4,6 +4,7 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Raster.h"
+#include "puzzles/pluf/PlufSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora::test {
@@ -30,6 +31,11 @@ int FakeHost::Random(int n) { return random ? random->Random(n) : fallback.Rando
 
 const QImage& ZibboSheet() {
     static const QImage sheet = ToRasterFormat(zibbo::PaintZibboSheet());
+    return sheet;
+}
+
+const QImage& PlufSheet() {
+    static const QImage sheet = ToRasterFormat(pluf::PaintPlufSheet());
     return sheet;
 }
 

@@ -51,5 +51,7 @@ public:
 
 // The ZIBBO sheet as the build paints it, once per test run.
 const QImage& ZibboSheet();
+// The PLUF sheet likewise.
+const QImage& PlufSheet();
 
 }  // namespace spindora::test

@@ -10,6 +10,7 @@
 #include "assets/DialogBackground.h"
 #include "assets/DigitStrip.h"
 #include "assets/Glyphs.h"
+#include "puzzles/pluf/PlufSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 #include "shell/EmbeddedAssets.h"
 
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
 
     bool ok = Save(spindora::zibbo::PaintZibboSheet().convertToFormat(QImage::Format_RGB888),
                    programDir + "/b1.bmp", "BMP");
+    ok = Save(spindora::pluf::PaintPlufSheet().convertToFormat(QImage::Format_RGB888),
+              programDir + "/b3.bmp", "BMP") && ok;
 
     QStringList embedded;
     const auto embed = [&](const QImage& image, const QString& name, const char* format) {
