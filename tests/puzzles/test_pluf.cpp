@@ -359,8 +359,22 @@ TEST(Pluf, TurnsAnimateInThePlatesSquareAndEndOnThePaintedBoard) {
         for (int p = 1; p <= 22; ++p) again.Buttons(p) = pluf.Buttons(p);
         again.PaintBoard();
         EXPECT_EQ(host.film.image(), fresh.board.image());
-
         EXPECT_NE(host.film.image(), before);
+    }
+
+    // So it is for every plate: a turn never eats into a neighbour's corner or shadow.
+    FakeHost host(test::PlufSheet());
+    host.levels.dmode = 4;
+    Pluf pluf(host);
+    pluf.NewBoard();
+    pluf.PaintBoard();
+    Pluf painter(host);
+    for (int p = 1; p <= 22; ++p) {
+        pluf.BoardMouseDown(Middle(p).x(), Middle(p).y(), p % 2 ? MouseButton::Left : MouseButton::Right);
+        const QImage turned = host.board.image().copy();
+        for (int q = 1; q <= 22; ++q) painter.Buttons(q) = pluf.Buttons(q);
+        painter.PaintBoard();
+        ASSERT_EQ(turned, host.board.image()) << "plate " << p;
     }
 }
 
