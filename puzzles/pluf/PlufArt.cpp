@@ -22,7 +22,7 @@ constexpr int kHues = 14;
 constexpr int kHueDegrees[kHues] = {0, 22, 40, 55, 75, 110, 150, 178, 198, 218, 245, 275, 300, 328};
 
 // Marks, in a box from -1 to 1. Forty-two unlike pictures: filled and hollow shapes,
-// bars, dots, chevrons and signs.
+// bars, dots, chevrons and signs, each still itself at nine pixels across.
 QPainterPath Line(QPointF a, QPointF b, double width = 0.42) {
     QPainterPath path;
     path.moveTo(a);
@@ -78,12 +78,13 @@ QPainterPath Star(int points, double outer, double inner) {
     return path;
 }
 
-QPainterPath Heart() {
+QPainterPath Zigzag() {
     QPainterPath path;
-    path.moveTo(0, 0.9);
-    path.cubicTo(-1.2, 0.1, -0.9, -0.95, 0, -0.4);
-    path.cubicTo(0.9, -0.95, 1.2, 0.1, 0, 0.9);
-    return path;
+    path.moveTo(-0.75, -0.7);
+    path.lineTo(0.75, -0.7);
+    path.lineTo(-0.75, 0.7);
+    path.lineTo(0.75, 0.7);
+    return Stroke(path, 0.38, Qt::FlatCap);
 }
 
 QPainterPath MarkShape(int colour) {
@@ -102,9 +103,9 @@ QPainterPath MarkShape(int colour) {
     case 11: return Line({-0.9, 0}, {0.9, 0}, 0.5).united(Line({0, -0.9}, {0, 0.9}, 0.5));
     case 12: return Line({-0.7, -0.7}, {0.7, 0.7}, 0.48).united(Line({-0.7, 0.7}, {0.7, -0.7}, 0.48));
     case 13: return Star(5, 1.0, 0.42);
-    case 14: return Heart();
+    case 14: return Zigzag();
     case 15: return Line({-0.9, 0}, {0.9, 0}, 0.6);
-    case 16: return Line({0, -0.9}, {0, 0.9}, 0.6);
+    case 16: return Line({0, -0.95}, {0, 0.95}, 0.8);
     case 17: return Line({-0.65, 0.8}, {0.65, -0.8}, 0.5);
     case 18: return Line({-0.65, -0.8}, {0.65, 0.8}, 0.5);
     case 19: return Line({-0.85, -0.38}, {0.85, -0.38}).united(Line({-0.85, 0.38}, {0.85, 0.38}));
@@ -121,9 +122,9 @@ QPainterPath MarkShape(int colour) {
     case 27: return Chevron(180);
     case 28: return Chevron(270);
     case 29: return Chevron(90);
-    case 30: return Circle(QPointF(0, 0), 0.85).subtracted(Circle(QPointF(0.42, -0.2), 0.7));
+    case 30: return Circle(QPointF(0, 0), 0.92).subtracted(Circle(QPointF(0.5, -0.25), 0.68));
     case 31: return Ring(0.85, 0.3).united(Circle(QPointF(0, 0), 0.3));
-    case 32: return Ring(0.88, 0.28).united(Line({-0.6, 0}, {0.6, 0}, 0.3)).united(Line({0, -0.6}, {0, 0.6}, 0.3));
+    case 32: return Polygon({{-0.8, -0.85}, {-0.8, 0.8}, {0.85, 0.8}});
     case 33: {
         QPainterPath half;
         half.addRect(QRectF(-1, -1, 1, 2));
@@ -133,8 +134,11 @@ QPainterPath MarkShape(int colour) {
     case 35: return Polygon({{-0.85, -0.7}, {-0.85, 0.7}, {0.85, -0.7}, {0.85, 0.7}});
     case 36: return Line({-0.5, -0.9}, {-0.5, 0.6}, 0.45).united(Line({-0.72, 0.6}, {0.8, 0.6}, 0.45));
     case 37: return Line({-0.85, -0.6}, {0.85, -0.6}, 0.45).united(Line({0, -0.6}, {0, 0.9}, 0.45));
-    case 38:
-        return Line({0, -0.2}, {0, 0.9}, 0.42).united(Polygon({{0, -0.95}, {0.65, -0.15}, {-0.65, -0.15}}));
+    case 38: {
+        QPainterPath top;
+        top.addRect(QRectF(-0.72, -0.72, 1.44, 0.72));
+        return Outline(Box(0.72), 0.3).united(top);
+    }
     case 39:
         return Line({-0.35, -0.85}, {-0.35, 0.85}, 0.28)
             .united(Line({0.35, -0.85}, {0.35, 0.85}, 0.28))
@@ -154,8 +158,10 @@ QColor ButtonColour(int colour) {
     const int hue = kHueDegrees[colour % kHues];
     switch (colour / kHues) {
     case 0: return QColor::fromHsv(hue, 215, 240);  // vivid
-    case 1: return QColor::fromHsv(hue, 230, 140);  // deep
-    default: return QColor::fromHsv(hue, 95, 255);   // pale
+    // Neighbouring hues alternate in depth or paleness, where dark or pale hues would
+    // otherwise run together.
+    case 1: return QColor::fromHsv(hue, 255, colour % 2 ? 120 : 165);  // deep
+    default: return QColor::fromHsv(hue, 75 + 32 * (colour % 3), 255);  // pale
     }
 }
 
