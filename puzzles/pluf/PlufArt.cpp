@@ -89,9 +89,9 @@ QPainterPath Zigzag() {
 
 QPainterPath MarkShape(int colour) {
     switch (colour) {
-    case 0: return Circle(QPointF(0, 0), 0.62);
+    case 0: return Circle(QPointF(0, 0), 0.45);
     case 1: return Ring(0.8);
-    case 2: return Box(0.6);
+    case 2: return Box(0.74);
     case 3: return Outline(Box(0.62));
     case 4: return Polygon({{0, -0.95}, {0.8, 0}, {0, 0.95}, {-0.8, 0}});
     case 5: return Outline(Polygon({{0, -0.9}, {0.75, 0}, {0, 0.9}, {-0.75, 0}}));
@@ -145,9 +145,9 @@ QPainterPath MarkShape(int colour) {
             .united(Line({-0.85, -0.35}, {0.85, -0.35}, 0.28))
             .united(Line({-0.85, 0.35}, {0.85, 0.35}, 0.28));
     case 40:
-        return Line({0, -0.9}, {0, 0.9}, 0.32)
-            .united(Line({-0.78, -0.45}, {0.78, 0.45}, 0.32))
-            .united(Line({-0.78, 0.45}, {0.78, -0.45}, 0.32));
+        return Line({0, 0.05}, {0, 0.95}, 0.42)
+            .united(Line({0, 0.05}, {-0.8, -0.75}, 0.42))
+            .united(Line({0, 0.05}, {0.8, -0.75}, 0.42));
     default: return Outline(Box(0.72), 0.3).united(Circle(QPointF(0, 0), 0.3));
     }
 }
@@ -184,8 +184,7 @@ void PaintButton(QPainter& p, QPointF centre, double radius, int colour) {
     p.drawEllipse(centre, radius - 0.9, radius - 0.9);
 
     // The mark in the ink that stands out most on this colour.
-    const bool lightBase = base.lightnessF() > 0.55 && base.valueF() > 0.8 &&
-                           (0.299 * base.redF() + 0.587 * base.greenF() + 0.114 * base.blueF()) > 0.55;
+    const bool lightBase = 0.299 * base.redF() + 0.587 * base.greenF() + 0.114 * base.blueF() > 0.6;
     const QColor ink = lightBase ? QColor(22, 20, 30) : QColor(255, 255, 250);
     const QColor halo = lightBase ? QColor(255, 255, 255, 90) : QColor(0, 0, 0, 110);
     const double scale = radius * 0.56;
