@@ -4,7 +4,6 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Raster.h"
-#include "puzzles/pluf/PlufSheet.h"
 
 namespace spindora::pluf {
 namespace {
@@ -87,7 +86,7 @@ void Pluf::NewBoard() {
     // sheet's figures; bring it in before it is dealt with.
     LevelSettings& levels = host_.Levels();
     levels.dmode = std::clamp(levels.dmode, 1, kLevels);
-    levels.pmode = std::clamp(levels.pmode, 1, 5);
+    levels.pmode = std::clamp(levels.pmode, 1, kColourSettings);
     DealPalette();
     DealSolvedPosition();
     Scramble();
@@ -158,7 +157,7 @@ void Pluf::ChangeLevel(MouseButton button) {
     LevelSettings& levels = host_.Levels();
     // The right button does not lower the level here: it steps the number of colours.
     if (button == MouseButton::Left) levels.dmode = levels.dmode % kLevels + 1;
-    else if (button == MouseButton::Right) levels.pmode = levels.pmode % 5 + 1;
+    else if (button == MouseButton::Right) levels.pmode = levels.pmode % kColourSettings + 1;
     MixBoard();
 }
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "puzzles/Puzzle.h"
-#include "puzzles/pluf/PlateTable.h"
+#include "puzzles/pluf/PlufSheet.h"
 
 namespace spindora::pluf {
 
@@ -36,7 +36,7 @@ public:
     Slots& Buttons(int plate) { return buttons_[plate - 1]; }
     const Slots& Buttons(int plate) const { return buttons_[plate - 1]; }
     // The colours of the current deal: entries 0 to pmode.
-    const std::array<int, 6>& Palette() const { return palette_; }
+    const std::array<int, kMostColours>& Palette() const { return palette_; }
 
 private:
     void DealPalette();
@@ -45,7 +45,7 @@ private:
     void ShowPhase(int plate, int phase);
 
     std::array<Slots, kPlates> buttons_{};
-    std::array<int, 6> palette_{};
+    std::array<int, kMostColours> palette_{};
     QImage scratch_;
 };
 

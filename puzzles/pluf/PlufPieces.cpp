@@ -134,23 +134,29 @@ void PaintButtons(QImage& sheet) {
 const QColor kInk(100, 58, 16);
 const QColor kLit(236, 120, 30);
 
-void PaintFace(QPainter& p, const QRectF& face, bool leftPart) {
+// The cream face of one figure with the mark of the mouse button that steps it: the left
+// button for the level, the right one for the colours.
+QImage Figure(int width, bool level) {
+    QImage figure(width, 30, QImage::Format_RGB32);
+    QPainter p(&figure);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF face(0, 0, width, 30);
     QLinearGradient cream(face.topLeft(), face.bottomLeft());
     cream.setColorAt(0.0, QColor(255, 250, 228));
     cream.setColorAt(1.0, QColor(236, 216, 166));
     p.fillRect(face, cream);
     // A groove where the two figures meet.
     p.setPen(QPen(QColor(176, 140, 84), 1.0));
-    const double x = leftPart ? face.right() - 0.5 : face.left() + 0.5;
+    const double x = level ? face.right() - 0.5 : face.left() + 0.5;
     p.drawLine(QPointF(x, face.top()), QPointF(x, face.bottom()));
+    MouseStepMark(p, QRectF(1.5, 3.0, 9.0, 24.0), level, kInk, kLit, QStringLiteral("+"));
+    return figure;
 }
 
 QImage LevelFigure(int level) {
-    QImage figure(30, 30, QImage::Format_RGB32);
+    QImage figure = Figure(30, true);
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
-    PaintFace(p, QRectF(0, 0, 30, 30), true);
-    MouseStepMark(p, QRectF(1.5, 3.0, 9.0, 24.0), true, kInk, kLit, QStringLiteral("+"));
     // The level on a small plate: the level tells how many plates are in play.
     const QPointF middle(20.5, 15.0);
     art::PaintPlate(p, middle, 9.5, 0.0);
@@ -167,11 +173,9 @@ QImage LevelFigure(int level) {
 }
 
 QImage ColourFigure(int setting) {
-    QImage figure(20, 30, QImage::Format_RGB32);
+    QImage figure = Figure(20, false);
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
-    PaintFace(p, QRectF(0, 0, 20, 30), false);
-    MouseStepMark(p, QRectF(1.5, 3.0, 9.0, 24.0), false, kInk, kLit, QStringLiteral("+"));
     // One dot per colour in play, so the count reads without telling colours apart.
     const int colours = setting + 1;
     const int tints[6] = {0, 24, 8, 37, 4, 11};
@@ -187,7 +191,7 @@ QImage ColourFigure(int setting) {
 
 void PaintFigures(QImage& sheet) {
     for (int level = 1; level <= kLevels; ++level) Put(sheet, pluf::LevelFigure(level), LevelFigure(level));
-    for (int setting = 1; setting <= 5; ++setting)
+    for (int setting = 1; setting <= kColourSettings; ++setting)
         Put(sheet, pluf::ColourFigure(setting), ColourFigure(setting));
 }
 

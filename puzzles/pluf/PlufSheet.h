@@ -13,6 +13,9 @@ inline constexpr int kSheetHeight = 375;
 inline constexpr int kPlateSize = 75;
 inline constexpr int kButtonSize = 16;
 inline constexpr int kButtonColours = 42;
+// The colour setting runs from 1 to 5 and deals one colour more than its value.
+inline constexpr int kColourSettings = 5;
+inline constexpr int kMostColours = kColourSettings + 1;
 inline constexpr int kButtonsPerColumn = 21;
 // A button's top-left corner in its plate's square, before the phase offset.
 inline constexpr int kButtonCorner = 29;
