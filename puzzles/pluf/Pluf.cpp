@@ -16,9 +16,7 @@ constexpr int kTickPhase = 2;
 }  // namespace
 
 Pluf::Pluf(PuzzleHost& host)
-    : Puzzle(host), scratch_(kPlateSize, kPlateSize, QImage::Format_RGB32) {
-    for (Slots& plate : buttons_) plate.fill(0);
-}
+    : Puzzle(host), scratch_(kPlateSize, kPlateSize, QImage::Format_RGB32) {}
 
 QSize Pluf::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 

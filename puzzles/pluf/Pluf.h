@@ -46,6 +46,8 @@ private:
 
     std::array<Slots, kPlates> buttons_{};
     std::array<int, kMostColours> palette_{};
+    // Where a plate is composed before it joins the work area; made once, so that a
+    // turn allocates nothing.
     QImage scratch_;
 };
 
