@@ -285,9 +285,18 @@ void PaintSocket(QPainter& p, QPointF at, double radius) {
 QRgb TurntablePixel(double dx, double dy) {
     const double d = std::hypot(dx, dy);
     // Fine lathe rings on brass, a lit outer lip to the top left, shaded to the bottom
-    // right; slightly darker in the middle where the plate's shade falls.
+    // right, and the spindle a plate turns on, so an empty turntable still says what
+    // belongs there.
     const double rings = 0.5 + 0.5 * std::sin(d * 2.4);
     const double towardLamp = d > 0 ? (-0.6 * dx - 0.8 * dy) / d : 0;
+    constexpr double kSpindle = 4.5;
+    if (d < kSpindle + 1.0) {
+        const double dome = 0.55 + 0.4 * towardLamp * (d / kSpindle);
+        const double rim = paint::SmoothStep(kSpindle - 0.8, kSpindle + 0.2, d);
+        const QRgb pin = Mix(QColor(60, 40, 14), QColor(255, 236, 170), std::clamp(dome, 0.0, 1.0)).rgb();
+        if (d < kSpindle - 0.8) return pin;
+        return paint::Blend(pin, qRgb(28, 18, 8), rim);
+    }
     const double lip = paint::SmoothStep(kTurntableRadius - 4.0, kTurntableRadius - 1.0, d);
     double light = 0.34 + 0.05 * rings + 0.1 * (d / kTurntableRadius) * towardLamp;
     light += lip * (0.22 + 0.3 * towardLamp);
