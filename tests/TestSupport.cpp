@@ -7,6 +7,7 @@
 #include "puzzles/Raster.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
+#include "puzzles/pluf/PlufSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 
 namespace spindora::test {
@@ -43,6 +44,11 @@ const QImage& KollukSheet() {
 
 const QImage& MurvoSheet() {
     static const QImage sheet = ToRasterFormat(murvo::PaintMurvoSheet());
+    return sheet;
+}
+
+const QImage& PlufSheet() {
+    static const QImage sheet = ToRasterFormat(pluf::PaintPlufSheet());
     return sheet;
 }
 

@@ -55,5 +55,7 @@ const QImage& ZibboSheet();
 const QImage& KollukSheet();
 // The MURVO sheet as the build paints it, once per test run.
 const QImage& MurvoSheet();
+// The PLUF sheet likewise.
+const QImage& PlufSheet();
 
 }  // namespace spindora::test

@@ -12,6 +12,7 @@
 #include "assets/Glyphs.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
+#include "puzzles/pluf/PlufSheetPainter.h"
 #include "puzzles/zibbo/ZibboSheetPainter.h"
 #include "assets/EmbeddedAssets.h"
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
               programDir + "/b2.bmp", "BMP") && ok;
     ok = Save(spindora::murvo::PaintMurvoSheet().convertToFormat(QImage::Format_RGB888),
               programDir + "/b4.bmp", "BMP") && ok;
+    ok = Save(spindora::pluf::PaintPlufSheet().convertToFormat(QImage::Format_RGB888),
+              programDir + "/b3.bmp", "BMP") && ok;
 
     QStringList embedded;
     const auto embed = [&](const QImage& image, const QString& name, const char* format) {

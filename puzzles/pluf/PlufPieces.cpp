@@ -1,0 +1,207 @@
+#include "puzzles/pluf/PlufPieces.h"
+
+#include <QFont>
+#include <QPainter>
+#include <cmath>
+
+#include "assets/PaintKit.h"
+#include "puzzles/pluf/PlufArt.h"
+#include "puzzles/pluf/PlufSheet.h"
+
+namespace spindora::pluf {
+namespace {
+
+using paint::CentredText;
+using paint::Diagonal;
+using paint::DropShadow;
+using paint::MouseStepMark;
+
+// The plate's corners reach this far from its middle; the turntable under it is a little
+// wider, and a turning plate with its shadow stays inside the window. Neighbouring
+// windows overlap in thin slivers; the window is small enough that those slivers lie
+// beyond the reach of every plate's sprite, so no plate can wipe a neighbour's shadow.
+constexpr double kPlateRadius = 34.5;
+constexpr double kWindowRadius = 36.2;
+// Only pure turntable pixels may take the plate's shadow: beyond them lies cloth, which
+// differs from plate to plate.
+constexpr double kShadowReach = art::kTurntableRadius - 0.5;
+constexpr double kButtonRadius = 7.6;
+
+constexpr QRgb kBlack = 0xFF000000u;
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+
+// Offsets of a pixel's middle from the middle of the plate's square.
+double FromCentre(int pixel) { return pixel + 0.5 - kPlateCentre; }
+
+double Distance(int x, int y) { return std::hypot(FromCentre(x), FromCentre(y)); }
+
+void Put(QImage& sheet, const QRect& place, const QImage& part) {
+    QPainter p(&sheet);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(place.topLeft(), part);
+}
+
+// The turntable as the board shows it under a plate, with nothing on it.
+QImage EmptyTurntable() {
+    QImage square(kPlateSize, kPlateSize, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < kPlateSize; ++y)
+        for (int x = 0; x < kPlateSize; ++x)
+            square.setPixel(x, y, Distance(x, y) <= kShadowReach
+                                      ? art::TurntablePixel(FromCentre(x), FromCentre(y))
+                                      : 0u);
+    return square;
+}
+
+// Plate image and mask of one phase. The plate is drawn with its shadow onto the very
+// turntable pixels it will land on, so the sprite carries the shade and the mask takes
+// in every pixel that the plate changes.
+void PaintPlatePhase(QImage& sheet, int phase) {
+    const QImage empty = EmptyTurntable();
+    QImage drawn = empty;
+    const QPointF centre(kPlateCentre, kPlateCentre);
+    const double degrees = 15.0 * phase;
+    {
+        QPainter p(&drawn);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setClipPath(paint::Circle(centre, kShadowReach));
+        DropShadow(p, art::Hexagon(centre, kPlateRadius, degrees), QPointF(1.6, 2.2), 1, 170);
+        p.setClipping(false);
+        art::PaintPlate(p, centre, kPlateRadius, degrees);
+        for (int j = 0; j < kSlots; ++j) {
+            const Offset offset = ButtonOffsets[phase][j];
+            art::PaintSocket(p, centre + QPointF(offset.dx, offset.dy), kButtonRadius + 1.4);
+        }
+    }
+    QImage image(kPlateSize, kPlateSize, QImage::Format_RGB32);
+    QImage mask(kPlateSize, kPlateSize, QImage::Format_RGB32);
+    for (int y = 0; y < kPlateSize; ++y)
+        for (int x = 0; x < kPlateSize; ++x) {
+            const QRgb now = drawn.pixel(x, y);
+            const bool changed = Distance(x, y) <= kShadowReach && now != empty.pixel(x, y);
+            image.setPixel(x, y, changed ? (now | kBlack) : kBlack);
+            mask.setPixel(x, y, changed ? kBlack : kWhite);
+        }
+    Put(sheet, PlateImage(phase), image);
+    Put(sheet, PlateMask(phase), mask);
+}
+
+void PaintWindows(QImage& sheet) {
+    QImage inner(kPlateSize, kPlateSize, QImage::Format_RGB32);
+    QImage outer(kPlateSize, kPlateSize, QImage::Format_RGB32);
+    for (int y = 0; y < kPlateSize; ++y)
+        for (int x = 0; x < kPlateSize; ++x) {
+            const bool covered = Distance(x, y) <= kWindowRadius;
+            inner.setPixel(x, y, covered ? kWhite : kBlack);
+            outer.setPixel(x, y, covered ? kBlack : kWhite);
+        }
+    Put(sheet, kInnerWindow, inner);
+    Put(sheet, kOuterWindow, outer);
+}
+
+bool InsideButton(int x, int y) {
+    const double dx = x + 0.5 - kButtonSize / 2.0, dy = y + 0.5 - kButtonSize / 2.0;
+    return dx * dx + dy * dy <= kButtonRadius * kButtonRadius;
+}
+
+void PaintButtons(QImage& sheet) {
+    QImage mask(kButtonSize, kButtonSize, QImage::Format_RGB32);
+    for (int y = 0; y < kButtonSize; ++y)
+        for (int x = 0; x < kButtonSize; ++x) mask.setPixel(x, y, InsideButton(x, y) ? kBlack : kWhite);
+    Put(sheet, kButtonMask, mask);
+
+    for (int colour = 0; colour < kButtonColours; ++colour) {
+        QImage button(kButtonSize, kButtonSize, QImage::Format_RGB32);
+        button.fill(Qt::black);
+        {
+            QPainter p(&button);
+            const double middle = kButtonSize / 2.0;
+            art::PaintButton(p, QPointF(middle, middle), kButtonRadius + 0.3, colour);
+        }
+        for (int y = 0; y < kButtonSize; ++y)
+            for (int x = 0; x < kButtonSize; ++x) {
+                // No black inside: the OR would let the plate show through there.
+                if (!InsideButton(x, y)) button.setPixel(x, y, kBlack);
+                else if (button.pixel(x, y) == kBlack) button.setPixel(x, y, qRgb(1, 1, 1));
+            }
+        Put(sheet, ButtonImage(colour), button);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// The level button: a level figure and a colour-setting figure side by side on a cream
+// face, each led by the mouse button that steps it.
+
+const QColor kInk(100, 58, 16);
+const QColor kLit(236, 120, 30);
+
+// The cream face of one figure with the mark of the mouse button that steps it: the left
+// button for the level, the right one for the colours.
+QImage Figure(int width, bool level) {
+    QImage figure(width, 30, QImage::Format_RGB32);
+    QPainter p(&figure);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF face(0, 0, width, 30);
+    QLinearGradient cream(face.topLeft(), face.bottomLeft());
+    cream.setColorAt(0.0, QColor(255, 250, 228));
+    cream.setColorAt(1.0, QColor(236, 216, 166));
+    p.fillRect(face, cream);
+    // A groove where the two figures meet.
+    p.setPen(QPen(QColor(176, 140, 84), 1.0));
+    const double x = level ? face.right() - 0.5 : face.left() + 0.5;
+    p.drawLine(QPointF(x, face.top()), QPointF(x, face.bottom()));
+    MouseStepMark(p, QRectF(1.5, 3.0, 9.0, 24.0), level, kInk, kLit, QStringLiteral("+"));
+    return figure;
+}
+
+QImage LevelFigure(int level) {
+    QImage figure = Figure(30, true);
+    QPainter p(&figure);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The level on a small plate: the level tells how many plates are in play.
+    const QPointF middle(20.5, 15.0);
+    art::PaintPlate(p, middle, 9.5, 0.0);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(13);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 200));
+    const QPainterPath digit = CentredText(font, QString::number(level), middle);
+    p.drawPath(digit.translated(0.6, 0.6));
+    p.setBrush(QColor(60, 30, 8));
+    p.drawPath(digit);
+    return figure;
+}
+
+QImage ColourFigure(int setting) {
+    QImage figure = Figure(20, false);
+    QPainter p(&figure);
+    p.setRenderHint(QPainter::Antialiasing);
+    // One dot per colour in play, so the count reads without telling colours apart.
+    const int colours = setting + 1;
+    const int tints[6] = {0, 24, 8, 37, 4, 11};
+    const double pitch = 4.6, top = 15.0 - pitch * (colours - 1) / 2.0;
+    for (int i = 0; i < colours; ++i) {
+        const QPointF at(15.2, top + pitch * i);
+        p.setPen(QPen(QColor(40, 24, 10), 0.8));
+        p.setBrush(paint::Sphere(at, 2.1, art::ButtonColour(tints[i])));
+        p.drawEllipse(at, 2.0, 2.0);
+    }
+    return figure;
+}
+
+void PaintFigures(QImage& sheet) {
+    for (int level = 1; level <= kLevels; ++level) Put(sheet, pluf::LevelFigure(level), LevelFigure(level));
+    for (int setting = 1; setting <= kColourSettings; ++setting)
+        Put(sheet, pluf::ColourFigure(setting), ColourFigure(setting));
+}
+
+}  // namespace
+
+void PaintPlufPieces(QImage& sheet) {
+    for (int phase = 0; phase < kPhases; ++phase) PaintPlatePhase(sheet, phase);
+    PaintWindows(sheet);
+    PaintButtons(sheet);
+    PaintFigures(sheet);
+}
+
+}  // namespace spindora::pluf
