@@ -263,10 +263,10 @@ void TMainForm::SavePlacement() {
 }
 
 void TMainForm::ReportWriteFailure() {
-    std::fprintf(stderr, "spindora: cannot write the settings to %s\n",
-                 qPrintable(store_.FilePath()));
     if (writeFailureReported_) return;
     writeFailureReported_ = true;
+    std::fprintf(stderr, "spindora: cannot write the settings to %s\n",
+                 qPrintable(store_.FilePath()));
     QMessageBox::warning(isVisible() ? this : nullptr, WindowTitle(),
                          SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
 }

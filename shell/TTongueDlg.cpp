@@ -62,6 +62,8 @@ void TTongueDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void TTongueDlg::reject() { done(kModalCancel); }
+
 void TTongueDlg::EnglishBtnClick() {
     tongue_ = 0;
     done(kModalOk);

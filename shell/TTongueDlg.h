@@ -19,6 +19,10 @@ public:
     // client area; both divisions truncate toward zero.
     static QPoint PlaceOver(const QRect& mainFrame, int mainClientHeight, QSize size);
 
+public slots:
+    // The close box and Escape answer Cancel, and leave the language alone.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

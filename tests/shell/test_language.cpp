@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "shell/ShownMainForm.h"
+
+namespace spindora {
+namespace {
+
+using test::AnswerNextModal;
+using test::ShownForm;
+using test::WhenModalActive;
+
+QString HintOf(TMainForm& form, const char* name) {
+    return form.findChild<QWidget*>(QString::fromLatin1(name))->toolTip();
+}
+
+TMainForm* ShownMainWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TMainForm*>(w); form && form->isVisible()) return form;
+    return nullptr;
+}
+
+TEST(TongueDlg, TwoFlagButtonsEnglishFirstAndCentredOverTheBoard) {
+    SeededRandom random(1);
+    auto form = ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    TTongueDlg& dlg = *form->tongueDialog();
+    EXPECT_EQ(dlg.windowTitle(), "Spindora V1.3");
+    EXPECT_EQ(dlg.size(), QSize(320, 91));
+    const struct { const char* name; QRect place; } controls[] = {
+        {"Bevel1", {8, 8, 305, 77}},
+        {"Image4", {28, 28, 37, 37}},
+        {"EnglishBtn", {84, 16, 221, 27}},
+        {"GermanBtn", {84, 48, 221, 27}},
+    };
+    for (const auto& c : controls) {
+        auto* w = dlg.findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), c.place) << c.name;
+    }
+    EXPECT_EQ(dlg.EnglishBtn()->text(), "I speak english.");
+    EXPECT_EQ(dlg.GermanBtn()->text(), "Ich spreche deutsch.");
+    EXPECT_FALSE(dlg.EnglishBtn()->icon().isNull());
+    EXPECT_FALSE(dlg.GermanBtn()->icon().isNull());
+    // Left = 100 + (506 - 326) / 2; top = 50 + 395 - (366 + 117) / 2, truncated.
+    EXPECT_EQ(TTongueDlg::PlaceOver(QRect(100, 50, 506, 395), 366, QSize(326, 117)), QPoint(190, 204));
+    EXPECT_EQ(TTongueDlg::PlaceOver(QRect(0, 0, 500, 366), 366, QSize(320, 91)), QPoint(90, 138));
+
+    int& tongue = form->flow().tongue;
+    const struct { std::vector<Qt::Key> keys; int result; int tongue; } answers[] = {
+        {{Qt::Key_Return}, 1, 0},            // Enter chooses English
+        {{Qt::Key_Tab, Qt::Key_Return}, 1, 1},
+        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Enter}, 1, 0},
+        {{Qt::Key_Escape}, 2, -1},           // leaving without a choice changes nothing
+    };
+    for (const auto& a : answers) {
+        tongue = -1;
+        AnswerNextModal(a.keys);
+        EXPECT_EQ(dlg.exec(), a.result);
+        EXPECT_EQ(tongue, a.tongue);
+    }
+    dlg.show();
+    QApplication::processEvents();
+    const QRect frame = form->frameGeometry();
+    EXPECT_EQ(dlg.frameGeometry().topLeft(),
+              TTongueDlg::PlaceOver(frame, 366, dlg.frameGeometry().size()));
+    dlg.hide();
+}
+
+TEST(TongueDlg, FirstStartAsksAndTheChoiceReachesEveryCaption) {
+    SeededRandom random(2);
+    AnswerNextModal({Qt::Key_Tab, Qt::Key_Return});  // German
+    auto form = ShownForm(random, QString());
+    ASSERT_NE(form, nullptr);
+    for (int i = 0; i < 50 && form->flow().tongue == -1; ++i) QTest::qWait(5);
+    EXPECT_EQ(form->flow().tongue, 1);
+    EXPECT_EQ(HintOf(*form, "MixBtn"), "Ich fang neu an.");
+    EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Zeit:");
+    EXPECT_EQ(HintOf(*form, "TongueBtn"), "I don't speak german.");
+
+    // Switching while a puzzle runs changes every hint at once, and neither the clock nor
+    // the board.
+    QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(80, 80));
+    ASSERT_EQ(form->flow().GameState[0], kRunning);
+    form->flow().TimerTimer();
+    const QImage board = form->boardWidget()->image();
+    AnswerNextModal(Qt::Key_Return);
+    QTest::mouseClick(form->findChild<QWidget*>("TongueBtn"), Qt::LeftButton);
+    EXPECT_EQ(form->flow().tongue, 0);
+    EXPECT_EQ(HintOf(*form, "MixBtn"), "I start again.");
+    EXPECT_EQ(HintOf(*form, "TongueBtn"), "Ich spreche nicht englisch.");
+    EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Time:");
+    EXPECT_TRUE(form->timer().isActive()) << "the clock runs on during the question";
+    EXPECT_EQ(form->flow().ClockTicks[0], 1);
+    EXPECT_EQ(form->boardWidget()->image(), board);
+    // The message dialogs follow at their next showing.
+    form->flow().tongue = 1;
+    QString question;
+    WhenModalActive([&question](QWidget* modal) {
+        question = static_cast<MessageDlg*>(modal)->msg()->text();
+        test::TypeInto(modal, {Qt::Key_Escape});
+    });
+    form->flow().MixBtnClick();
+    EXPECT_EQ(question, "Willst Du das Rätsel wirklich aufgeben?");
+}
+
+TEST(TongueDlg, AStoredLanguageIsNeverAskedFor) {
+    for (const char* stored : {"0", "1", "5"}) {
+        SeededRandom random(3);
+        auto form = ShownForm(random, QStringLiteral("[common]\ntongue=%1\n").arg(stored));
+        ASSERT_NE(form, nullptr);
+        QApplication::processEvents();
+        EXPECT_FALSE(form->flow().FirstActivation);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << stored;
+        EXPECT_EQ(HintOf(*form, "PauseBtn"),
+                  QString(stored) == "1" ? "Ich brauch eine kurze Pause." : "I need a break.");
+    }
+}
+
+// The whole round: a first start that chooses German, play that changes mode, levels and
+// sound, a moved window, the end dialog; then a second start that finds all of it.
+TEST(Restart, EverythingTheSettingsKeepSurvivesARestart) {
+    QTemporaryDir dir;
+    const QString config = dir.filePath("Brizzels/Spindora/V1.conf");
+    QTimer::singleShot(0, [] {
+        AnswerNextModal({Qt::Key_Tab, Qt::Key_Return});  // German at the first activation
+        QTimer::singleShot(0, [] {
+            TMainForm* form = ShownMainWindow();
+            ASSERT_NE(form, nullptr);
+            for (int i = 0; i < 100 && form->flow().tongue == -1; ++i) QTest::qWait(5);
+            QTest::mousePress(form->findChild<QWidget*>("OptionBtn"), Qt::LeftButton);
+            QTest::mouseClick(form->findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
+            QTest::mousePress(form->findChild<QWidget*>("OptionBtn"), Qt::RightButton);
+            QTest::mouseClick(form->findChild<QWidget*>("soundbtn"), Qt::LeftButton);
+            form->move(61, 47);
+            AnswerNextModal(Qt::Key_Return);
+            QTest::mouseClick(form->findChild<QWidget*>("ExitBtn"), Qt::LeftButton);
+        });
+    });
+    ASSERT_EQ(RunGame({"--seed", "5", "--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
+
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the close wrote the settings";
+    const QByteArray text = file.readAll();
+    for (const char* line : {"mode=1\n", "gmode=2\n", "hmode=4\n", "sound=0\n", "music=1\n", "tongue=1\n"})
+        EXPECT_TRUE(text.contains(line)) << line << " in\n" << text.constData();
+    EXPECT_TRUE(text.contains("MainForm=\"200,0,1,61,47,")) << text.constData();
+
+    QTimer::singleShot(0, [] {
+        TMainForm* form = ShownMainWindow();
+        ASSERT_NE(form, nullptr);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the language is known";
+        GameFlow& flow = form->flow();
+        EXPECT_EQ(flow.CurrentMode, 1);
+        EXPECT_EQ(flow.Levels().gmode, 2);
+        EXPECT_EQ(flow.Levels().hmode, 4);
+        EXPECT_EQ(flow.tongue, 1);
+        EXPECT_TRUE(form->findChild<QToolButton*>("KollukBtn")->isChecked());
+        EXPECT_FALSE(form->findChild<QToolButton*>("soundbtn")->isChecked());
+        EXPECT_EQ(HintOf(*form, "soundbtn"), "Ohne Geräusche ist es doch etwas fad.");
+        EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(61, 47));
+        AnswerNextModal(Qt::Key_Return);
+        form->close();
+    });
+    ASSERT_EQ(RunGame({"--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
+}
+
+// Counts the message boxes that open and answers each with Enter.
+class MessageBoxCounter final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                texts << box->text();
+                QTimer::singleShot(0, box, [box] { box->accept(); });
+            }
+        }
+        return false;
+    }
+    QStringList texts;
+};
+
+TEST(Restart, AnUnwritableStoreIsReportedOnceAndTheGameStillCloses) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString config = dir.filePath("not-a-folder/V1.conf");
+    MessageBoxCounter counter;
+    qApp->installEventFilter(&counter);
+    QTimer::singleShot(0, [] {
+        AnswerNextModal(Qt::Key_Return);  // nothing could be read: the language question
+        QTimer::singleShot(0, [] {
+            TMainForm* form = ShownMainWindow();
+            ASSERT_NE(form, nullptr);
+            for (int i = 0; i < 100 && form->flow().tongue == -1; ++i) QTest::qWait(5);
+            QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(80, 80));
+            EXPECT_EQ(form->flow().GameState[0], kRunning) << "the game plays";
+            AnswerNextModal(Qt::Key_Return);  // the end question: Yes
+            form->close();
+        });
+    });
+    const int status = RunGame({"--config", config}, QStringLiteral(SPINDORA_BUILD_DIR));
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(counter.texts.size(), 1) << counter.texts.join(" | ").toStdString();
+    EXPECT_EQ(counter.texts[0], "The settings could not be saved to " + config + ".");
+}
+
+}  // namespace
+}  // namespace spindora

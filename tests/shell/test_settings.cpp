@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "shell/SettingsStore.h"
+#include "shell/ShellSettings.h"
+#include "shell/WindowPlacement.h"
+
+namespace spindora {
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    QString Path() const { return dir.filePath("Brizzels/Spindora/V1.conf"); }
+    void WriteFile(const QByteArray& text) {
+        QDir().mkpath(QFileInfo(Path()).absolutePath());
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    QByteArray FileText() const {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    ShellSettings Read(const QByteArray& text) {
+        WriteFile(text);
+        return ReadShellSettings(SettingsStore(Path()));
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(SettingsTest, AnEmptyStoreGivesTheFirstStartAndReadingCreatesNothing) {
+    const ShellSettings s = ReadShellSettings(SettingsStore(Path()));
+    EXPECT_EQ(s.mode, 0);
+    EXPECT_EQ(s.levels.gmode, 1);
+    EXPECT_EQ(s.levels.hmode, 1);
+    EXPECT_EQ(s.levels.dmode, 1);
+    EXPECT_EQ(s.levels.pmode, 3);
+    EXPECT_EQ(s.levels.rmode, 1);
+    EXPECT_TRUE(s.sound);
+    EXPECT_TRUE(s.music);
+    EXPECT_EQ(s.tongue, -1) << "the language question comes";
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("Brizzels"))) << "reads create no folder";
+}
+
+TEST_F(SettingsTest, StoredValuesAreLimitedAsTheyAreRead) {
+    auto levels = [&](const QByteArray& text) { return Read("[common]\n" + text).levels; };
+    EXPECT_EQ(levels("gmode=0\n").gmode, 1);
+    EXPECT_EQ(levels("gmode=-7\n").gmode, 1);
+    EXPECT_EQ(levels("gmode=12\n").gmode, 9);
+    EXPECT_EQ(levels("hmode=5\n").hmode, 4);
+    EXPECT_EQ(levels("hmode=abc\n").hmode, 1) << "text that is no number gives the default";
+    EXPECT_EQ(levels("dmode=0\n").dmode, 1);
+    EXPECT_EQ(levels("rmode=11\n").rmode, 10);
+    EXPECT_EQ(levels("pmode=1\n").pmode, 2);
+    EXPECT_EQ(levels("pmode=-4\n").pmode, 2);
+    EXPECT_EQ(levels("pmode=9\n").pmode, 5);
+    EXPECT_EQ(levels("pmode=4x\n").pmode, 3);
+    EXPECT_EQ(Read("[common]\nmode=258\n").mode, 2) << "the low eight bits";
+    EXPECT_EQ(Read("[common]\nmode=3\n").mode, 3);
+    EXPECT_EQ(Read("[common]\nsound=0\nmusic=7\n").sound, false);
+    EXPECT_EQ(Read("[common]\nsound=0\nmusic=7\n").music, true) << "any non-zero is on";
+    EXPECT_EQ(Read("[common]\nmusic=loud\n").music, true);
+    EXPECT_EQ(Read("[common]\ntongue=1\n").tongue, 1);
+    EXPECT_EQ(Read("[common]\ntongue=99999999999\n").tongue, -1) << "too large for an integer";
+    // A section spelled with capitals, as a person may write it, is the same section.
+    EXPECT_EQ(Read("[Common]\ngmode=4\nTongue=1\n").levels.gmode, 4);
+    EXPECT_EQ(Read("[COMMON]\nTongue=1\n").tongue, 1);
+    // A file that is not settings at all gives the defaults.
+    EXPECT_EQ(Read("\x01\x02 not [an ini\n==\n").levels.pmode, 3);
+}
+
+TEST_F(SettingsTest, WrittenValuesComeBackAndNothingElseIsLost) {
+    WriteFile("[common]\nfuture=kept\n[Common]\nMainForm=\"200,0,1,10,20,516,425\"\n"
+              "[highscore]\nplayer=Jörg\n");
+    SettingsStore store(Path());
+    ShellSettings s;
+    s.tongue = 1;
+    s.mode = 2;
+    s.levels = {7, 3, 4, 1, 10};
+    s.sound = false;
+    s.music = false;
+    ASSERT_TRUE(WriteShellSettings(store, s));
+
+    const ShellSettings back = ReadShellSettings(store);
+    EXPECT_EQ(back.tongue, 1);
+    EXPECT_EQ(back.mode, 2);
+    EXPECT_EQ(back.levels.gmode, 7);
+    EXPECT_EQ(back.levels.hmode, 3);
+    EXPECT_EQ(back.levels.dmode, 4);
+    EXPECT_EQ(back.levels.pmode, 2) << "a colour setting of 1 comes back as 2";
+    EXPECT_EQ(back.levels.rmode, 10);
+    EXPECT_FALSE(back.sound);
+    EXPECT_FALSE(back.music);
+    EXPECT_EQ(store.ReadText("common", "future", ""), "kept") << "unknown keys survive a write";
+    EXPECT_EQ(store.ReadText("highscore", "player", ""), "Jörg");
+    EXPECT_EQ(store.ReadText("common", "MainForm", ""), "200,0,1,10,20,516,425");
+    // Stored as the text of the number, in one section however it was spelled.
+    const QByteArray text = FileText();
+    EXPECT_TRUE(text.contains("pmode=1\n")) << text.constData();
+    EXPECT_TRUE(text.contains("tongue=1\n")) << text.constData();
+    EXPECT_TRUE(text.contains("sound=0\n")) << text.constData();
+
+    // Texts with umlauts, commas and quotes come back as they went in.
+    const QString name = QStringLiteral("Grüße, \"Ärger\" = ß; 100%");
+    ASSERT_TRUE(store.WriteText("highscore", "player", name));
+    EXPECT_EQ(SettingsStore(Path()).ReadText("HighScore", "Player", ""), name);
+    EXPECT_EQ(store.ReadInteger("common", "missing", -5), -5);
+}
+
+TEST_F(SettingsTest, AnUnwritableStoreFailsWithoutHarm) {
+    QFile blocker(dir.filePath("plain-file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    // Its folder would have to be made inside a plain file: impossible, even for root.
+    SettingsStore store(dir.filePath("plain-file/Spindora/V1.conf"));
+    EXPECT_FALSE(store.WriteInteger("common", "mode", 1));
+    EXPECT_FALSE(WriteShellSettings(store, ShellSettings{}));
+    EXPECT_EQ(ReadShellSettings(store).levels.pmode, 3);
+
+    SettingsStore nowhere;
+    EXPECT_TRUE(nowhere.WriteInteger("common", "mode", 1)) << "a store without a file drops writes";
+    EXPECT_EQ(nowhere.ReadInteger("common", "mode", 0), 0);
+}
+
+TEST(WindowPlacement, SevenNumbersMarkedTwoHundredGiveTheCorner) {
+    EXPECT_EQ(FormatPlacement(QRect(30, 40, 506, 395), 1), "200,0,1,30,40,536,435");
+    EXPECT_EQ(ParsePlacement("200,0,1,30,40,536,435"), QPoint(30, 40));
+    EXPECT_EQ(ParsePlacement("200,2,3,-8,-9,1,1"), QPoint(-8, -9));
+    for (const char* bad : {"", "200", "200,0,1,30,40,536", "200,0,1,30,40,536,435,9",
+                            "100,0,1,30,40,536,435", "200,0,1,x,40,536,435", "200;0;1;30;40;536;435"})
+        EXPECT_FALSE(ParsePlacement(QString::fromLatin1(bad)).has_value()) << bad;
+}
+
+TEST(WindowPlacement, APlaceOffTheDesktopIsMovedBackRightBottomLeftTop) {
+    const QRect desktop(0, 0, 800, 600);
+    const QSize window(506, 395);
+    EXPECT_EQ(KeepOnDesktop({100, 100}, window, desktop), QPoint(100, 100));
+    EXPECT_EQ(KeepOnDesktop({500, 100}, window, desktop), QPoint(294, 100));
+    EXPECT_EQ(KeepOnDesktop({100, 400}, window, desktop), QPoint(100, 205));
+    EXPECT_EQ(KeepOnDesktop({-50, -60}, window, desktop), QPoint(0, 0));
+    // Larger than the desktop: the left and top tests come last and win.
+    EXPECT_EQ(KeepOnDesktop({300, 300}, QSize(900, 700), desktop), QPoint(0, 0));
+    EXPECT_EQ(KeepOnDesktop({900, 50}, window, QRect(100, 20, 800, 600)), QPoint(394, 50));
+    EXPECT_EQ(CentredOnScreen(window, desktop), QPoint(147, 102));
+    EXPECT_EQ(CentredOnScreen(QSize(501, 367), desktop), QPoint(149, 116));
+}
+
+}  // namespace
+}  // namespace spindora
