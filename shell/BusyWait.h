@@ -4,7 +4,9 @@
 
 namespace spindora {
 
-// A 32-bit millisecond tick counter, as the system keeps one; it wraps after 49.7 days.
+// A 32-bit tick counter in microseconds; it wraps after about 71 minutes. A millisecond
+// counter would make every "more than n ms" wait last up to a whole extra millisecond, and
+// an animation of ten 30 ms frames a few per cent too long.
 using TickCounter = std::function<uint32_t()>;
 uint32_t SystemTickCount();
 

@@ -78,20 +78,22 @@ TEST(Clock, ClockBoxCopiesSixCellsAtAPitchOfThirteen) {
 }
 
 TEST(BusyWait, WaitsMoreThanTheTimeAlsoAcrossACounterWrap) {
-    for (const uint32_t start : {1000u, 0xFFFFFFF0u}) {
+    // The counter counts microseconds; each reading here advances it by 250.
+    for (const uint32_t start : {1000u, 0xFFFFFF00u}) {
         uint32_t now = start;
         int reads = 0;
         BusyWait(30, [&] {
             ++reads;
-            return now++;
+            const uint32_t reading = now;
+            now += 250;
+            return reading;
         });
-        // Returns at the first reading more than 30 ms after the first.
-        EXPECT_EQ(now - start, 32u) << "start " << start;
-        EXPECT_EQ(reads, 32);
+        // The first reading more than 30 ms after the first is 30.25 ms after it.
+        EXPECT_EQ(reads, 1 + 121) << "start " << start;
     }
     uint32_t t = 5;
     BusyWait(0, [&] { return t++; });
-    EXPECT_EQ(t, 7u);
+    EXPECT_EQ(t, 7u) << "a wait of 0 still waits for the counter to move";
 }
 
 TEST(LevelKey, PrefixAndTwoDigitLevelByMode) {
