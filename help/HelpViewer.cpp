@@ -33,8 +33,13 @@ void HelpBrowser::FollowLink(const QUrl& link) {
         QDesktopServices::openUrl(target);
 }
 
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    loading_ = source().resolved(name);
+    QTextBrowser::doSetSource(name, type);
+}
+
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    const QUrl url = source().isEmpty() ? name : source().resolved(name);
+    const QUrl url = loading_.resolved(name);
     if (url.scheme() != QLatin1String(kScheme)) return {};
     const QByteArray bytes = file_->Read(url.path());
     if (bytes.isEmpty()) return {};

@@ -18,8 +18,12 @@ public:
     HelpBrowser(std::shared_ptr<const HelpFile> file, QWidget* parent);
     QVariant loadResource(int type, const QUrl& name) override;
 
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
 private:
     void FollowLink(const QUrl& link);
+    QUrl loading_;  // the page being loaded: its style sheet and pictures are relative to it
     std::shared_ptr<const HelpFile> file_;
 };
 

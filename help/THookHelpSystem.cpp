@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/Captions.h"
@@ -18,6 +20,17 @@ const char* CommandName(unsigned command) {
     case THookHelpSystem::HELP_SETPOPUP_POS: return "HELP_SETPOPUP_POS";
     default: return "unknown";
     }
+}
+
+// The viewer belongs to the desktop, not to the game, but it opens overlapping the game's
+// lower right so that the board stays in view beside the page.
+void PlaceBesideGame(HelpViewer& viewer) {
+    const QWidget* game = QApplication::activeWindow();
+    if (!game || !game->screen()) return;
+    const QRect screen = game->screen()->availableGeometry();
+    const QPoint wanted = game->frameGeometry().topLeft() + QPoint(game->width() / 4, game->height() / 5);
+    viewer.move(std::clamp(wanted.x(), screen.left(), std::max(screen.left(), screen.right() - viewer.width())),
+                std::clamp(wanted.y(), screen.top(), std::max(screen.top(), screen.bottom() - viewer.height())));
 }
 
 }  // namespace
@@ -80,6 +93,7 @@ int THookHelpSystem::ShowContext(int context) {
     if (!viewer) {
         viewer = new HelpViewer(file_);
         viewers_ << viewer;
+        PlaceBesideGame(*viewer);
     }
     viewer->ShowPage(*page);
     viewer->show();
