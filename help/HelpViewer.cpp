@@ -41,6 +41,8 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QUrl url = loading_.resolved(name);
     if (url.scheme() != QLatin1String(kScheme)) return {};
+    // Going back and forward loads a page without doSetSource.
+    if (type == QTextDocument::HtmlResource) loading_ = url;
     const QByteArray bytes = file_->Read(url.path());
     if (bytes.isEmpty()) return {};
     if (type == QTextDocument::ImageResource) return QImage::fromData(bytes);
@@ -60,7 +62,7 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
     : QWidget(nullptr, Qt::Window), file_(std::move(file)) {
     setObjectName(QStringLiteral("HelpViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(660, 470);
+    resize(600, 430);
 
     back_ = new QToolButton(this);
     back_->setArrowType(Qt::LeftArrow);
@@ -70,6 +72,8 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
     contents_ = new QTreeWidget(this);
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(true);
+    // The list in the page's paper colour, so that the window reads as one piece.
+    contents_->setStyleSheet(QStringLiteral("QTreeWidget { background: #f3ead6; color: #2b2118; }"));
 
     QTreeWidgetItem* book = nullptr;
     for (const ContentsEntry& entry : file_->Contents()) {
@@ -87,7 +91,7 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
     auto* split = new QSplitter(this);
     split->addWidget(contents_);
     split->addWidget(browser_);
-    split->setSizes({170, 490});
+    split->setSizes({150, 450});
     split->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,8 +116,9 @@ void HelpViewer::ShowPage(const QString& page) { browser_->setSource(UrlOf(page)
 
 QString HelpViewer::CurrentPage() const { return browser_->source().path(); }
 
-void HelpViewer::PageChanged() {
-    const QString page = CurrentPage();
+void HelpViewer::PageChanged(const QUrl& url) {
+    // The browser announces the new page before source() gives it.
+    const QString page = url.path();
     const bool german = IsGerman(page);
     const QString title = browser_->documentTitle();
     setWindowTitle(title.startsWith(QLatin1String("Spindora")) ? title : QStringLiteral("Spindora – %1").arg(title));

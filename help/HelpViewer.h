@@ -44,7 +44,7 @@ public:
     static QUrl UrlOf(const QString& page);
 
 private:
-    void PageChanged();
+    void PageChanged(const QUrl& url);
     std::shared_ptr<const HelpFile> file_;
     HelpBrowser* browser_;
     QTreeWidget* contents_;

@@ -26,9 +26,12 @@ const char* CommandName(unsigned command) {
 // lower right so that the board stays in view beside the page.
 void PlaceBesideGame(HelpViewer& viewer) {
     const QWidget* game = QApplication::activeWindow();
+    // Without a window manager nothing may be active; the game's window is then the one.
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (!game && window->isVisible() && window->objectName() == QLatin1String("MainForm")) game = window;
     if (!game || !game->screen()) return;
     const QRect screen = game->screen()->availableGeometry();
-    const QPoint wanted = game->frameGeometry().topLeft() + QPoint(game->width() / 4, game->height() / 5);
+    const QPoint wanted = game->frameGeometry().topLeft() + QPoint(game->width() / 3, game->height() / 3);
     viewer.move(std::clamp(wanted.x(), screen.left(), std::max(screen.left(), screen.right() - viewer.width())),
                 std::clamp(wanted.y(), screen.top(), std::max(screen.top(), screen.bottom() - viewer.height())));
 }
