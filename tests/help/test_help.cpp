@@ -163,7 +163,13 @@ TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
         EXPECT_EQ(text, "MS Html Help is not installed on this PC.");
         EXPECT_NE(stderrText.find("libchm-gone.so.1"), std::string::npos) << stderrText;
         EXPECT_TRUE(help.Viewers().isEmpty());
+        // A popup position is only kept; other kinds of request are left to the platform.
+        EXPECT_TRUE(help.HelpHook(THookHelpSystem::HELP_SETPOPUP_POS, (20 << 16) | 10));
+        EXPECT_EQ(help.PopupPosition(), QPoint(10, 20));
+        EXPECT_FALSE(help.HelpHook(0x0003, 0));
     }
+    EXPECT_EQ(VersionFromFileName("/usr/lib/libchm.so.1.0.0"), "1.0.0.0");
+    EXPECT_EQ(VersionFromFileName("/usr/lib/libchm.so.1"), "1.0.0.0");
     const QStringList lines = LogLines(log);
     EXPECT_TRUE(lines.contains("  returned - 1"));
     EXPECT_TRUE(lines.contains("HHShowError(1), \"MS Html Help is not installed on this PC.\""));
