@@ -11,7 +11,12 @@
 namespace spindora {
 namespace {
 
-THookHelpSystem* currentHandler = nullptr;
+// The handlers in the order they were made; the newest handles the requests. A list rather
+// than one saved predecessor, so that modules ending out of order never leave a dangling one.
+QList<THookHelpSystem*>& Handlers() {
+    static QList<THookHelpSystem*> handlers;
+    return handlers;
+}
 
 const char* CommandName(unsigned command) {
     switch (command) {
@@ -39,8 +44,8 @@ void PlaceBesideGame(HelpViewer& viewer) {
 }  // namespace
 
 THookHelpSystem::THookHelpSystem(QString helpFile, const ChmLibrary& library, const TDLogFile* log)
-    : helpFile_(std::move(helpFile)), library_(library), log_(log), previous_(currentHandler) {
-    currentHandler = this;
+    : helpFile_(std::move(helpFile)), library_(library), log_(log) {
+    Handlers().append(this);
     if (log_)
         log_->Log("THookHelpSystem.Create(\"%s\",\"%s\", %d)", qPrintable(helpFile_),
                   qPrintable(windowDefinition_), viewerMode_);
@@ -49,10 +54,10 @@ THookHelpSystem::THookHelpSystem(QString helpFile, const ChmLibrary& library, co
 THookHelpSystem::~THookHelpSystem() {
     if (log_) log_->Log("THookHelpSystem.Destroy");
     CloseAll();
-    if (currentHandler == this) currentHandler = previous_;
+    Handlers().removeOne(this);
 }
 
-THookHelpSystem* THookHelpSystem::Current() { return currentHandler; }
+THookHelpSystem* THookHelpSystem::Current() { return Handlers().isEmpty() ? nullptr : Handlers().last(); }
 
 bool ApplicationHelpContext(int context) {
     THookHelpSystem* handler = THookHelpSystem::Current();

@@ -52,7 +52,6 @@ private:
     int viewerMode_ = 0;        // the viewer library is called directly
     const ChmLibrary& library_;
     const TDLogFile* log_;
-    THookHelpSystem* previous_;
     QPoint popupPosition_;
     std::shared_ptr<const HelpFile> file_;
     QList<QPointer<HelpViewer>> viewers_;

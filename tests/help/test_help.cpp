@@ -131,6 +131,12 @@ TEST(HelpWindow, DestroyingTheModuleClosesItsViewersAndLogsTheRequest) {
     {
         THookHelpSystem help(kHelpFile, ChmLibrary::Shared(), &log);
         EXPECT_EQ(THookHelpSystem::Current(), &help);
+        {
+            // A module made later takes over, and ending it hands the requests back.
+            auto later = std::make_unique<THookHelpSystem>(kHelpFile, ChmLibrary::Shared(), nullptr);
+            EXPECT_EQ(THookHelpSystem::Current(), later.get());
+        }
+        EXPECT_EQ(THookHelpSystem::Current(), &help);
         EXPECT_TRUE(ApplicationHelpContext(2));
         ASSERT_EQ(help.Viewers().size(), 1);
         viewer = help.Viewers()[0];
