@@ -96,6 +96,7 @@ TEST(HelpWindow, HelpButtonOpensThePageOfTheLanguageAndTheViewerBrowsesTheFile) 
     HelpViewer* viewer = help->Viewers()[0];
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->isModal());
+    EXPECT_EQ(viewer->parentWidget(), nullptr) << "the viewer belongs to the desktop, not the game";
     EXPECT_EQ(viewer->CurrentPage(), "/de/index.html");
     EXPECT_TRUE(form->timer().isActive());
 
