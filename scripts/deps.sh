@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xdg-utils
+  fp-utils libchm1 libchm-dev
 )
 if [[ ${1:-} == --with-display ]]; then
   packages+=(xvfb xauth)

@@ -51,13 +51,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: spindora [--seed N] [--config FILE]\n"
+        "Usage: spindora [--seed N] [--config FILE] [-debug]\n"
         "Four logic puzzles in one window: ZIBBO, KOLLUK, PLUF and MURVO.\n"
         "\n"
         "  --seed N     deal from seed N (0 to 18446744073709551615) instead of the clock,\n"
         "               so that the same seed and moves give the same boards\n"
         "  --config FILE  keep the settings, the window's place and the best times in FILE\n"
         "               instead of ~/.config/Brizzels/Spindora/V1.conf\n"
+        "  -debug, /debug  (any letter case, or a file debug.debug beside the program)\n"
+        "               write a diagnostic log HHDebug.txt beside the program, or in\n"
+        "               $XDG_STATE_HOME/Spindora (~/.local/state/Spindora) when that\n"
+        "               folder is not writable\n"
         "  --version    print the version and end\n"
         "  --help       print this text and end\n");
 }

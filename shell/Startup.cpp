@@ -1,10 +1,12 @@
 #include "shell/Startup.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
+#include "help/TDLogFile.h"
 #include "shell/Captions.h"
 #include "shell/CommandLine.h"
 #include "shell/PuzzleRegistry.h"
@@ -46,6 +48,9 @@ std::optional<int> AnswerWithoutWindow(const CommandLine& options) {
 int RunGame(const QStringList& arguments, const QString& programDir) {
     const CommandLine options = ParseCommandLine(arguments);
     if (const auto status = AnswerWithoutWindow(options)) return *status;
+    TDLogFile log(programDir + QFileInfo(QCoreApplication::applicationFilePath()).fileName(), arguments);
+    SetDebugLog(&log);
+    const struct Unset { ~Unset() { SetDebugLog(nullptr); } } unsetLog;
     SeededRandom random(options.seed ? *options.seed : ClockSeed());
     auto form = CreateMainForm(random, programDir,
                                options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);

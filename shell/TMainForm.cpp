@@ -130,6 +130,7 @@ void TMainForm::BuildToolPanel() {
     connect(ExitBtn_, &QToolButton::clicked, this, [this] { close(); });
     connect(BrizzelBtn_, &QToolButton::clicked, this, [this] { BrizzelBtnClick(); });
     connect(TongueBtn_, &QToolButton::clicked, this, [this] { TongueBtnClick(); });
+    connect(HelpBtn_, &QToolButton::clicked, this, [this] { HelpBtnClick(); });
     connect(modeGroup_, &QButtonGroup::idClicked, this,
             [this](int mode) { flow_.SwitchMode(static_cast<uint8_t>(mode)); });
 }
@@ -183,6 +184,7 @@ MessageDlg* TMainForm::dialog(DialogId id) const {
 }
 
 bool TMainForm::FormCreate(const ShellSettings& settings) {
+    HelpSystem_ = std::make_unique<THookHelpSystem>(flow_.ProgramDir() + QStringLiteral("spdr.chm"));
     soundbtn_->setChecked(settings.sound);
     MidiBtn_->setChecked(settings.music);
     // Music files come with the music player; until then there is nothing to play.
@@ -245,6 +247,13 @@ void TMainForm::TongueBtnClick() {
     ApplyCaptions();
 }
 
+void TMainForm::HelpBtnClick() {
+    StopTimer();
+    // The help window is not modal: the clock goes on as soon as it is open.
+    ApplicationHelpContext(flow_.tongue == 1 ? 1 : 2);
+    StartTimer();
+}
+
 void TMainForm::RestorePlacement() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -280,6 +289,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     closeConfirmed_ = true;
     flow_.FormClose();
+    HelpSystem_.reset();
     if (!WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked())))
         ReportWriteFailure();
     event->accept();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dialogs/MessageDlg.h"
+#include "help/THookHelpSystem.h"
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
@@ -32,6 +33,7 @@ public:
     QTimer& timer() { return timer_; }
     MessageDlg* dialog(DialogId id) const;
     TTongueDlg* tongueDialog() const { return TongueDlg_.get(); }
+    THookHelpSystem* helpSystem() const { return HelpSystem_.get(); }
     SettingsStore& store() { return store_; }
     QRect RulesShape() const { return rulesShape_; }
 
@@ -62,6 +64,7 @@ private:
     void CreateDialogs();
     void BrizzelBtnClick();
     void TongueBtnClick();
+    void HelpBtnClick();
     void RestorePlacement();
     void SavePlacement();
     void ReportWriteFailure();
@@ -87,6 +90,7 @@ private:
     ToolButton* InfoBtn_ = nullptr;
     ToolButton* BrizzelBtn_ = nullptr;
     std::unique_ptr<TTongueDlg> TongueDlg_;
+    std::unique_ptr<THookHelpSystem> HelpSystem_;
     std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
     SettingsStore store_;
     bool closeConfirmed_ = false;

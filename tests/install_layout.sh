@@ -9,7 +9,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "install layout: $*" >&2; exit 1; }
 program=$(find "$root/usr/lib" -path '*/spindora/spindora' -type f)
 [[ -x $program ]] || fail "no program under /usr/lib/.../spindora/"
-for picture in b1.bmp b2.bmp b3.bmp b4.bmp; do
+for picture in b1.bmp b2.bmp b3.bmp b4.bmp spdr.chm; do
   [[ -f $(dirname "$program")/$picture ]] || fail "$picture is not beside the program"
 done
 [[ -L $root/usr/bin/spindora ]] || fail "no command link in /usr/bin"

@@ -25,10 +25,17 @@ protected:
         QFile file(Path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // Each case gets a file of its own: a file rewritten within the same instant at the
+    // same size looks unchanged to the settings reader's cache.
     ShellSettings Read(const QByteArray& text) {
-        WriteFile(text);
-        return ReadShellSettings(SettingsStore(Path()));
+        const QString path = dir.filePath(QStringLiteral("case-%1.conf").arg(++cases));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        return ReadShellSettings(SettingsStore(path));
     }
+    int cases = 0;
     QTemporaryDir dir;
 };
 

@@ -1,0 +1,138 @@
+#include "help/HelpViewer.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QSplitter>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace spindora {
+namespace {
+
+constexpr const char* kScheme = "chm";
+
+bool IsGerman(const QString& page) { return page.startsWith(QLatin1String("/de/")); }
+
+}  // namespace
+
+HelpBrowser::HelpBrowser(std::shared_ptr<const HelpFile> file, QWidget* parent)
+    : QTextBrowser(parent), file_(std::move(file)) {
+    // Links are followed here: the browser's own handling sends relative links of a
+    // non-file page to the desktop.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+}
+
+void HelpBrowser::FollowLink(const QUrl& link) {
+    const QUrl target = source().resolved(link);
+    if (target.scheme() == QLatin1String(kScheme))
+        setSource(target);
+    else
+        QDesktopServices::openUrl(target);
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    loading_ = source().resolved(name);
+    QTextBrowser::doSetSource(name, type);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    const QUrl url = loading_.resolved(name);
+    if (url.scheme() != QLatin1String(kScheme)) return {};
+    // Going back and forward loads a page without doSetSource.
+    if (type == QTextDocument::HtmlResource) loading_ = url;
+    const QByteArray bytes = file_->Read(url.path());
+    if (bytes.isEmpty()) return {};
+    if (type == QTextDocument::ImageResource) return QImage::fromData(bytes);
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+        return QString::fromUtf8(bytes);
+    return bytes;
+}
+
+QUrl HelpViewer::UrlOf(const QString& page) {
+    QUrl url;
+    url.setScheme(QLatin1String(kScheme));
+    url.setPath(page);
+    return url;
+}
+
+HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
+    : QWidget(nullptr, Qt::Window), file_(std::move(file)) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(600, 430);
+
+    back_ = new QToolButton(this);
+    back_->setArrowType(Qt::LeftArrow);
+    forward_ = new QToolButton(this);
+    forward_->setArrowType(Qt::RightArrow);
+    browser_ = new HelpBrowser(file_, this);
+    contents_ = new QTreeWidget(this);
+    contents_->setHeaderHidden(true);
+    contents_->setRootIsDecorated(true);
+    // The list in the page's paper colour, so that the window reads as one piece.
+    contents_->setStyleSheet(QStringLiteral("QTreeWidget { background: #f3ead6; color: #2b2118; }"));
+
+    QTreeWidgetItem* book = nullptr;
+    for (const ContentsEntry& entry : file_->Contents()) {
+        auto* item = entry.depth == 0 || !book ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(book);
+        if (entry.depth == 0) book = item;
+        item->setText(0, entry.name);
+        item->setData(0, Qt::UserRole, entry.page);
+    }
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 4, 4, 0);
+    bar->addWidget(back_);
+    bar->addWidget(forward_);
+    bar->addStretch();
+    auto* split = new QSplitter(this);
+    split->addWidget(contents_);
+    split->addWidget(browser_);
+    split->setSizes({150, 450});
+    split->setStretchFactor(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addLayout(bar);
+    layout->addWidget(split);
+
+    connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::PageChanged);
+    connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const QString page = item->data(0, Qt::UserRole).toString();
+        if (!page.isEmpty() && page != CurrentPage()) ShowPage(page);
+    });
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+}
+
+void HelpViewer::ShowPage(const QString& page) { browser_->setSource(UrlOf(page)); }
+
+QString HelpViewer::CurrentPage() const { return browser_->source().path(); }
+
+void HelpViewer::PageChanged(const QUrl& url) {
+    // The browser announces the new page before source() gives it.
+    const QString page = url.path();
+    const bool german = IsGerman(page);
+    const QString title = browser_->documentTitle();
+    setWindowTitle(title.startsWith(QLatin1String("Spindora")) ? title : QStringLiteral("Spindora – %1").arg(title));
+    back_->setToolTip(german ? QStringLiteral("Zurück") : QStringLiteral("Back"));
+    forward_->setToolTip(german ? QStringLiteral("Vorwärts") : QStringLiteral("Forward"));
+    // Open the book of the page's language, and mark the page in it.
+    for (int i = 0; i < contents_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* book = contents_->topLevelItem(i);
+        book->setExpanded(IsGerman(book->data(0, Qt::UserRole).toString()) == german);
+        QList<QTreeWidgetItem*> items{book};
+        for (int c = 0; c < book->childCount(); ++c) items << book->child(c);
+        for (QTreeWidgetItem* item : items)
+            if (item->data(0, Qt::UserRole).toString() == page) contents_->setCurrentItem(item);
+    }
+}
+
+}  // namespace spindora

@@ -1,0 +1,55 @@
+#pragma once
+#include <QTextBrowser>
+#include <QWidget>
+#include <memory>
+
+#include "help/HelpFile.h"
+
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace spindora {
+
+// Shows the pages of a compiled help file; links and pictures are read from the file.
+class HelpBrowser final : public QTextBrowser {
+    Q_OBJECT
+public:
+    HelpBrowser(std::shared_ptr<const HelpFile> file, QWidget* parent);
+    QVariant loadResource(int type, const QUrl& name) override;
+
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
+private:
+    void FollowLink(const QUrl& link);
+    QUrl loading_;  // the page being loaded: its style sheet and pictures are relative to it
+    std::shared_ptr<const HelpFile> file_;
+};
+
+// The game's help window: contents list, back and forward, and the page.
+class HelpViewer final : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpViewer(std::shared_ptr<const HelpFile> file);
+
+    // Shows `page`, an object path inside the file ("/de/zibbo.html").
+    void ShowPage(const QString& page);
+    QString CurrentPage() const;
+    HelpBrowser* browser() const { return browser_; }
+    QTreeWidget* contents() const { return contents_; }
+    QToolButton* backButton() const { return back_; }
+    QToolButton* forwardButton() const { return forward_; }
+
+    static QUrl UrlOf(const QString& page);
+
+private:
+    void PageChanged(const QUrl& url);
+    std::shared_ptr<const HelpFile> file_;
+    HelpBrowser* browser_;
+    QTreeWidget* contents_;
+    QToolButton* back_;
+    QToolButton* forward_;
+};
+
+}  // namespace spindora

@@ -1,0 +1,201 @@
+// The help file as built, the help viewer it opens in, and the help button's topics.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "help/HelpFile.h"
+#include "help/THookHelpSystem.h"
+#include "puzzles/Random.h"
+#include "tests/shell/ShownMainForm.h"
+
+namespace spindora {
+namespace {
+
+const QString kHelpFile = QStringLiteral(SPINDORA_BUILD_DIR "spdr.chm");
+const char* const kPages[] = {"index", "zibbo", "kolluk", "pluf", "murvo", "playing", "options"};
+const char* const kPuzzlePages[] = {"zibbo", "kolluk", "pluf", "murvo"};
+
+QStringList LogLines(const TDLogFile& log) {
+    QFile file(log.FilePath());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines;
+    static const QRegularExpression stamp(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d   "));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
+        if (stamp.match(line).hasMatch()) lines << line.mid(11);
+    return lines;
+}
+
+TEST(HelpFile, HoldsBothLanguagesCompleteAndMapsTopicsOneAndTwo) {
+    ASSERT_TRUE(ChmLibrary::Shared().Present()) << ChmLibrary::Shared().Failure().toStdString();
+    const auto file = HelpFile::Open(ChmLibrary::Shared(), kHelpFile);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->PageForContext(1).value_or("none"), "/de/index.html");
+    EXPECT_EQ(file->PageForContext(2).value_or("none"), "/en/index.html");
+    EXPECT_FALSE(file->PageForContext(3));
+    for (const char* page : kPages) {
+        const QString german = QString::fromUtf8(file->Read(QStringLiteral("/de/%1.html").arg(page)));
+        const QString english = QString::fromUtf8(file->Read(QStringLiteral("/en/%1.html").arg(page)));
+        EXPECT_TRUE(german.contains("<html lang=\"de\">")) << page;
+        EXPECT_TRUE(english.contains("<html lang=\"en\">")) << page;
+    }
+    // The subjects a new player looks for, in both languages.
+    const QString de = QString::fromUtf8(file->Read("/de/options.html") + file->Read("/de/playing.html"));
+    const QString en = QString::fromUtf8(file->Read("/en/options.html") + file->Read("/en/playing.html"));
+    for (const char* word : {"*.mid", "-debug", "debug.debug", "--seed", "--config", "V1.conf", "200 Millisekunden", "fünf besten"})
+        EXPECT_TRUE(de.contains(QString::fromUtf8(word))) << word;
+    for (const char* word : {"*.mid", "-debug", "debug.debug", "--seed", "--config", "V1.conf", "200 milliseconds", "five best"})
+        EXPECT_TRUE(en.contains(QString::fromUtf8(word))) << word;
+
+    const QList<ContentsEntry> contents = file->Contents();
+    ASSERT_EQ(contents.size(), 14);
+    EXPECT_EQ(contents[0].page, "/de/index.html");
+    EXPECT_EQ(contents[0].depth, 0);
+    EXPECT_EQ(contents[1].depth, 1);
+    EXPECT_EQ(contents[7].page, "/en/index.html");
+    EXPECT_EQ(contents[7].depth, 0);
+}
+
+TEST(HelpFile, EveryLinkAndPictureResolvesInsideTheFile) {
+    const auto file = HelpFile::Open(ChmLibrary::Shared(), kHelpFile);
+    ASSERT_TRUE(file);
+    static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"#]+)\""));
+    int checked = 0;
+    for (const ContentsEntry& entry : file->Contents()) {
+        const QString html = QString::fromUtf8(file->Read(entry.page));
+        ASSERT_FALSE(html.isEmpty()) << entry.page.toStdString();
+        for (auto it = reference.globalMatch(html); it.hasNext();) {
+            const QString target = QUrl("chm:" + entry.page).resolved(QUrl(it.next().captured(1))).path();
+            EXPECT_TRUE(file->Contains(target)) << entry.page.toStdString() << " -> " << target.toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
+    for (const char* puzzle : kPuzzlePages) {
+        const QImage picture = QImage::fromData(file->Read(QStringLiteral("/pics/%1.png").arg(puzzle)));
+        EXPECT_GT(picture.width(), 300) << puzzle;
+        for (const char* lang : {"de", "en"})
+            EXPECT_TRUE(file->Read(QStringLiteral("/%1/%2.html").arg(lang, puzzle)).contains(
+                QStringLiteral("src=\"../pics/%1.png\"").arg(puzzle).toUtf8())) << lang << puzzle;
+    }
+}
+
+TEST(HelpWindow, HelpButtonOpensThePageOfTheLanguageAndTheViewerBrowsesTheFile) {
+    SeededRandom random(3);
+    auto form = test::ShownForm(random, "[common]\ntongue=1\n");
+    ASSERT_TRUE(form);
+    auto* helpBtn = form->findChild<QToolButton*>("HelpBtn");
+    ASSERT_TRUE(helpBtn);
+    QTest::mouseClick(helpBtn, Qt::LeftButton);
+    THookHelpSystem* help = form->helpSystem();
+    ASSERT_EQ(help->Viewers().size(), 1);
+    HelpViewer* viewer = help->Viewers()[0];
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->isModal());
+    EXPECT_EQ(viewer->parentWidget(), nullptr) << "the viewer belongs to the desktop, not the game";
+    EXPECT_EQ(viewer->CurrentPage(), "/de/index.html");
+    EXPECT_TRUE(form->timer().isActive());
+
+    // Links, back and forward, the contents list and the pictures.
+    emit viewer->browser()->anchorClicked(QUrl("zibbo.html"));
+    EXPECT_EQ(viewer->CurrentPage(), "/de/zibbo.html");
+    EXPECT_FALSE(viewer->browser()->loadResource(QTextDocument::ImageResource, QUrl("../pics/zibbo.png")).value<QImage>().isNull());
+    EXPECT_TRUE(viewer->backButton()->isEnabled());
+    QTest::mouseClick(viewer->backButton(), Qt::LeftButton);
+    EXPECT_EQ(viewer->CurrentPage(), "/de/index.html");
+    QTest::mouseClick(viewer->forwardButton(), Qt::LeftButton);
+    EXPECT_EQ(viewer->CurrentPage(), "/de/zibbo.html");
+    QTreeWidget* contents = viewer->contents();
+    ASSERT_EQ(contents->topLevelItemCount(), 2);
+    EXPECT_TRUE(contents->topLevelItem(0)->isExpanded());
+    EXPECT_FALSE(contents->topLevelItem(1)->isExpanded());
+    emit contents->itemClicked(contents->topLevelItem(1)->child(2), 0);
+    EXPECT_EQ(viewer->CurrentPage(), "/en/pluf.html");
+
+    // English, and a language not chosen yet, open topic 2 in the same window.
+    for (const int tongue : {0, -1}) {
+        form->flow().tongue = tongue;
+        QTest::mouseClick(helpBtn, Qt::LeftButton);
+        ASSERT_EQ(help->Viewers().size(), 1);
+        EXPECT_EQ(help->Viewers()[0]->CurrentPage(), "/en/index.html") << tongue;
+    }
+}
+
+TEST(HelpWindow, DestroyingTheModuleClosesItsViewersAndLogsTheRequest) {
+    QTemporaryDir dir;
+    const TDLogFile log(dir.filePath("spindora"), {"-debug"}, dir.filePath("state"));
+    QPointer<HelpViewer> viewer;
+    {
+        THookHelpSystem help(kHelpFile, ChmLibrary::Shared(), &log);
+        EXPECT_EQ(THookHelpSystem::Current(), &help);
+        {
+            // A module made later takes over, and ending it hands the requests back.
+            auto later = std::make_unique<THookHelpSystem>(kHelpFile, ChmLibrary::Shared(), nullptr);
+            EXPECT_EQ(THookHelpSystem::Current(), later.get());
+        }
+        EXPECT_EQ(THookHelpSystem::Current(), &help);
+        EXPECT_TRUE(ApplicationHelpContext(2));
+        ASSERT_EQ(help.Viewers().size(), 1);
+        viewer = help.Viewers()[0];
+        EXPECT_TRUE(viewer->isVisible());
+    }
+    EXPECT_TRUE(viewer.isNull());
+    const QString path = kHelpFile;
+    EXPECT_EQ(LogLines(log), (QStringList{
+        "THookHelpSystem.Create(\"" + path + "\",\"\", 0)",
+        "THookHelpSystem.HelpHook(1 (HELP_CONTEXT), 2)",
+        "HHHelpContext(\"" + path + "\", 2, \"\", 0)",
+        "ShowContext(\"" + path + "\", 2)",
+        "  returned - 0",
+        "THookHelpSystem.Destroy"}));
+}
+
+TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
+    QTemporaryDir dir;
+    const TDLogFile log(dir.filePath("spindora"), {"-debug"}, dir.filePath("state"));
+    const ChmLibrary missing(dir.filePath("libchm-gone.so.1"));
+    EXPECT_FALSE(missing.Present());
+    EXPECT_TRUE(missing.Version().isEmpty());
+    {
+        THookHelpSystem help(kHelpFile, missing, &log);
+        QString text;
+        test::AnswerNextModal(Qt::Key_Return, &text);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(help.ShowContext(1), 1);
+        const std::string stderrText = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(text, "MS Html Help is not installed on this PC.");
+        EXPECT_NE(stderrText.find("libchm-gone.so.1"), std::string::npos) << stderrText;
+        EXPECT_TRUE(help.Viewers().isEmpty());
+        // A popup position is only kept; other kinds of request are left to the platform.
+        EXPECT_TRUE(help.HelpHook(THookHelpSystem::HELP_SETPOPUP_POS, (20 << 16) | 10));
+        EXPECT_EQ(help.PopupPosition(), QPoint(10, 20));
+        EXPECT_FALSE(help.HelpHook(0x0003, 0));
+    }
+    EXPECT_EQ(VersionFromFileName("/usr/lib/libchm.so.1.0.0"), "1.0.0.0");
+    EXPECT_EQ(VersionFromFileName("/usr/lib/libchm.so.1"), "1.0.0.0");
+    const QStringList lines = LogLines(log);
+    EXPECT_TRUE(lines.contains("  returned - 1"));
+    EXPECT_TRUE(lines.contains("HHShowError(1), \"MS Html Help is not installed on this PC.\""));
+
+    QFile damaged(dir.filePath("spdr.chm"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray("ITSF") + QByteArray(200, 'x'));
+    damaged.close();
+    for (const QString& file : {dir.filePath("nothing/spdr.chm"), damaged.fileName()}) {
+        THookHelpSystem help(file, ChmLibrary::Shared(), &log);
+        QString text;
+        test::AnswerNextModal(Qt::Key_Return, &text);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(help.ShowContext(2), 2);
+        testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(text.contains(file)) << text.toStdString();
+        EXPECT_TRUE(help.Viewers().isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace spindora

@@ -1,0 +1,39 @@
+// Build-time step: deals each puzzle once on the generated board pictures and writes a
+// reduced PNG of the dealt board for the help pages, so that the help shows the boards
+// exactly as the game draws them.
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <cstdio>
+
+#include "puzzles/BoardGeometry.h"
+#include "puzzles/Random.h"
+#include "shell/Startup.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_DIR OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/');
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    if (!out.mkpath(QStringLiteral("."))) return 1;
+
+    spindora::SeededRandom random(20261207);  // the same pictures on every build
+    auto form = spindora::CreateMainForm(random, programDir);
+    if (!form) return 1;
+    static const char* const names[spindora::kModes] = {"zibbo", "kolluk", "pluf", "murvo"};
+    for (uint8_t mode = 0; mode < spindora::kModes; ++mode) {
+        form->flow().SwitchMode(mode);
+        const QImage board = form->box().image().copy(0, 0, spindora::kBoardWidth, spindora::kBoardHeight);
+        const QImage small = board.scaled(board.size() * 3 / 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QString file = out.filePath(QLatin1String(names[mode]) + QLatin1String(".png"));
+        if (!small.save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
