@@ -114,4 +114,46 @@ void PaintRulesCard(QPainter& painter, const QRectF& card);
 // `count` bars of `width` standing on `bottomLeft`, `pitch` apart.
 void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch);
 
+// A baize of a board's own colour: its shadow and lamp-lit shades, and the lamp's pool of
+// light (centre and reach). `seed` gives each cloth a nap of its own.
+struct Cloth {
+    QColor dark, light;
+    QPointF lamp;
+    double reach;
+    std::uint32_t seed;
+};
+// The cloth's texture over an image of `size`, in board coordinates.
+QImage ClothTexture(QSize size, const Cloth& cloth);
+// A recess cut into the wood: its inner walls shade the top and left of `hole`, and a
+// dark line marks the cut.
+void SinkIntoWood(QPainter& painter, const QPainterPath& hole);
+// Cloth of `shape` laid into the wood, sunk; a rectangle also gets a lit lip along its
+// lower and right edges.
+void PaintCloth(QPainter& painter, QSize board, const QPainterPath& shape, const Cloth& cloth);
+void PaintCloth(QPainter& painter, QSize board, const QRect& area, const Cloth& cloth);
+// Polished brass lit from the top left across `box`: rims, rails and rings.
+QLinearGradient Brass(const QRectF& box);
+// A board's name: shadow, then cast gold.
+void PaintGoldTitle(QPainter& painter, const QPainterPath& letters);
+// The brass rule under a board's name, fading out at both ends.
+void PaintTitleRule(QPainter& painter, double left, double right, double y);
+// A card of any outline, for a rules drawing that must make room for something.
+void PaintRulesCard(QPainter& painter, const QPainterPath& card);
+// A mouse for a rules card, with its left (or right) button pressed in `lit`.
+void PaintRulesMouse(QPainter& painter, const QRectF& body, bool leftButton, const QColor& lit);
+// A green tick along `centreLine`: "this is right".
+void PaintTick(QPainter& painter, const QPainterPath& centreLine, double width);
+// The small light arrow that leads from the level bars to the level button; `tip` is its
+// point, and it points right unless `pointsLeft`.
+void PaintLevelPointer(QPainter& painter, QPointF tip, bool pointsLeft = false);
+// `count` level bars rising from `firstHeight` by `step`, coloured along the same ramp.
+void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch,
+                    double firstHeight, double step);
+// The two mouse marks of a level button at the inner sides of its `face`: left click "+",
+// right click "-".
+void PaintLevelMarks(QPainter& painter, const QRectF& face, double inset, double markWidth,
+                     double markHeight);
+// A level's number in dark ink with a light edge below, centred on `centre`.
+void PaintLevelNumber(QPainter& painter, QPointF centre, int level, int pixelSize);
+
 }  // namespace spindora::paint
