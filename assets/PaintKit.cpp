@@ -456,6 +456,49 @@ void PaintGoldTitle(QPainter& p, const QPainterPath& letters) {
     FillGoldLetters(p, letters);
 }
 
+QFont BoldSans(int pixelSize) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QImage WoodenBoard(QSize size) {
+    QImage board(size, QImage::Format_RGB32);
+    PaintWood(board);
+    QPainter p(&board);
+    PaintBoardFrame(p, size);
+    return board;
+}
+
+QImage SheetWithBoard(QSize size, const QImage& board) {
+    QImage sheet(size, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter p(&sheet);
+    p.drawImage(0, 0, board);
+    return sheet;
+}
+
+TitlePlace PaintGoldTitle(QPainter& p, const QFont& font, const QString& head,
+                          const QString& tail, double centreX, double baseline, double grow) {
+    constexpr double kGap = 3.0;
+    QPainterPath before, after;
+    before.addText(0, 0, font, head);
+    after.addText(0, 0, font, tail);
+    const double capHeight = before.boundingRect().height();
+    const double radius = capHeight / 2.0 + grow;
+    const double tailWidth = tail.isEmpty() ? 0.0 : kGap + after.boundingRect().width();
+    const double total = before.boundingRect().width() + kGap + 2 * radius + tailWidth;
+    const double left = centreX - total / 2.0;
+    before.translate(left - before.boundingRect().left(), baseline);
+    const QPointF piece(before.boundingRect().right() + kGap + radius, before.boundingRect().center().y());
+    after.translate(piece.x() + radius + kGap - after.boundingRect().left(), baseline);
+    p.setRenderHint(QPainter::Antialiasing);
+    DropShadow(p, Circle(piece, radius), QPointF(2.5, 3.0), 2, 190);
+    PaintGoldTitle(p, before.united(after));
+    return {piece, radius, left, left + total};
+}
+
 void PaintTitleRule(QPainter& p, double left, double right, double y) {
     QLinearGradient rule(left, 0, right, 0);
     rule.setColorAt(0.0, QColor(224, 182, 100, 0));
@@ -525,9 +568,7 @@ void PaintLevelMarks(QPainter& p, const QRectF& face, double inset, double markW
 }
 
 void PaintLevelNumber(QPainter& p, QPointF centre, int level, int pixelSize) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
+    QFont font = BoldSans(pixelSize);
     if (level >= 10) font.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
     const QPainterPath digits = CentredText(font, QString::number(level), centre);
     p.setRenderHint(QPainter::Antialiasing);

@@ -156,4 +156,24 @@ void PaintLevelMarks(QPainter& painter, const QRectF& face, double inset, double
 // A level's number in dark ink with a light edge below, centred on `centre`.
 void PaintLevelNumber(QPainter& painter, QPointF centre, int level, int pixelSize);
 
+// The bold sans face of every board's lettering, at `pixelSize`.
+QFont BoldSans(int pixelSize);
+// Walnut over a whole board of `size`, framed by its bevelled rim.
+QImage WoodenBoard(QSize size);
+// A black sheet of `size` with `board` in its top-left corner, ready for the sprites.
+QImage SheetWithBoard(QSize size, const QImage& board);
+// Where a board's name put the round piece that stands in for its "O", and how far the
+// whole name reaches, for the rule under it.
+struct TitlePlace {
+    QPointF piece;
+    double pieceRadius;
+    double left, right;
+};
+// A board's name in gold, `head` before its round piece and `tail` after it, centred on
+// `centreX` and standing on `baseline`; both cast their shadows. The piece is a little
+// taller than the capitals (by `grow` at each end); the caller paints it at the place
+// returned.
+TitlePlace PaintGoldTitle(QPainter& painter, const QFont& font, const QString& head,
+                          const QString& tail, double centreX, double baseline, double grow);
+
 }  // namespace spindora::paint

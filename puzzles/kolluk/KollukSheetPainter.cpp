@@ -107,28 +107,13 @@ void PaintHub(QPainter& p, QPointF c) {
 
 void PaintTitle(QPainter& p) {
     // "K", a ball standing in for the "O", then "LLUK", in the gold of every board's title.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(27);
-    QPainterPath head, tail;
-    head.addText(0, 0, font, QStringLiteral("K"));
-    tail.addText(0, 0, font, QStringLiteral("LLUK"));
-    const double capHeight = head.boundingRect().height();
-    const double ballR = capHeight / 2.0 + 1.0;
-    const double total = head.boundingRect().width() + 2 * ballR + tail.boundingRect().width() + 6;
-    const double left = 431.0 - total / 2.0, baseline = 266.0;
-    head.translate(left - head.boundingRect().left(), baseline);
-    const QPointF ball(head.boundingRect().right() + 3 + ballR, baseline - capHeight / 2.0);
-    tail.translate(ball.x() + ballR + 3 - tail.boundingRect().left(), baseline);
-    const QPainterPath letters = head.united(tail);
-
-    DropShadow(p, Circle(ball, ballR), QPointF(2.5, 3.0), 2, 190);
-    paint::PaintGoldTitle(p, letters);
-    PaintBall(p, ball, ballR, 3);
+    const paint::TitlePlace title = paint::PaintGoldTitle(
+        p, paint::BoldSans(27), QStringLiteral("K"), QStringLiteral("LLUK"), 431.0, 266.0, 1.0);
+    PaintBall(p, title.piece, title.pieceRadius, 3);
 
     // A brass rule under the name, and the three rings' worth of balls in a row below it.
-    const double y = baseline + 12.5;
-    paint::PaintTitleRule(p, left, left + total, y);
+    const double y = 266.0 + 12.5;
+    paint::PaintTitleRule(p, title.left, title.right, y);
     const int row[] = {3, 2, 1, 12, 4, 5, 6};
     for (int k = 0; k < 7; ++k) {
         const QPointF at(431.0 + 15.0 * (k - 3), y + 17.0);
@@ -211,11 +196,9 @@ void PaintRules(QPainter& p) {
 }
 
 QImage PaintBoardPicture() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    paint::PaintWood(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintBoardFrame(p, board.size());
     PaintCloth(p, board.size());
     PaintTracks(p);
     for (int r = 0; r < kRings; ++r) PaintHub(p, RingCentre(r));
@@ -247,11 +230,9 @@ QImage LevelPictureOf(const QImage& board, int level) {
 }  // namespace
 
 QImage PaintKollukSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
     const QImage board = PaintBoardPicture();
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), board);
     QPainter p(&sheet);
-    p.drawImage(0, 0, board);
     for (int level = 1; level <= kLevels; ++level) {
         for (int place = 0; place < kPlaces; ++place)
             p.drawImage(PlatformImage(place, level).topLeft(), PlatformPicture(board, place, level));

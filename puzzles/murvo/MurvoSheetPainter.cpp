@@ -68,22 +68,9 @@ void PaintPatternPanel(QPainter& p) {
 
 void PaintTitle(QPainter& p) {
     // "MURV" in gold, with a disc standing in for the "O".
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(36);
-    QPainterPath letters;
-    letters.addText(0, 0, font, QStringLiteral("MURV"));
-    const QRectF raw = letters.boundingRect();
-    const double discRadius = raw.height() / 2.0 + 0.5;
-    const double total = raw.width() + 3 + 2 * discRadius;
-    letters.translate(411.0 - total / 2.0 - raw.left(), 212.0);
-    const QRectF placed = letters.boundingRect();
-    const QPointF discCentre(placed.right() + 3 + discRadius, placed.center().y());
-
-    p.setRenderHint(QPainter::Antialiasing);
-    DropShadow(p, Circle(discCentre, discRadius), QPointF(2.5, 3.0), 2, 190);
-    paint::PaintGoldTitle(p, letters);
-    PaintDiscArt(p, discCentre, discRadius, 0, 0);
+    const paint::TitlePlace title =
+        paint::PaintGoldTitle(p, paint::BoldSans(36), QStringLiteral("MURV"), QString(), 411.0, 212.0, 0.5);
+    PaintDiscArt(p, title.piece, title.pieceRadius, 0, 0);
 }
 
 void PaintRules(QPainter& p) {
@@ -125,10 +112,8 @@ void PaintLevelSteps(QPainter& p) {
 }
 
 QImage PaintBoardPicture() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    paint::PaintWood(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
-    paint::PaintBoardFrame(p, board.size());
     PaintCloth(p);
     PaintPatternPanel(p);
     PaintTitle(p);
@@ -153,11 +138,9 @@ QImage PaintLevelFigure(const QImage& board, int level) {
 }  // namespace
 
 QImage PaintMurvoSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
     const QImage board = PaintBoardPicture();
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), board);
     QPainter p(&sheet);
-    p.drawImage(0, 0, board);
     for (int row = 0; row < kRows; ++row)
         for (int variant = 0; variant < kVariants; ++variant) {
             p.drawImage(DiscImage(row, variant).topLeft(), DiscSprite(kDiscSize, row, variant));

@@ -46,11 +46,8 @@ void PaintTurntables(QImage& board, QPainter& p) {
 
 void PaintTitle(QPainter& p) {
     // "PLUF" in the cast gold of every board's name, at the top right.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(30);
     QPainterPath letters;
-    letters.addText(0, 0, font, QStringLiteral("PLUF"));
+    letters.addText(0, 0, paint::BoldSans(30), QStringLiteral("PLUF"));
     letters.translate(484.0 - letters.boundingRect().right(), 44.0);
     const QRectF placed = letters.boundingRect();
     paint::PaintGoldTitle(p, letters);
@@ -127,11 +124,9 @@ void PaintRules(QPainter& p) {
 }
 
 QImage PaintBoard() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    paint::PaintWood(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintBoardFrame(p, board.size());
     paint::PaintCloth(p, board.size(), kCloth, kPetrol);
     PaintTitle(p);
     PaintRules(p);
@@ -143,12 +138,7 @@ QImage PaintBoard() {
 }  // namespace
 
 QImage PaintPlufSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
-    {
-        QPainter p(&sheet);
-        p.drawImage(0, 0, PaintBoard());
-    }
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     PaintPlufPieces(sheet);
     return sheet;
 }

@@ -18,10 +18,8 @@ namespace {
 
 using paint::Circle;
 using paint::DropShadow;
-using paint::PaintBoardFrame;
 using paint::PaintPlaque;
 using paint::PaintRulesCard;
-using paint::PaintWood;
 using paint::PointOnCircle;
 using paint::Polygon;
 using paint::Radians;
@@ -243,30 +241,14 @@ void PaintSocket(QPainter& p, QPointF c) {
 
 void PaintTitle(QPainter& p) {
     // "ZIBB" in carved gold letters, then a little dial standing in for the "O".
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(44);
-    QPainterPath letters;
-    letters.addText(0, 0, font, QStringLiteral("ZIBB"));
-    const QRectF box = letters.boundingRect();
-    const double dialR = box.height() / 2.0 + 1.0;
-    const double total = box.width() + 3 + 2 * dialR;
-    const double left = 410.0 - total / 2.0;
-    const double baseline = 80.0;
-    letters.translate(left - box.left(), baseline);
-    const QRectF placed = letters.boundingRect();
-
-    const QPointF dialCentre(placed.right() + 3 + dialR, placed.center().y());
-    DropShadow(p, Circle(dialCentre, dialR), QPointF(2.5, 3.0), 2, 190);
-    paint::PaintGoldTitle(p, letters);
-
-    PaintDial(p, dialCentre, dialR, 0.0, false);
+    const paint::TitlePlace title =
+        paint::PaintGoldTitle(p, paint::BoldSans(44), QStringLiteral("ZIBB"), QString(), 410.0, 80.0, 1.0);
+    PaintDial(p, title.piece, title.pieceRadius, 0.0, false);
     p.setPen(QPen(QColor(40, 16, 2), 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(dialCentre, dialR + 0.6, dialR + 0.6);
-
+    p.drawEllipse(title.piece, title.pieceRadius + 0.6, title.pieceRadius + 0.6);
     // A brass rule under the name.
-    paint::PaintTitleRule(p, placed.left(), dialCentre.x() + dialR, baseline + 14.5);
+    paint::PaintTitleRule(p, title.left, title.right, 80.0 + 14.5);
 }
 
 void PaintLevelButton(QPainter& p) {
@@ -346,11 +328,9 @@ void PaintRules(QPainter& p) {
 }
 
 QImage PaintBoard() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    PaintWood(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    PaintBoardFrame(p, board.size());
     paint::PaintCloth(p, board.size(), kFelt.toRect(), kBaize);
     for (int k = 0; k < 9; ++k)
         PaintSocket(p, QPointF(PiecePosition(k)) + QPointF(kCellCentre, kCellCentre));
@@ -365,10 +345,8 @@ QImage PaintBoard() {
 }  // namespace
 
 QImage PaintZibboSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     QPainter p(&sheet);
-    p.drawImage(0, 0, PaintBoard());
     for (int v = 0; v < kDirections; ++v) p.drawImage(DirectionImage(v).topLeft(), DialImage(v));
     p.drawImage(kMaskRect.topLeft(), DialMask());
     p.end();
