@@ -456,6 +456,38 @@ void PaintGoldTitle(QPainter& p, const QPainterPath& letters) {
     FillGoldLetters(p, letters);
 }
 
+bool InsideRound(int size, double radius, int x, int y) {
+    const double dx = x + 0.5 - size / 2.0, dy = y + 0.5 - size / 2.0;
+    return dx * dx + dy * dy <= radius * radius;
+}
+
+QImage RoundMask(int size, double radius) {
+    QImage mask(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < size; ++x)
+            row[x] = InsideRound(size, radius, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
+    return mask;
+}
+
+QImage RoundSprite(int size, double radius, const std::function<void(QPainter&)>& paint) {
+    QImage sprite(size, size, QImage::Format_RGB32);
+    sprite.fill(Qt::black);
+    {
+        QPainter p(&sprite);
+        paint(p);
+    }
+    for (int y = 0; y < size; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(sprite.scanLine(y));
+        for (int x = 0; x < size; ++x) {
+            if (!InsideRound(size, radius, x, y)) row[x] = qRgb(0, 0, 0);
+            else if ((row[x] & 0xFFFFFFu) == 0) row[x] = qRgb(1, 1, 1);
+        }
+    }
+    return sprite;
+}
+
 QFont BoldSans(int pixelSize) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);

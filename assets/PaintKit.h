@@ -13,6 +13,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <numbers>
 #include <vector>
@@ -175,5 +176,14 @@ struct TitlePlace {
 // returned.
 TitlePlace PaintGoldTitle(QPainter& painter, const QFont& font, const QString& head,
                           const QString& tail, double centreX, double baseline, double grow);
+
+// Round pieces are drawn by OR-ing a sprite over the board where a mask is black. Both are
+// cut from the circle of `radius` about the middle of a `size` square, so they agree.
+bool InsideRound(int size, double radius, int x, int y);
+// Black inside the circle, white outside.
+QImage RoundMask(int size, double radius);
+// What `paint` draws on a black square, cut to the circle: black outside, so the OR leaves
+// no fringe, and never pure black inside, so the picture alone shows the mask's shape.
+QImage RoundSprite(int size, double radius, const std::function<void(QPainter&)>& paint);
 
 }  // namespace spindora::paint

@@ -29,12 +29,6 @@ using paint::Radians;
 constexpr double kDialRadius = 37.0;
 constexpr double kCellCentre = kPieceSize / 2.0;
 
-bool InsideDial(int x, int y) {
-    const double dx = x + 0.5 - kCellCentre;
-    const double dy = y + 0.5 - kCellCentre;
-    return dx * dx + dy * dy <= kDialRadius * kDialRadius;
-}
-
 // ---------------------------------------------------------------------------------------
 // The dial. Everything but the pointer is lit from the top left in screen space; only the
 // pointer's outline turns, and even its shading stays put, so the knob reads as one object
@@ -179,28 +173,9 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
 double DirectionAngle(int v) { return 30.0 * ((v + 1) % kDirections); }
 
 QImage DialImage(int v) {
-    QImage image(kPieceSize, kPieceSize, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
+    return paint::RoundSprite(kPieceSize, kDialRadius, [v](QPainter& p) {
         PaintDial(p, QPointF(kCellCentre, kCellCentre), kDialRadius, DirectionAngle(v), true);
-    }
-    for (int y = 0; y < kPieceSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kPieceSize; ++x)
-            if (!InsideDial(x, y)) row[x] = qRgb(0, 0, 0);
-    }
-    return image;
-}
-
-QImage DialMask() {
-    QImage mask(kPieceSize, kPieceSize, QImage::Format_RGB32);
-    for (int y = 0; y < kPieceSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < kPieceSize; ++x)
-            row[x] = InsideDial(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    }
-    return mask;
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -348,7 +323,7 @@ QImage PaintZibboSheet() {
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     QPainter p(&sheet);
     for (int v = 0; v < kDirections; ++v) p.drawImage(DirectionImage(v).topLeft(), DialImage(v));
-    p.drawImage(kMaskRect.topLeft(), DialMask());
+    p.drawImage(kMaskRect.topLeft(), paint::RoundMask(kPieceSize, kDialRadius));
     p.end();
     return sheet;
 }
