@@ -343,13 +343,24 @@ void PaintRulesCard(QPainter& p, const QRectF& card) {
 }
 
 void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, double pitch) {
+    PaintLevelBars(p, bottomLeft, count, width, pitch, 8.0, 6.0);
+}
+
+void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, double pitch,
+                    double firstHeight, double step) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colours[5] = {QColor(80, 200, 80), QColor(170, 214, 60), QColor(250, 210, 50),
                                QColor(250, 140, 40), QColor(228, 50, 40)};
     for (int i = 0; i < count; ++i) {
-        // Fewer bars than colours skip the middle ones, so the ramp still runs green to red.
-        const QColor colour = colours[count > 1 ? (4 * i + (count - 1) / 2) / (count - 1) : 0];
-        const double height = 8.0 + 6.0 * i;
+        // Up to five bars take whole colours, skipping middle ones so the ramp still runs
+        // green to red; more bars blend between them.
+        QColor colour = colours[count > 1 ? (4 * i + (count - 1) / 2) / (count - 1) : 0];
+        if (count > 5) {
+            const double at = 4.0 * i / (count - 1);
+            const int below = std::min(3, static_cast<int>(at));
+            colour = Mix(colours[below], colours[below + 1], at - below);
+        }
+        const double height = firstHeight + step * i;
         const QRectF bar(bottomLeft.x() + pitch * i, bottomLeft.y() - height, width, height);
         QPainterPath shape;
         shape.addRoundedRect(bar, 1.5, 1.5);
@@ -361,6 +372,243 @@ void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, do
         p.setBrush(shade);
         p.drawPath(shape);
     }
+}
+
+QImage ClothTexture(QSize size, const Cloth& cloth) {
+    const ValueNoise nap(cloth.seed, 64);
+    QImage texture(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(texture.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
+            const double dx = x - cloth.lamp.x(), dy = y - cloth.lamp.y();
+            const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / cloth.reach);
+            row[x] = Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
+        }
+    }
+    return texture;
+}
+
+namespace {
+
+// The shadow the wood's inner walls cast into a recess, along its top and left.
+void WallShadow(QPainter& p, const QPainterPath& hole) {
+    QPainterPath outside;
+    outside.addRect(hole.boundingRect().adjusted(-30, -30, 30, 30));
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipPath(hole);
+    DropShadow(p, outside.subtracted(hole), QPointF(2.5, 3), 3, 200);
+    p.restore();
+}
+
+}  // namespace
+
+void SinkIntoWood(QPainter& p, const QPainterPath& hole) {
+    WallShadow(p, hole);
+    p.setPen(QPen(QColor(24, 10, 2), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hole);
+}
+
+void PaintCloth(QPainter& p, QSize board, const QPainterPath& shape, const Cloth& cloth) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QBrush(ClothTexture(board, cloth)));
+    p.drawPath(shape);
+    SinkIntoWood(p, shape);
+}
+
+void PaintCloth(QPainter& p, QSize board, const QRect& area, const Cloth& cloth) {
+    const QRectF edge(area);
+    QPainterPath shape;
+    shape.addRect(edge);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QBrush(ClothTexture(board, cloth)));
+    p.drawPath(shape);
+    // The cut lies just outside the cloth, so the cloth keeps every pixel of its area.
+    QPainterPath cut;
+    cut.addRect(edge.adjusted(-0.5, -0.5, 0.5, 0.5));
+    WallShadow(p, shape);
+    p.setPen(QPen(QColor(24, 10, 2), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(cut);
+    p.setPen(QPen(QColor(220, 176, 110, 170), 1.0));
+    p.drawLine(QPointF(edge.left() - 1.5, edge.bottom() + 1.5),
+               QPointF(edge.right() + 1.5, edge.bottom() + 1.5));
+    p.drawLine(QPointF(edge.right() + 1.5, edge.top() - 1.5),
+               QPointF(edge.right() + 1.5, edge.bottom() + 1.5));
+}
+
+QLinearGradient Brass(const QRectF& box) {
+    QLinearGradient brass(box.topLeft(), box.bottomRight());
+    brass.setColorAt(0.0, QColor(255, 238, 170));
+    brass.setColorAt(0.35, QColor(222, 176, 82));
+    brass.setColorAt(0.7, QColor(150, 104, 36));
+    brass.setColorAt(1.0, QColor(86, 56, 16));
+    return brass;
+}
+
+void PaintGoldTitle(QPainter& p, const QPainterPath& letters) {
+    p.setRenderHint(QPainter::Antialiasing);
+    DropShadow(p, letters, QPointF(2.5, 3.0), 2, 190);
+    FillGoldLetters(p, letters);
+}
+
+bool InsideRound(int size, double radius, int x, int y) {
+    const double dx = x + 0.5 - size / 2.0, dy = y + 0.5 - size / 2.0;
+    return dx * dx + dy * dy <= radius * radius;
+}
+
+QImage RoundMask(int size, double radius) {
+    QImage mask(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < size; ++x)
+            row[x] = InsideRound(size, radius, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
+    return mask;
+}
+
+QImage RoundSprite(int size, double radius, const std::function<void(QPainter&)>& paint) {
+    QImage sprite(size, size, QImage::Format_RGB32);
+    sprite.fill(Qt::black);
+    {
+        QPainter p(&sprite);
+        paint(p);
+    }
+    for (int y = 0; y < size; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(sprite.scanLine(y));
+        for (int x = 0; x < size; ++x) {
+            if (!InsideRound(size, radius, x, y)) row[x] = qRgb(0, 0, 0);
+            else if ((row[x] & 0xFFFFFFu) == 0) row[x] = qRgb(1, 1, 1);
+        }
+    }
+    return sprite;
+}
+
+QFont BoldSans(int pixelSize) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QImage WoodenBoard(QSize size) {
+    QImage board(size, QImage::Format_RGB32);
+    PaintWood(board);
+    QPainter p(&board);
+    PaintBoardFrame(p, size);
+    return board;
+}
+
+QImage SheetWithBoard(QSize size, const QImage& board) {
+    QImage sheet(size, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter p(&sheet);
+    p.drawImage(0, 0, board);
+    return sheet;
+}
+
+TitlePlace PaintGoldTitle(QPainter& p, const QFont& font, const QString& head,
+                          const QString& tail, double centreX, double baseline, double grow) {
+    constexpr double kGap = 3.0;
+    QPainterPath before, after;
+    before.addText(0, 0, font, head);
+    after.addText(0, 0, font, tail);
+    const double capHeight = before.boundingRect().height();
+    const double radius = capHeight / 2.0 + grow;
+    const double tailWidth = tail.isEmpty() ? 0.0 : kGap + after.boundingRect().width();
+    const double total = before.boundingRect().width() + kGap + 2 * radius + tailWidth;
+    const double left = centreX - total / 2.0;
+    before.translate(left - before.boundingRect().left(), baseline);
+    const QPointF piece(before.boundingRect().right() + kGap + radius, before.boundingRect().center().y());
+    after.translate(piece.x() + radius + kGap - after.boundingRect().left(), baseline);
+    p.setRenderHint(QPainter::Antialiasing);
+    DropShadow(p, Circle(piece, radius), QPointF(2.5, 3.0), 2, 190);
+    PaintGoldTitle(p, before.united(after));
+    return {piece, radius, left, left + total};
+}
+
+void PaintTitleRule(QPainter& p, double left, double right, double y) {
+    QLinearGradient rule(left, 0, right, 0);
+    rule.setColorAt(0.0, QColor(224, 182, 100, 0));
+    rule.setColorAt(0.2, QColor(240, 200, 120));
+    rule.setColorAt(0.8, QColor(240, 200, 120));
+    rule.setColorAt(1.0, QColor(224, 182, 100, 0));
+    p.setPen(QPen(QColor(30, 12, 2, 160), 1.0));
+    p.drawLine(QPointF(left, y + 1), QPointF(right, y + 1));
+    p.setPen(QPen(QBrush(rule), 1.0));
+    p.drawLine(QPointF(left, y), QPointF(right, y));
+}
+
+void PaintRulesCard(QPainter& p, const QPainterPath& card) {
+    p.setRenderHint(QPainter::Antialiasing);
+    DropShadow(p, card, QPointF(2.5, 3.0), 3, 190);
+    p.setPen(QPen(QColor(60, 34, 8), 1.0));
+    p.setBrush(Diagonal(card.boundingRect(), QColor(255, 251, 234), QColor(232, 214, 170)));
+    p.drawPath(card);
+    // The inner line follows the outline three pixels in, whatever its shape.
+    p.setPen(QPen(QColor(196, 150, 80), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(card.subtracted(Stroke(card, 6.0)));
+}
+
+void PaintRulesMouse(QPainter& p, const QRectF& body, bool leftButton, const QColor& lit) {
+    QPainterPath shell;
+    shell.addRoundedRect(body, body.width() / 2, body.width() / 2);
+    const double split = body.top() + body.height() * 0.42;
+    QPainterPath button;
+    button.addRect(QRectF(leftButton ? body.left() : body.center().x(), body.top(),
+                          body.width() / 2, split - body.top()));
+    p.setPen(QPen(QColor(40, 40, 50), 1.2));
+    p.setBrush(Diagonal(body, QColor(255, 255, 255), QColor(176, 180, 190)));
+    p.drawPath(shell);
+    p.setBrush(lit);
+    p.drawPath(button.intersected(shell));
+    p.setPen(QPen(QColor(40, 40, 50), 1.0));
+    p.drawLine(QPointF(body.center().x(), body.top()), QPointF(body.center().x(), split));
+    p.drawLine(QPointF(body.left(), split), QPointF(body.right(), split));
+}
+
+void PaintTick(QPainter& p, const QPainterPath& centreLine, double width) {
+    const QPainterPath check = Stroke(centreLine, width);
+    const QRectF box = check.boundingRect();
+    DropShadow(p, check, QPointF(1.5, 2), 1, 150);
+    QLinearGradient green(box.topLeft(), box.bottomRight());
+    green.setColorAt(0.0, QColor(140, 240, 110));
+    green.setColorAt(1.0, QColor(20, 140, 40));
+    FillOutlined(p, check, green, QColor(8, 60, 16), 1.1);
+}
+
+void PaintLevelPointer(QPainter& p, QPointF tip, bool pointsLeft) {
+    const double back = pointsLeft ? 5.0 : -5.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 210, 150, 200));
+    p.drawPath(Polygon({tip, tip + QPointF(back, -4), tip + QPointF(back, 4)}));
+}
+
+void PaintLevelMarks(QPainter& p, const QRectF& face, double inset, double markWidth,
+                     double markHeight) {
+    const QColor ink(110, 62, 14), lit(236, 120, 30);
+    const double top = face.center().y() - markHeight / 2;
+    MouseStepMark(p, QRectF(face.left() + inset, top, markWidth, markHeight), true, ink, lit,
+                  QStringLiteral("+"));
+    MouseStepMark(p, QRectF(face.right() - inset - markWidth, top, markWidth, markHeight), false,
+                  ink, lit, QStringLiteral("-"));
+}
+
+void PaintLevelNumber(QPainter& p, QPointF centre, int level, int pixelSize) {
+    QFont font = BoldSans(pixelSize);
+    if (level >= 10) font.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
+    const QPainterPath digits = CentredText(font, QString::number(level), centre);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawPath(digits.translated(0.7, 0.8));
+    p.setBrush(QColor(44, 24, 6));
+    p.drawPath(digits);
 }
 
 }  // namespace spindora::paint

@@ -13,6 +13,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <numbers>
 #include <vector>
@@ -113,5 +114,76 @@ void PaintRulesCard(QPainter& painter, const QRectF& card);
 // Rising bars from green to red beside a level button, the common picture for "how hard":
 // `count` bars of `width` standing on `bottomLeft`, `pitch` apart.
 void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch);
+
+// A baize of a board's own colour: its shadow and lamp-lit shades, and the lamp's pool of
+// light (centre and reach). `seed` gives each cloth a nap of its own.
+struct Cloth {
+    QColor dark, light;
+    QPointF lamp;
+    double reach;
+    std::uint32_t seed;
+};
+// The cloth's texture over an image of `size`, in board coordinates.
+QImage ClothTexture(QSize size, const Cloth& cloth);
+// A recess cut into the wood: its inner walls shade the top and left of `hole`, and a
+// dark line marks the cut.
+void SinkIntoWood(QPainter& painter, const QPainterPath& hole);
+// Cloth of `shape` laid into the wood, sunk; a rectangle also gets a lit lip along its
+// lower and right edges.
+void PaintCloth(QPainter& painter, QSize board, const QPainterPath& shape, const Cloth& cloth);
+void PaintCloth(QPainter& painter, QSize board, const QRect& area, const Cloth& cloth);
+// Polished brass lit from the top left across `box`: rims, rails and rings.
+QLinearGradient Brass(const QRectF& box);
+// A board's name: shadow, then cast gold.
+void PaintGoldTitle(QPainter& painter, const QPainterPath& letters);
+// The brass rule under a board's name, fading out at both ends.
+void PaintTitleRule(QPainter& painter, double left, double right, double y);
+// A card of any outline, for a rules drawing that must make room for something.
+void PaintRulesCard(QPainter& painter, const QPainterPath& card);
+// A mouse for a rules card, with its left (or right) button pressed in `lit`.
+void PaintRulesMouse(QPainter& painter, const QRectF& body, bool leftButton, const QColor& lit);
+// A green tick along `centreLine`: "this is right".
+void PaintTick(QPainter& painter, const QPainterPath& centreLine, double width);
+// The small light arrow that leads from the level bars to the level button; `tip` is its
+// point, and it points right unless `pointsLeft`.
+void PaintLevelPointer(QPainter& painter, QPointF tip, bool pointsLeft = false);
+// `count` level bars rising from `firstHeight` by `step`, coloured along the same ramp.
+void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch,
+                    double firstHeight, double step);
+// The two mouse marks of a level button at the inner sides of its `face`: left click "+",
+// right click "-".
+void PaintLevelMarks(QPainter& painter, const QRectF& face, double inset, double markWidth,
+                     double markHeight);
+// A level's number in dark ink with a light edge below, centred on `centre`.
+void PaintLevelNumber(QPainter& painter, QPointF centre, int level, int pixelSize);
+
+// The bold sans face of every board's lettering, at `pixelSize`.
+QFont BoldSans(int pixelSize);
+// Walnut over a whole board of `size`, framed by its bevelled rim.
+QImage WoodenBoard(QSize size);
+// A black sheet of `size` with `board` in its top-left corner, ready for the sprites.
+QImage SheetWithBoard(QSize size, const QImage& board);
+// Where a board's name put the round piece that stands in for its "O", and how far the
+// whole name reaches, for the rule under it.
+struct TitlePlace {
+    QPointF piece;
+    double pieceRadius;
+    double left, right;
+};
+// A board's name in gold, `head` before its round piece and `tail` after it, centred on
+// `centreX` and standing on `baseline`; both cast their shadows. The piece is a little
+// taller than the capitals (by `grow` at each end); the caller paints it at the place
+// returned.
+TitlePlace PaintGoldTitle(QPainter& painter, const QFont& font, const QString& head,
+                          const QString& tail, double centreX, double baseline, double grow);
+
+// Round pieces are drawn by OR-ing a sprite over the board where a mask is black. Both are
+// cut from the circle of `radius` about the middle of a `size` square, so they agree.
+bool InsideRound(int size, double radius, int x, int y);
+// Black inside the circle, white outside.
+QImage RoundMask(int size, double radius);
+// What `paint` draws on a black square, cut to the circle: black outside, so the OR leaves
+// no fringe, and never pure black inside, so the picture alone shows the mask's shape.
+QImage RoundSprite(int size, double radius, const std::function<void(QPainter&)>& paint);
 
 }  // namespace spindora::paint

@@ -164,43 +164,15 @@ void PaintPlatform(QPainter& p, const QRectF& square, int colour) {
     p.restore();
 }
 
-namespace {
-
-bool InsideBall(int x, int y) {
-    const double c = kBallSize / 2.0;
-    const double dx = x + 0.5 - c, dy = y + 0.5 - c;
-    return dx * dx + dy * dy <= 11.4 * 11.4;
-}
-
-}  // namespace
+// The ball sprite and its mask share one circle.
+constexpr double kBallRadius = 11.4;
 
 QImage BallSprite(int colour) {
-    QImage image(kBallSize, kBallSize, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
+    return paint::RoundSprite(kBallSize, kBallRadius, [colour](QPainter& p) {
         PaintBall(p, QPointF(kBallSize / 2.0, kBallSize / 2.0), kBallSize / 2.0, colour);
-    }
-    // Outside the mask the picture must be black, or the OR would leave a fringe; inside it
-    // is never pure black, so the picture alone shows the shape the mask cuts.
-    for (int y = 0; y < kBallSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kBallSize; ++x) {
-            if (!InsideBall(x, y)) row[x] = qRgb(0, 0, 0);
-            else if ((row[x] & 0xFFFFFFu) == 0) row[x] = qRgb(1, 1, 1);
-        }
-    }
-    return image;
+    });
 }
 
-QImage BallMask() {
-    QImage mask(kBallSize, kBallSize, QImage::Format_RGB32);
-    for (int y = 0; y < kBallSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < kBallSize; ++x)
-            row[x] = InsideBall(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    }
-    return mask;
-}
+QImage BallMask() { return paint::RoundMask(kBallSize, kBallRadius); }
 
 }  // namespace spindora::kolluk

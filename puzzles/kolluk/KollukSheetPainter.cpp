@@ -14,15 +14,11 @@ namespace spindora::kolluk {
 namespace {
 
 using paint::ArcArrow;
-using paint::CentredText;
 using paint::Circle;
 using paint::Diagonal;
 using paint::DropShadow;
-using paint::Mix;
 using paint::MouseStepMark;
-using paint::Polygon;
 using paint::Stroke;
-using paint::ValueNoise;
 
 // The cloth is three overlapping discs, one about each ring, so its outline says "three
 // rings" before a ball has moved.
@@ -56,21 +52,8 @@ QPainterPath Track(int ring) {
     return path;
 }
 
-QImage ClothTexture(QSize size) {
-    // Deep blue velvet with a faint nap and a pool of lamp light at the upper left.
-    const ValueNoise nap(0x0B1E5u, 64);
-    QImage cloth(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(cloth.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
-            const double dx = (x - 150.0) / 270.0, dy = (y - 90.0) / 270.0;
-            const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy));
-            row[x] = Mix(QColor(10, 20, 58), QColor(40, 70, 150), 0.35 * n + 0.65 * lamp).rgb();
-        }
-    }
-    return cloth;
-}
+// Deep blue velvet with a pool of lamp light at the upper left.
+const paint::Cloth kVelvet{QColor(10, 20, 58), QColor(40, 70, 150), QPointF(150, 90), 270, 0x0B1E5u};
 
 void PaintCloth(QPainter& p, QSize size) {
     const QPainterPath inlay = ClothShape(kClothRadius + 3.0);
@@ -80,20 +63,7 @@ void PaintCloth(QPainter& p, QSize size) {
     p.setPen(QPen(QColor(230, 188, 104, 220), 1.2));
     p.drawPath(inlay);
 
-    const QPainterPath cloth = ClothShape(kClothRadius);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(ClothTexture(size)));
-    p.drawPath(cloth);
-    // The wood casts its shadow into the sunk cloth along the upper and left edges.
-    QPainterPath outside;
-    outside.addRect(QRectF(QPointF(0, 0), QSizeF(size)));
-    p.save();
-    p.setClipPath(cloth);
-    DropShadow(p, outside.subtracted(cloth), QPointF(2.5, 3), 3, 200);
-    p.restore();
-    p.setPen(QPen(QColor(24, 10, 2), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(cloth);
+    paint::PaintCloth(p, size, ClothShape(kClothRadius), kVelvet);
 }
 
 void PaintTracks(QPainter& p) {
@@ -103,12 +73,7 @@ void PaintTracks(QPainter& p) {
         DropShadow(p, Stroke(Track(r), kRailWidth), QPointF(2, 2.5), 2, 170);
     for (int r = 0; r < kRings; ++r) {
         const QPainterPath rail = Stroke(Track(r), kRailWidth);
-        const QRectF box = rail.boundingRect();
-        QLinearGradient brass(box.topLeft(), box.bottomRight());
-        brass.setColorAt(0.0, QColor(255, 234, 160));
-        brass.setColorAt(0.45, QColor(214, 168, 76));
-        brass.setColorAt(1.0, QColor(120, 80, 26));
-        paint::FillOutlined(p, rail, brass, QColor(50, 28, 4), 1.0);
+        paint::FillOutlined(p, rail, paint::Brass(rail.boundingRect()), QColor(50, 28, 4), 1.0);
     }
     for (int r = 0; r < kRings; ++r) {
         const QPainterPath groove = Stroke(Track(r), kGrooveWidth);
@@ -142,37 +107,13 @@ void PaintHub(QPainter& p, QPointF c) {
 
 void PaintTitle(QPainter& p) {
     // "K", a ball standing in for the "O", then "LLUK", in the gold of every board's title.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(27);
-    QPainterPath head, tail;
-    head.addText(0, 0, font, QStringLiteral("K"));
-    tail.addText(0, 0, font, QStringLiteral("LLUK"));
-    const double capHeight = head.boundingRect().height();
-    const double ballR = capHeight / 2.0 + 1.0;
-    const double total = head.boundingRect().width() + 2 * ballR + tail.boundingRect().width() + 6;
-    const double left = 431.0 - total / 2.0, baseline = 266.0;
-    head.translate(left - head.boundingRect().left(), baseline);
-    const QPointF ball(head.boundingRect().right() + 3 + ballR, baseline - capHeight / 2.0);
-    tail.translate(ball.x() + ballR + 3 - tail.boundingRect().left(), baseline);
-    const QPainterPath letters = head.united(tail);
-
-    DropShadow(p, letters, QPointF(2.5, 3.0), 2, 190);
-    DropShadow(p, Circle(ball, ballR), QPointF(2.5, 3.0), 2, 190);
-    paint::FillGoldLetters(p, letters);
-    PaintBall(p, ball, ballR, 3);
+    const paint::TitlePlace title = paint::PaintGoldTitle(
+        p, paint::BoldSans(27), QStringLiteral("K"), QStringLiteral("LLUK"), 431.0, 266.0, 1.0);
+    PaintBall(p, title.piece, title.pieceRadius, 3);
 
     // A brass rule under the name, and the three rings' worth of balls in a row below it.
-    const double y = baseline + 12.5;
-    QLinearGradient rule(left, 0, left + total, 0);
-    rule.setColorAt(0.0, QColor(224, 182, 100, 0));
-    rule.setColorAt(0.2, QColor(240, 200, 120));
-    rule.setColorAt(0.8, QColor(240, 200, 120));
-    rule.setColorAt(1.0, QColor(224, 182, 100, 0));
-    p.setPen(QPen(QColor(30, 12, 2, 160), 1.0));
-    p.drawLine(QPointF(left, y + 1), QPointF(left + total, y + 1));
-    p.setPen(QPen(QBrush(rule), 1.0));
-    p.drawLine(QPointF(left, y), QPointF(left + total, y));
+    const double y = 266.0 + 12.5;
+    paint::PaintTitleRule(p, title.left, title.right, y);
     const int row[] = {3, 2, 1, 12, 4, 5, 6};
     for (int k = 0; k < 7; ++k) {
         const QPointF at(431.0 + 15.0 * (k - 3), y + 17.0);
@@ -189,9 +130,7 @@ void PaintLevelPlaque(QPainter& p) {
     paint::PaintPlaque(p, kPlaque.translated(kLevelPictureAt), 7);
     // Four rising bars for the four levels, with an arrow to the button.
     paint::PaintLevelBars(p, QPointF(457.0, 201.0), kLevels, 6.0, 8.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 210, 150, 200));
-    p.drawPath(Polygon({{448.5, 185}, {453.5, 181}, {453.5, 189}}));
+    paint::PaintLevelPointer(p, QPointF(448.5, 185), true);
 }
 
 // A small ring of six balls with an arrow round it, turning the way one mouse button rolls.
@@ -218,12 +157,7 @@ void PaintTick(QPainter& p, QPointF at) {
     tick.moveTo(at + QPointF(-8, 1));
     tick.lineTo(at + QPointF(-2, 7));
     tick.lineTo(at + QPointF(9, -8));
-    const QPainterPath check = Stroke(tick, 5.5);
-    DropShadow(p, check, QPointF(1.2, 1.6), 1, 150);
-    QLinearGradient green(at - QPointF(8, 8), at + QPointF(9, 7));
-    green.setColorAt(0.0, QColor(140, 240, 110));
-    green.setColorAt(1.0, QColor(20, 140, 40));
-    paint::FillOutlined(p, check, green, QColor(8, 60, 16), 1.0);
+    paint::PaintTick(p, tick, 5.5);
 }
 
 void PaintCross(QPainter& p, QPointF at) {
@@ -262,11 +196,9 @@ void PaintRules(QPainter& p) {
 }
 
 QImage PaintBoardPicture() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    paint::PaintWood(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintBoardFrame(p, board.size());
     PaintCloth(p, board.size());
     PaintTracks(p);
     for (int r = 0; r < kRings; ++r) PaintHub(p, RingCentre(r));
@@ -290,32 +222,17 @@ QImage LevelPictureOf(const QImage& board, int level) {
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     // Left click raises the level, right click lowers it, as on every board.
-    const QColor ink(110, 62, 14), lit(236, 120, 30);
-    const double markTop = kPlaque.top() + 9.5, markWidth = 8.5, markHeight = 27.0;
-    MouseStepMark(p, QRectF(kPlaque.left() + 4.5, markTop, markWidth, markHeight), true, ink, lit,
-                  QStringLiteral("+"));
-    MouseStepMark(p, QRectF(kPlaque.right() - 4.5 - markWidth, markTop, markWidth, markHeight),
-                  false, ink, lit, QStringLiteral("-"));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(20);
-    const QPainterPath digit = CentredText(font, QString::number(level), kPlaque.center());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawPath(digit.translated(0.7, 0.8));
-    p.setBrush(QColor(44, 24, 6));
-    p.drawPath(digit);
+    paint::PaintLevelMarks(p, kPlaque, 4.5, 8.5, 27.0);
+    paint::PaintLevelNumber(p, kPlaque.center(), level, 20);
     return picture;
 }
 
 }  // namespace
 
 QImage PaintKollukSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
     const QImage board = PaintBoardPicture();
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), board);
     QPainter p(&sheet);
-    p.drawImage(0, 0, board);
     for (int level = 1; level <= kLevels; ++level) {
         for (int place = 0; place < kPlaces; ++place)
             p.drawImage(PlatformImage(place, level).topLeft(), PlatformPicture(board, place, level));

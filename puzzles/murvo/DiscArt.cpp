@@ -125,41 +125,12 @@ void PaintDiscArt(QPainter& p, QPointF c, double r, int row, int variant) {
     p.restore();
 }
 
-namespace {
-
-bool OnDisc(int size, int x, int y) {
-    const double half = size / 2.0;
-    const double dx = x + 0.5 - half, dy = y + 0.5 - half;
-    return dx * dx + dy * dy <= half * half;
-}
-
-}  // namespace
-
 QImage DiscSprite(int size, int row, int variant) {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
+    return paint::RoundSprite(size, size / 2.0, [=](QPainter& p) {
         PaintDiscArt(p, QPointF(size / 2.0, size / 2.0), size / 2.0, row, variant);
-    }
-    for (int y = 0; y < size; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size; ++x) {
-            if (!OnDisc(size, x, y)) line[x] = qRgb(0, 0, 0);
-            // Black marks only the outside, so a test can tell shape from background.
-            else if ((line[x] & 0xFFFFFF) == 0) line[x] = qRgb(1, 1, 1);
-        }
-    }
-    return image;
+    });
 }
 
-QImage DiscMaskSprite(int size) {
-    QImage mask(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < size; ++x) line[x] = OnDisc(size, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    }
-    return mask;
-}
+QImage DiscMaskSprite(int size) { return paint::RoundMask(size, size / 2.0); }
 
 }  // namespace spindora::murvo

@@ -98,33 +98,14 @@ void PaintWindows(QImage& sheet) {
     Put(sheet, kOuterWindow, outer);
 }
 
-bool InsideButton(int x, int y) {
-    const double dx = x + 0.5 - kButtonSize / 2.0, dy = y + 0.5 - kButtonSize / 2.0;
-    return dx * dx + dy * dy <= kButtonRadius * kButtonRadius;
-}
-
 void PaintButtons(QImage& sheet) {
-    QImage mask(kButtonSize, kButtonSize, QImage::Format_RGB32);
-    for (int y = 0; y < kButtonSize; ++y)
-        for (int x = 0; x < kButtonSize; ++x) mask.setPixel(x, y, InsideButton(x, y) ? kBlack : kWhite);
-    Put(sheet, kButtonMask, mask);
-
-    for (int colour = 0; colour < kButtonColours; ++colour) {
-        QImage button(kButtonSize, kButtonSize, QImage::Format_RGB32);
-        button.fill(Qt::black);
-        {
-            QPainter p(&button);
-            const double middle = kButtonSize / 2.0;
-            art::PaintButton(p, QPointF(middle, middle), kButtonRadius + 0.3, colour);
-        }
-        for (int y = 0; y < kButtonSize; ++y)
-            for (int x = 0; x < kButtonSize; ++x) {
-                // No black inside: the OR would let the plate show through there.
-                if (!InsideButton(x, y)) button.setPixel(x, y, kBlack);
-                else if (button.pixel(x, y) == kBlack) button.setPixel(x, y, qRgb(1, 1, 1));
-            }
-        Put(sheet, ButtonImage(colour), button);
-    }
+    Put(sheet, kButtonMask, paint::RoundMask(kButtonSize, kButtonRadius));
+    // Painted a little wider than the mask, so the cut edge lands on the button's own rim.
+    for (int colour = 0; colour < kButtonColours; ++colour)
+        Put(sheet, ButtonImage(colour), paint::RoundSprite(kButtonSize, kButtonRadius, [colour](QPainter& p) {
+                const double middle = kButtonSize / 2.0;
+                art::PaintButton(p, QPointF(middle, middle), kButtonRadius + 0.3, colour);
+            }));
 }
 
 // ---------------------------------------------------------------------------------------

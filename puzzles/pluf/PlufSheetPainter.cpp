@@ -14,83 +14,14 @@
 namespace spindora::pluf {
 namespace {
 
-using paint::ArcArrow;
 using paint::Circle;
-using paint::Diagonal;
 using paint::DropShadow;
-using paint::FillWithHalo;
-using paint::Mix;
-using paint::MouseStepMark;
-using paint::Stroke;
-using paint::ValueNoise;
 
-constexpr int kRim = 6;
 // The cloth is sunk into the wood and holds every turntable.
 constexpr QRect kCloth(12, 12, 476, 309);
+const paint::Cloth kPetrol{QColor(10, 40, 58), QColor(30, 96, 120), QPointF(150, 90), 340, 0x0C1077u};
 // The brass plaque that frames the level button's two figures.
 constexpr QRectF kPlaque(435.5, 290.5, 58, 37);
-
-// Walnut: dark, tight rings running along the board, with slow waves in them.
-void PaintWalnut(QImage& board) {
-    const ValueNoise wave(0x7A1707u, 64), speck(0x2B5EEDu, 64);
-    const QColor deep(62, 32, 16), middle(112, 62, 30), pale(158, 98, 52);
-    for (int y = 0; y < board.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
-        for (int x = 0; x < board.width(); ++x) {
-            const double bend = 11.0 * wave.At(x * 0.01, y * 0.025) + 3.0 * wave.At(x * 0.045, y * 0.08);
-            const double ring = std::pow(0.5 + 0.5 * std::sin((y + 3.0 * bend) * 0.38), 2.0);
-            const double fibre = 0.7 * speck.At(x * 0.018, y * 0.85) + 0.3 * speck.At(x * 0.27, y * 1.9);
-            const double t = 0.58 * ring + 0.42 * fibre;
-            row[x] = (t < 0.5 ? Mix(deep, middle, 2 * t) : Mix(middle, pale, 2 * t - 1)).rgb();
-        }
-    }
-}
-
-void PaintRim(QPainter& p) {
-    const int w = kBoardWidth, h = kBoardHeight;
-    for (int i = 0; i < kRim; ++i) {
-        const double fade = 1.0 - double(i) / kRim;
-        p.setPen(QColor(255, 228, 186, static_cast<int>(120 * fade)));
-        p.drawLine(i, i, w - 1 - i, i);
-        p.drawLine(i, i, i, h - 1 - i);
-        p.setPen(QColor(16, 6, 0, static_cast<int>(160 * fade)));
-        p.drawLine(i + 1, h - 1 - i, w - 1 - i, h - 1 - i);
-        p.drawLine(w - 1 - i, i + 1, w - 1 - i, h - 1 - i);
-    }
-    p.setPen(QColor(28, 12, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, w - 1, h - 1);
-}
-
-// Petrol-blue baize: a faint nap and a pool of lamp light from the top left.
-void PaintCloth(QImage& board, QPainter& p) {
-    const ValueNoise nap(0x0C1077u, 64);
-    for (int y = kCloth.top(); y <= kCloth.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
-        for (int x = kCloth.left(); x <= kCloth.right(); ++x) {
-            const double fuzz = 0.55 * nap.At(x * 0.75, y * 0.75) + 0.45 * nap.At(x * 0.06, y * 0.06);
-            const double lamp = std::max(0.0, 1.0 - std::hypot((x - 150.0) / 380.0, (y - 90.0) / 300.0));
-            row[x] = Mix(QColor(10, 40, 58), QColor(30, 96, 120), 0.3 * fuzz + 0.7 * lamp).rgb();
-        }
-    }
-    // The wood's inner walls shade the cloth along the top and left.
-    QPainterPath wall;
-    wall.addRect(QRectF(kCloth).adjusted(-40, -40, 40, 40));
-    QPainterPath hole;
-    hole.addRect(QRectF(kCloth));
-    p.save();
-    p.setClipRect(kCloth);
-    DropShadow(p, wall.subtracted(hole), QPointF(2.5, 3.0), 3, 210);
-    p.restore();
-    // A brass inlay round the recess, lit on its lower and right edges.
-    const QRectF edge = QRectF(kCloth).adjusted(-1.5, -1.5, 1.5, 1.5);
-    p.setPen(QPen(QColor(20, 8, 0), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(edge);
-    p.setPen(QPen(QColor(226, 184, 104, 200), 1.0));
-    p.drawLine(edge.bottomLeft() + QPointF(0, 1), edge.bottomRight() + QPointF(1, 1));
-    p.drawLine(edge.topRight() + QPointF(1, 0), edge.bottomRight() + QPointF(1, 1));
-}
 
 QPointF PlateMiddle(int plate) { return QPointF(PlateCorner(plate)) + QPointF(kPlateCentre, kPlateCentre); }
 
@@ -114,137 +45,94 @@ void PaintTurntables(QImage& board, QPainter& p) {
 }
 
 void PaintTitle(QPainter& p) {
-    // "PLUF" in cast gold, a small plate turning beside it.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(30);
+    // "PLUF" in the cast gold of every board's name, at the top right.
     QPainterPath letters;
-    letters.addText(0, 0, font, QStringLiteral("PLUF"));
-    const QRectF bounds = letters.boundingRect();
-    letters.translate(484.0 - bounds.right(), 44.0);
+    letters.addText(0, 0, paint::BoldSans(30), QStringLiteral("PLUF"));
+    letters.translate(484.0 - letters.boundingRect().right(), 44.0);
     const QRectF placed = letters.boundingRect();
-    DropShadow(p, letters, QPointF(2.0, 2.5), 2, 200);
-    QLinearGradient gold(0, placed.top(), 0, placed.bottom());
-    gold.setColorAt(0.0, QColor(255, 250, 200));
-    gold.setColorAt(0.45, QColor(255, 204, 72));
-    gold.setColorAt(0.6, QColor(236, 156, 30));
-    gold.setColorAt(1.0, QColor(170, 88, 10));
-    FillWithHalo(p, letters, gold, QColor(36, 14, 2), 3.0);
-    p.save();
-    p.setClipPath(letters);
-    p.setPen(QPen(QColor(255, 255, 235, 160), 1.1));
+    paint::PaintGoldTitle(p, letters);
+    paint::PaintTitleRule(p, placed.left() - 4, placed.right() + 2, placed.bottom() + 5.5);
+}
+
+void PaintLevelPlaque(QPainter& p) {
+    // The face of every level button; the two figures fill its window at run time.
+    paint::PaintPlaque(p, kPlaque, 5);
+    // One rising bar for each level, on the cloth above the rules card.
+    paint::PaintLevelBars(p, QPointF(452.0, 231.0), kLevels, 6.0, 8.0);
+    p.setPen(QPen(QColor(176, 140, 84), 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(letters.translated(0.9, 1.1));
-    p.restore();
-    // A brass rule under the name.
-    const double y = placed.bottom() + 5.5;
-    QLinearGradient rule(placed.left(), 0, placed.right(), 0);
-    rule.setColorAt(0.0, QColor(224, 182, 100, 0));
-    rule.setColorAt(0.25, QColor(240, 200, 120));
-    rule.setColorAt(0.75, QColor(240, 200, 120));
-    rule.setColorAt(1.0, QColor(224, 182, 100, 0));
-    p.setPen(QPen(QBrush(rule), 1.2));
-    p.drawLine(QPointF(placed.left() - 4, y), QPointF(placed.right() + 2, y));
+    p.drawRect(QRectF(kLevelFigureAt, QSizeF(50, 30)).adjusted(-0.5, -0.5, 0.5, 0.5));
 }
 
-void PaintPlaque(QPainter& p) {
-    // A raised brass frame; the two figures fill its window at run time.
-    QPainterPath shape;
-    shape.addRoundedRect(kPlaque, 5, 5);
-    DropShadow(p, shape, QPointF(2.5, 3.0), 2, 210);
-    QLinearGradient brass(kPlaque.topLeft(), kPlaque.bottomRight());
-    brass.setColorAt(0.0, QColor(255, 240, 180));
-    brass.setColorAt(0.45, QColor(222, 174, 80));
-    brass.setColorAt(1.0, QColor(120, 76, 20));
-    p.setPen(QPen(QColor(46, 26, 4), 1.0));
-    p.setBrush(brass);
-    p.drawPath(shape);
-    const QRectF window(kLevelFigureAt, QSizeF(50, 30));
-    p.setPen(QPen(QColor(90, 56, 12), 1.0));
-    p.setBrush(QColor(240, 226, 180));
-    p.drawRect(window.adjusted(-0.5, -0.5, 0.5, 0.5));
+// Buttons round a plate of radius `r`, from the top clockwise.
+void PaintPlateWithButtons(QPainter& p, QPointF centre, double r, const int (&colours)[kSlots]) {
+    art::PaintPlate(p, centre, r, 0.0);
+    for (int j = 0; j < kSlots; ++j)
+        art::PaintButton(p, paint::PointOnCircle(centre, 0.58 * r, paint::Radians(-90.0 + 60.0 * j)),
+                         0.23 * r, colours[j]);
 }
 
-// The rules card: a click turns a plate (left against the clock, right with it), and
-// buttons that face each other must match.
+// The rules card steps round the level plaque, so both read on their own: the card's
+// lower right corner is cut away where the plaque stands.
+QPainterPath RulesCardShape() {
+    const double left = kRulesRect.left() + 0.5, top = kRulesRect.top() + 0.5;
+    QPainterPath band, column;
+    band.addRoundedRect(QRectF(left, top, kRulesRect.width() - 1.0, 49.5), 7, 7);
+    column.addRoundedRect(QRectF(left, top, 56.0, kRulesRect.height() - 1.0), 7, 7);
+    return band.united(column).simplified();
+}
+
+// The rules: a click turns a plate (left against the clock, right with it); facing
+// buttons of neighbours must match; when they all do, the board is solved.
 void PaintRules(QPainter& p) {
-    const QRectF card = QRectF(kRulesRect).adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath shape;
-    shape.addRoundedRect(card, 7, 7);
-    DropShadow(p, shape, QPointF(2.5, 3.0), 3, 190);
-    p.setPen(QPen(QColor(60, 34, 8), 1.0));
-    p.setBrush(Diagonal(card, QColor(255, 251, 234), QColor(232, 214, 170)));
-    p.drawPath(shape);
-    p.setPen(QPen(QColor(196, 150, 80), 1.0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(card.adjusted(3, 3, -3, -3), 4.5, 4.5);
-
+    paint::PaintRulesCard(p, RulesCardShape());
     const double x0 = kRulesRect.left(), y0 = kRulesRect.top();
-    const QColor ink(110, 62, 14), lit(236, 120, 30), arrow(200, 86, 20);
+    const QColor lit(236, 120, 30), arrow(200, 86, 20), line(196, 150, 80);
 
-    // A plate between the two mouse buttons, each with the way it turns the plate.
-    const QPointF plate(x0 + 40, y0 + 27);
-    const double r = 16.5;
-    art::PaintPlate(p, plate, r, 0.0);
-    const int colours[6] = {2, 0, 9, 2, 25, 9};
-    for (int j = 0; j < kSlots; ++j) {
-        const double a = paint::Radians(-90.0 + 60.0 * j);
-        art::PaintButton(p, plate + 9.6 * QPointF(std::cos(a), std::sin(a)), 3.6, colours[j]);
-    }
-    MouseStepMark(p, QRectF(x0 + 6, y0 + 6, 9, 16), true, ink, lit, QString());
-    MouseStepMark(p, QRectF(x0 + 65, y0 + 6, 9, 16), false, ink, lit, QString());
+    // Left: a plate between the two mice, each with the way its click turns the plate.
+    PaintPlateWithButtons(p, QPointF(x0 + 35, y0 + 25), 15.5, {2, 0, 9, 2, 25, 9});
+    paint::PaintRulesMouse(p, QRectF(x0 + 6, y0 + 7, 10, 15), true, lit);
+    paint::PaintRulesMouse(p, QRectF(x0 + 54, y0 + 7, 10, 15), false, lit);
     p.setPen(Qt::NoPen);
     p.setBrush(arrow);
     // Both arrows end at the top, heading the way the plate's top edge goes.
-    p.drawPath(ArcArrow(QPointF(x0 + 10.5, y0 + 33), 5.5, 510, 270, 1.7, 3.4));
-    p.drawPath(ArcArrow(QPointF(x0 + 69.5, y0 + 33), 5.5, 30, 270, 1.7, 3.4));
+    p.drawPath(paint::ArcArrow(QPointF(x0 + 11, y0 + 35), 6, 510, 270, 2.0, 4.0));
+    p.drawPath(paint::ArcArrow(QPointF(x0 + 59, y0 + 35), 6, 30, 270, 2.0, 4.0));
+    p.setPen(QPen(line, 1.0));
+    p.drawLine(QPointF(x0 + 70.5, y0 + 8), QPointF(x0 + 70.5, y0 + 42));
 
-    // Two neighbours whose facing buttons match.
-    const QPointF upper(x0 + 95, y0 + 19), lower(x0 + 95, y0 + 40.5);
-    const double small = 12.2;
-    art::PaintPlate(p, upper, small, 0.0);
-    art::PaintPlate(p, lower, small, 0.0);
-    const int upperColours[6] = {9, 25, 0, 13, 2, 0};
-    const int lowerColours[6] = {13, 2, 9, 25, 0, 2};
-    for (int j = 0; j < kSlots; ++j) {
-        const double a = paint::Radians(-90.0 + 60.0 * j);
-        const QPointF along(std::cos(a), std::sin(a));
-        art::PaintButton(p, upper + 7.0 * along, 2.8, upperColours[j]);
-        art::PaintButton(p, lower + 7.0 * along, 2.8, lowerColours[j]);
-    }
+    // Right: two neighbours whose facing buttons match, ringed in green.
+    const QPointF upper(x0 + 91.5, y0 + 14.5), lower(x0 + 91.5, y0 + 36.5);
+    PaintPlateWithButtons(p, upper, 10.0, {9, 25, 0, 13, 2, 0});
+    PaintPlateWithButtons(p, lower, 10.0, {13, 2, 9, 25, 0, 2});
+    p.setPen(QPen(QColor(30, 160, 50), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(upper.x() - 4.5, upper.y() + 2.5, 9, lower.y() - upper.y() - 5), 4.5, 4.5);
 
-    // Below: matching pairs make a solved board.
-    p.setPen(QPen(QColor(196, 150, 80), 1.0));
-    p.drawLine(QPointF(x0 + 8, y0 + 55.5), QPointF(x0 + 58, y0 + 55.5));
+    // Below: matching pairs everywhere make a solved board.
+    p.setPen(QPen(line, 1.0));
+    p.drawLine(QPointF(x0 + 8, y0 + 52.5), QPointF(x0 + 49, y0 + 52.5));
     const double y = y0 + 69;
-    art::PaintButton(p, QPointF(x0 + 12, y), 5.5, 13);
-    art::PaintButton(p, QPointF(x0 + 32, y), 5.5, 13);
-    p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(x0 + 19, y - 2), QPointF(x0 + 25, y - 2));
-    p.drawLine(QPointF(x0 + 19, y + 2), QPointF(x0 + 25, y + 2));
+    art::PaintButton(p, QPointF(x0 + 12.5, y), 5.5, 13);
+    art::PaintButton(p, QPointF(x0 + 30.5, y), 5.5, 13);
+    p.setPen(QPen(QColor(110, 62, 14), 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(x0 + 19, y - 2), QPointF(x0 + 24, y - 2));
+    p.drawLine(QPointF(x0 + 19, y + 2), QPointF(x0 + 24, y + 2));
     QPainterPath tick;
-    tick.moveTo(x0 + 42, y);
-    tick.lineTo(x0 + 47, y + 5.5);
-    tick.lineTo(x0 + 58, y - 7);
-    const QPainterPath check = Stroke(tick, 4.5);
-    QLinearGradient green(x0 + 42, y - 7, x0 + 58, y + 6);
-    green.setColorAt(0.0, QColor(140, 240, 110));
-    green.setColorAt(1.0, QColor(20, 140, 40));
-    p.setPen(QPen(QColor(8, 60, 16), 1.0));
-    p.setBrush(green);
-    p.drawPath(check);
+    tick.moveTo(x0 + 39, y);
+    tick.lineTo(x0 + 43, y + 5);
+    tick.lineTo(x0 + 52, y - 7);
+    paint::PaintTick(p, tick, 4.0);
 }
 
 QImage PaintBoard() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    PaintWalnut(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    PaintRim(p);
-    PaintCloth(board, p);
+    paint::PaintCloth(p, board.size(), kCloth, kPetrol);
     PaintTitle(p);
     PaintRules(p);
-    PaintPlaque(p);
+    PaintLevelPlaque(p);
     PaintTurntables(board, p);
     return board;
 }
@@ -252,12 +140,7 @@ QImage PaintBoard() {
 }  // namespace
 
 QImage PaintPlufSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
-    {
-        QPainter p(&sheet);
-        p.drawImage(0, 0, PaintBoard());
-    }
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     PaintPlufPieces(sheet);
     return sheet;
 }

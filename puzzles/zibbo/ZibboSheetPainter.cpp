@@ -17,31 +17,17 @@ namespace spindora::zibbo {
 namespace {
 
 using paint::Circle;
-using paint::Diagonal;
 using paint::DropShadow;
-using paint::FillGoldLetters;
-using paint::MouseStepMark;
-using paint::PaintBoardFrame;
 using paint::PaintPlaque;
 using paint::PaintRulesCard;
-using paint::PaintWood;
-using paint::Mix;
 using paint::PointOnCircle;
 using paint::Polygon;
 using paint::Radians;
-using paint::Stroke;
-using paint::ValueNoise;
 
 // The dial is a disc of this radius about the middle of its 78 x 78 square. The mask is
 // cut from the same circle, so the outline cannot depend on the pointer.
 constexpr double kDialRadius = 37.0;
 constexpr double kCellCentre = kPieceSize / 2.0;
-
-bool InsideDial(int x, int y) {
-    const double dx = x + 0.5 - kCellCentre;
-    const double dy = y + 0.5 - kCellCentre;
-    return dx * dx + dy * dy <= kDialRadius * kDialRadius;
-}
 
 // ---------------------------------------------------------------------------------------
 // The dial. Everything but the pointer is lit from the top left in screen space; only the
@@ -187,28 +173,9 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
 double DirectionAngle(int v) { return 30.0 * ((v + 1) % kDirections); }
 
 QImage DialImage(int v) {
-    QImage image(kPieceSize, kPieceSize, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
+    return paint::RoundSprite(kPieceSize, kDialRadius, [v](QPainter& p) {
         PaintDial(p, QPointF(kCellCentre, kCellCentre), kDialRadius, DirectionAngle(v), true);
-    }
-    for (int y = 0; y < kPieceSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kPieceSize; ++x)
-            if (!InsideDial(x, y)) row[x] = qRgb(0, 0, 0);
-    }
-    return image;
-}
-
-QImage DialMask() {
-    QImage mask(kPieceSize, kPieceSize, QImage::Format_RGB32);
-    for (int y = 0; y < kPieceSize; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < kPieceSize; ++x)
-            row[x] = InsideDial(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    }
-    return mask;
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -218,53 +185,17 @@ constexpr QRectF kFelt(21, 21, 297, 297);
 constexpr double kSocketGap = 39.6;   // dark gap between dial and bezel
 constexpr double kBezelOuter = 43.5;
 
-void PaintFelt(QImage& board, QPainter& p) {
-    // Deep green baize with a faint nap, sunk into the wood.
-    const ValueNoise nap(0xBA12Eu, 64);
-    const QRect area = kFelt.toRect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
-            // A soft pool of light towards the top left of the cloth.
-            const double dx = (x - 110.0) / 260.0, dy = (y - 100.0) / 260.0;
-            const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy));
-            QColor c = Mix(QColor(14, 58, 44), QColor(36, 110, 82), 0.35 * n + 0.65 * lamp);
-            row[x] = c.rgb();
-        }
-    }
-    // Inner walls of the recess: shadow falls on the top and left inside edges.
-    QPainterPath hole;
-    hole.addRect(kFelt);
-    QPainterPath outside;
-    outside.addRect(kFelt.adjusted(-30, -30, 30, 30));
-    p.save();
-    p.setClipRect(kFelt);
-    DropShadow(p, outside.subtracted(hole), QPointF(2.5, 3), 3, 200);
-    p.restore();
-    p.setPen(QColor(24, 10, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(kFelt.adjusted(-0.5, -0.5, 0.5, 0.5));
-    p.setPen(QColor(220, 176, 110, 170));
-    p.drawLine(QPointF(kFelt.left() - 1.5, kFelt.bottom() + 1.5),
-               QPointF(kFelt.right() + 1.5, kFelt.bottom() + 1.5));
-    p.drawLine(QPointF(kFelt.right() + 1.5, kFelt.top() - 1.5),
-               QPointF(kFelt.right() + 1.5, kFelt.bottom() + 1.5));
-}
+// Deep green baize with a faint nap, sunk into the wood.
+const paint::Cloth kBaize{QColor(14, 58, 44), QColor(36, 110, 82), QPointF(110, 100), 260, 0xBA12Eu};
 
 void PaintSocket(QPainter& p, QPointF c) {
     p.setRenderHint(QPainter::Antialiasing);
     DropShadow(p, Circle(c, kBezelOuter), QPointF(2.5, 3.5), 3, 170);
 
     // Brass bezel, lit from the top left.
-    QLinearGradient brass(c + QPointF(-kBezelOuter, -kBezelOuter),
-                          c + QPointF(kBezelOuter, kBezelOuter));
-    brass.setColorAt(0.0, QColor(255, 238, 170));
-    brass.setColorAt(0.35, QColor(222, 176, 82));
-    brass.setColorAt(0.7, QColor(150, 104, 36));
-    brass.setColorAt(1.0, QColor(86, 56, 16));
     p.setPen(QPen(QColor(44, 26, 4), 1.0));
-    p.setBrush(brass);
+    p.setBrush(paint::Brass(QRectF(c.x() - kBezelOuter, c.y() - kBezelOuter, 2 * kBezelOuter,
+                                   2 * kBezelOuter)));
     p.drawEllipse(c, kBezelOuter, kBezelOuter);
     // The bore of the bezel faces the other way, so its lighting is reversed.
     QLinearGradient bore(c + QPointF(-kSocketGap, -kSocketGap), c + QPointF(kSocketGap, kSocketGap));
@@ -285,83 +216,35 @@ void PaintSocket(QPainter& p, QPointF c) {
 
 void PaintTitle(QPainter& p) {
     // "ZIBB" in carved gold letters, then a little dial standing in for the "O".
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(44);
-    QPainterPath letters;
-    letters.addText(0, 0, font, QStringLiteral("ZIBB"));
-    const QRectF box = letters.boundingRect();
-    const double dialR = box.height() / 2.0 + 1.0;
-    const double total = box.width() + 3 + 2 * dialR;
-    const double left = 410.0 - total / 2.0;
-    const double baseline = 80.0;
-    letters.translate(left - box.left(), baseline);
-    const QRectF placed = letters.boundingRect();
-
-    p.setRenderHint(QPainter::Antialiasing);
-    DropShadow(p, letters, QPointF(2.5, 3.0), 2, 190);
-    const QPointF dialCentre(placed.right() + 3 + dialR, placed.center().y());
-    DropShadow(p, Circle(dialCentre, dialR), QPointF(2.5, 3.0), 2, 190);
-
-    FillGoldLetters(p, letters);
-
-    PaintDial(p, dialCentre, dialR, 0.0, false);
+    const paint::TitlePlace title =
+        paint::PaintGoldTitle(p, paint::BoldSans(44), QStringLiteral("ZIBB"), QString(), 410.0, 80.0, 1.0);
+    PaintDial(p, title.piece, title.pieceRadius, 0.0, false);
     p.setPen(QPen(QColor(40, 16, 2), 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(dialCentre, dialR + 0.6, dialR + 0.6);
-
+    p.drawEllipse(title.piece, title.pieceRadius + 0.6, title.pieceRadius + 0.6);
     // A brass rule under the name.
-    const double y = baseline + 14.5;
-    QLinearGradient rule(placed.left(), 0, dialCentre.x() + dialR, 0);
-    rule.setColorAt(0.0, QColor(224, 182, 100, 0));
-    rule.setColorAt(0.2, QColor(240, 200, 120));
-    rule.setColorAt(0.8, QColor(240, 200, 120));
-    rule.setColorAt(1.0, QColor(224, 182, 100, 0));
-    p.setPen(QPen(QColor(30, 12, 2, 160), 1.0));
-    p.drawLine(QPointF(placed.left(), y + 1), QPointF(dialCentre.x() + dialR, y + 1));
-    p.setPen(QPen(QBrush(rule), 1.0));
-    p.drawLine(QPointF(placed.left(), y), QPointF(dialCentre.x() + dialR, y));
+    paint::PaintTitleRule(p, title.left, title.right, 80.0 + 14.5);
 }
 
 void PaintLevelButton(QPainter& p) {
     // A raised cream plaque filling the press area; the level digit is printed on its
     // middle at run time.
-    PaintPlaque(p, QRectF(kLevelLeft + 1.5, kLevelTop + 1.5, 47, 47), 7);
+    const QRectF plaque(kLevelLeft + 1.5, kLevelTop + 1.5, 47, 47);
+    PaintPlaque(p, plaque, 7);
 
     // A left-button mark with "+" on the left and a right-button mark with "-" on the
     // right: the two clicks and what each does to the level.
-    const QColor ink(110, 62, 14), lit(236, 120, 30);
-    MouseStepMark(p, QRectF(kLevelLeft + 5.0, kLevelTop + 11.0, 9.0, 27.0), true, ink, lit,
-                  QStringLiteral("+"));
-    MouseStepMark(p, QRectF(kLevelRight - 14.0, kLevelTop + 11.0, 9.0, 27.0), false, ink, lit,
-                  QStringLiteral("-"));
+    paint::PaintLevelMarks(p, plaque, 3.5, 9.0, 27.0);
 }
 
 void PaintLevelSteps(QPainter& p) {
     paint::PaintLevelBars(p, QPointF(366.0, 166.0), 5, 8.0, 11.0);
-    // A small arrow towards the button.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 210, 150, 200));
-    p.drawPath(Polygon({{424.5, 150}, {419.5, 146}, {419.5, 154}}));
+    paint::PaintLevelPointer(p, QPointF(424.5, 150));
 }
 
 void PaintMouse(QPainter& p, QRectF body) {
-    QPainterPath shell;
-    shell.addRoundedRect(body, body.width() / 2, body.width() / 2);
-    p.setPen(QPen(QColor(40, 40, 50), 1.2));
-    p.setBrush(Diagonal(body, QColor(255, 255, 255), QColor(176, 180, 190)));
-    p.drawPath(shell);
-    // Left button pressed (orange), then both button seams.
-    QPainterPath left;
-    left.addRect(QRectF(body.left(), body.top(), body.width() / 2, body.height() * 0.42));
-    p.setBrush(QColor(255, 140, 40));
-    p.drawPath(left.intersected(shell));
-    p.setPen(QPen(QColor(40, 40, 50), 1.0));
-    p.drawLine(QPointF(body.center().x(), body.top()),
-               QPointF(body.center().x(), body.top() + body.height() * 0.42));
-    p.drawLine(QPointF(body.left(), body.top() + body.height() * 0.42),
-               QPointF(body.right(), body.top() + body.height() * 0.42));
-    // Click rays.
+    // The left button pressed, and click rays off its corner.
+    paint::PaintRulesMouse(p, body, true, QColor(255, 140, 40));
     p.setPen(QPen(QColor(200, 80, 20), 1.4, Qt::SolidLine, Qt::RoundCap));
     const QPointF o(body.left() + 2, body.top() + 1);
     for (int k = 0; k < 3; ++k) {
@@ -416,23 +299,14 @@ void PaintRules(QPainter& p) {
     tick.moveTo(x0 + 84, y0 + 97);
     tick.lineTo(x0 + 94, y0 + 108);
     tick.lineTo(x0 + 113, y0 + 80);
-    const QPainterPath check = Stroke(tick, 7);
-    DropShadow(p, check, QPointF(1.5, 2), 1, 150);
-    QLinearGradient green(x0 + 84, y0 + 80, x0 + 113, y0 + 108);
-    green.setColorAt(0.0, QColor(140, 240, 110));
-    green.setColorAt(1.0, QColor(20, 140, 40));
-    p.setPen(QPen(QColor(8, 60, 16), 1.2));
-    p.setBrush(green);
-    p.drawPath(check);
+    paint::PaintTick(p, tick, 7);
 }
 
 QImage PaintBoard() {
-    QImage board(kBoardWidth, kBoardHeight, QImage::Format_RGB32);
-    PaintWood(board);
+    QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    PaintBoardFrame(p, board.size());
-    PaintFelt(board, p);
+    paint::PaintCloth(p, board.size(), kFelt.toRect(), kBaize);
     for (int k = 0; k < 9; ++k)
         PaintSocket(p, QPointF(PiecePosition(k)) + QPointF(kCellCentre, kCellCentre));
     PaintTitle(p);
@@ -446,12 +320,10 @@ QImage PaintBoard() {
 }  // namespace
 
 QImage PaintZibboSheet() {
-    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::black);
+    QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     QPainter p(&sheet);
-    p.drawImage(0, 0, PaintBoard());
     for (int v = 0; v < kDirections; ++v) p.drawImage(DirectionImage(v).topLeft(), DialImage(v));
-    p.drawImage(kMaskRect.topLeft(), DialMask());
+    p.drawImage(kMaskRect.topLeft(), paint::RoundMask(kPieceSize, kDialRadius));
     p.end();
     return sheet;
 }
