@@ -70,11 +70,12 @@ inline QString SettingsFile(const QString& contents = QStringLiteral("[common]\n
     return path;
 }
 
-// The main window started from the build folder, shown and settled.
+// The main window started from the build folder, shown and settled, without the splash.
 inline std::unique_ptr<TMainForm> ShownForm(
     RandomSource& random, const QString& settings = QStringLiteral("[common]\ntongue=0\n")) {
     auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR), SettingsFile(settings));
     if (form) {
+        form->LeaveOutSplash();
         form->show();
         QApplication::processEvents();
     }
