@@ -156,6 +156,8 @@ void THighscoreDlg::done(int result) {
     QDialog::done(result);
 }
 
+void THighscoreDlg::reject() { done(kModalCancel); }
+
 void THighscoreDlg::FormActivate() {
     if (mainWindow_) move(MessageDlg::CentredOver(mainWindow_->frameGeometry(), size()));
     setWindowTitle(Pick(kTitle, tongue_));

@@ -40,6 +40,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void done(int result) override;
+    void reject() override;
 
 private:
     void FormActivate();
