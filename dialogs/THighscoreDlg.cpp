@@ -63,6 +63,9 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
     edit_->setObjectName(QStringLiteral("Edit1"));
     edit_->setFrame(false);
     edit_->setMaxLength(kMaxNameLength);
+    // The box is as high as the list's letters; a slightly smaller face keeps accents and
+    // descenders whole inside it.
+    edit_->setFont(PixelFont("Arial", kNameBoxHeight - 2, true));
     edit_->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
     edit_->setStyleSheet(QStringLiteral("QLineEdit { border: none; padding: 0px; margin: 0px;"
                                         " background: rgb(255, 128, 128); color: black; }"));
