@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 
@@ -47,6 +48,27 @@ TEST(Splash, ClosesByItselfAtItsTimersTickOrAtAClickCentredOnTheScreen) {
     EXPECT_EQ(quick.exec(), kModalOk);
     EXPECT_TRUE(shown);
     EXPECT_FALSE(quick.isVisible());
+}
+
+// Distinct colours in a picture: a blank or flat one has a handful.
+int Colours(const QImage& image) {
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+    return seen.size();
+}
+
+TEST(ProgramPictures, SplashAndAboutPicturesAreEmbeddedAtTheirSizesAndDepths) {
+    const QImage splash(QStringLiteral(":/assets/splash.bmp"));
+    EXPECT_EQ(splash.size(), QSize(200, 150));
+    EXPECT_EQ(splash.depth(), 32) << "24-bit colour";
+    EXPECT_GT(Colours(splash), 1000);
+    const QImage about(QStringLiteral(":/assets/about.bmp"));
+    EXPECT_EQ(about.size(), QSize(100, 75));
+    EXPECT_EQ(about.format(), QImage::Format_Indexed8) << "256 colours";
+    EXPECT_GT(Colours(about), 60);
+    EXPECT_EQ(SplashPicture().size(), QSize(200, 150));
+    EXPECT_EQ(AboutPicture().size(), QSize(100, 75));
 }
 
 struct Opened {
