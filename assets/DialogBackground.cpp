@@ -68,14 +68,14 @@ void PaintMottle(QImage& image) {
     }
 }
 
-// Our logo: a spinning top whose striped body carries a bold "S", with a few whirl lines
-// beside it. Everything is clipped to the logo's rectangle.
-void PaintLogo(QImage& image) {
-    QPainter p(&image);
+}  // namespace
+
+void PaintSpinningTop(QPainter& p) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setClipRect(kDialogLogoRect);
-    const double cx = kDialogLogoRect.left() + 24.0;
-    const double top = kDialogLogoRect.top();
+    p.setClipRect(QRect(QPoint(0, 0), kDialogLogoRect.size()));
+    const double cx = 24.0;
+    const double top = 0.0;
 
     // Shadow on the table under the tip.
     QRadialGradient shadow(QPointF(cx + 3, top + 41.5), 11);
@@ -140,14 +140,15 @@ void PaintLogo(QImage& image) {
     font.setPixelSize(20);
     FillWithHalo(p, CentredText(font, QStringLiteral("S"), QPointF(cx, top + 22)),
                  QColor(255, 252, 240), QColor(60, 16, 10), 2.6);
+    p.restore();
 }
-
-}  // namespace
 
 QImage PaintDialogBackground() {
     QImage image(kDialogBackgroundWidth, kDialogBackgroundHeight, QImage::Format_RGB32);
     PaintMottle(image);
-    PaintLogo(image);
+    QPainter p(&image);
+    p.translate(kDialogLogoRect.topLeft());
+    PaintSpinningTop(p);
     return image;
 }
 

@@ -41,6 +41,10 @@ QIcon GlyphIcon(Glyph glyph) {
     return icon;
 }
 
+QPixmap SplashPicture() { return QPixmap(ResourcePath(QString::fromLatin1(kSplashResource))); }
+
+QPixmap AboutPicture() { return QPixmap(ResourcePath(QString::fromLatin1(kAboutResource))); }
+
 QIcon ProgramIcon() { return QIcon(ResourcePath(QString::fromLatin1(kProgramIconResource))); }
 
 }  // namespace spindora

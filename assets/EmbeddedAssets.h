@@ -1,6 +1,7 @@
 #pragma once
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 
 #include "assets/Glyphs.h"
 
@@ -15,11 +16,16 @@ const QImage& Bitmaps(int item);
 // A button glyph; two-image glyphs give the right image for the disabled state.
 QIcon GlyphIcon(Glyph glyph);
 QIcon ProgramIcon();
+// The splash picture (200 x 150) and the about box's maker logo (100 x 75).
+QPixmap SplashPicture();
+QPixmap AboutPicture();
 
 // Resource paths the build-time generator writes and the program reads.
 QString GlyphResourceName(const GlyphLayout& info);
 inline constexpr const char* kDigitStripResource = "digits.bmp";
 inline constexpr const char* kDialogBackgroundResource = "dialog.bmp";
 inline constexpr const char* kProgramIconResource = "icon.png";
+inline constexpr const char* kSplashResource = "splash.bmp";
+inline constexpr const char* kAboutResource = "about.bmp";
 
 }  // namespace spindora

@@ -620,4 +620,6 @@ QImage PaintProgramIcon() {
     return icon.convertToFormat(QImage::Format_ARGB32);
 }
 
+void PaintBrizzelHead(QPainter& painter) { PaintBrizzel(painter); }
+
 }  // namespace spindora

@@ -2,6 +2,8 @@
 #include <QImage>
 #include <vector>
 
+class QPainter;
+
 namespace spindora {
 
 // Button pictures. A glyph with two images holds them side by side: the normal one on
@@ -24,6 +26,10 @@ const GlyphLayout& LayoutOf(Glyph id);
 
 // Painted at build time; transparent (alpha 0) outside the motif.
 QImage PaintGlyph(Glyph id);
+
+// The maker's mascot of the BrizzelBtn glyph, as shapes in its 26 x 20 cell at the
+// painter's origin, so it can be drawn large by scaling the painter.
+void PaintBrizzelHead(QPainter& painter);
 
 // 32 x 32: a white arrow to the upper right across a green ring on red.
 QImage PaintProgramIcon();

@@ -3,14 +3,13 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "assets/EmbeddedAssets.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ModalResult.h"
 
 namespace spindora {
 
 inline constexpr int kDlgWidth = 250;
 inline constexpr int kDlgHeight = 125;
-inline constexpr int kButtonHeight = 27;
 inline constexpr QRect kMessageFrame{8, 8, 233, 45};
 
 MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, const int& tongue,
@@ -21,9 +20,7 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
     setObjectName(QString::fromLatin1(layout.className));
     setModal(true);
     setFixedSize(kDlgWidth, kDlgHeight);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(PixelFont("MS Sans Serif", 11));
 
     msg_ = new QLabel(this);
     msg_->setObjectName(QString::fromLatin1(layout.labelName));
@@ -31,28 +28,19 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
     msg_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     msg_->setWordWrap(true);
     msg_->setAttribute(Qt::WA_TranslucentBackground);
-    QFont labelFont(QStringLiteral("Arial"));
-    labelFont.setBold(true);
-    labelFont.setPixelSize(layout.labelPixels);
-    msg_->setFont(labelFont);
+    msg_->setFont(PixelFont("Arial", layout.labelPixels, true));
     msg_->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
 
-    auto makeButton = [this](const QRect& place, const char* name) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(QRect(place.topLeft(), QSize(place.width(), kButtonHeight)));
-        return button;
-    };
-    ok_ = makeButton(layout.okBtn, "OKBtn");
-    ok_->setIcon(GlyphIcon(layout.okGlyph));
-    ok_->setIconSize(QSize(LayoutOf(layout.okGlyph).width / LayoutOf(layout.okGlyph).images,
-                           LayoutOf(layout.okGlyph).height));
+    ok_ = MakeGlyphButton(this, "OKBtn", layout.okBtn, layout.okGlyph);
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { done(kModalOk); });
 
     if (!layout.cancelBtn.isEmpty()) {
-        cancel_ = makeButton(layout.cancelBtn, "CancelBtn");
+        cancel_ = new QPushButton(this);
+        cancel_->setObjectName(QStringLiteral("CancelBtn"));
+        cancel_->setGeometry(QRect(layout.cancelBtn.topLeft(),
+                                   QSize(layout.cancelBtn.width(), kDialogButtonHeight)));
         cancel_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
         // Enter answers with the button that has the focus: a player who tabs to "No"
         // and presses Enter must not give up the game.
@@ -87,12 +75,7 @@ void MessageDlg::showEvent(QShowEvent* event) {
 
 void MessageDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int top = background_.height() - height();
-    painter.drawImage(QPoint(0, 0), background_, QRect(0, top, width(), height()));
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
-    painter.drawRect(kMessageFrame.adjusted(0, 0, -1, -1));
+    PaintDialogFace(painter, background_, size(), {kMessageFrame});
 }
 
 }  // namespace spindora

@@ -169,6 +169,19 @@ void GameFlow::PauseBtnClick() {
     view_.StartTimer();
 }
 
+void GameFlow::HighScoreBtnClick() {
+    view_.StopTimer();
+    BuildLevelKey();
+    view_.ShowHighscore(0);
+    view_.StartTimer();
+}
+
+void GameFlow::InfoBtnClick() {
+    view_.StopTimer();
+    view_.ShowModal(DialogId::Info);
+    view_.StartTimer();
+}
+
 void GameFlow::boxPaint() {
     view_.BeginBoardPaint();
     Current().PaintBoard();
@@ -192,6 +205,7 @@ void GameFlow::ReportSolved() {
     PlayEffect(5);
     view_.ShowModal(DialogId::Done);
     BuildLevelKey();
+    view_.ShowHighscore(ClockTicks[CurrentMode]);
     view_.ApplyCaptions();
 }
 

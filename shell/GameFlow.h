@@ -48,6 +48,8 @@ public:
     void TimerTimer();
     void MixBtnClick();
     void PauseBtnClick();
+    void HighScoreBtnClick();
+    void InfoBtnClick();
     void boxPaint();
     void boxMouseDown(int x, int y, MouseButton button);
     void BuildLevelKey();

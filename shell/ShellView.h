@@ -8,7 +8,7 @@
 
 namespace spindora {
 
-enum class DialogId { Pause, Done, NewGame, EndGame, Splash, Tongue, Info };
+enum class DialogId { Pause, Done, NewGame, EndGame, Splash, Tongue, Info, Highscore };
 
 
 // What the game flow needs of the window around it. The main window implements it; tests
@@ -20,6 +20,8 @@ public:
     virtual void StopTimer() = 0;
     virtual void StartTimer() = 0;
     virtual int ShowModal(DialogId dialog) = 0;
+    // The highscore list of `LevelKey`: time 0 shows it, a solving time enters it.
+    virtual void ShowHighscore(int32_t time) = 0;
 
     virtual BoardBox& box() = 0;
     // Batches the board's shows while the whole board is drawn, then shows it once.

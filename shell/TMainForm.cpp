@@ -127,6 +127,8 @@ void TMainForm::BuildToolPanel() {
     connect(OptionBtn_, &ToolButton::mouseDown, this,
             [this](MouseButton button) { flow_.OptionBtnMouseDown(button); });
     connect(PauseBtn_, &QToolButton::clicked, this, [this] { flow_.PauseBtnClick(); });
+    connect(HighScoreBtn_, &QToolButton::clicked, this, [this] { flow_.HighScoreBtnClick(); });
+    connect(InfoBtn_, &QToolButton::clicked, this, [this] { flow_.InfoBtnClick(); });
     connect(ExitBtn_, &QToolButton::clicked, this, [this] { close(); });
     connect(BrizzelBtn_, &QToolButton::clicked, this, [this] { BrizzelBtnClick(); });
     connect(TongueBtn_, &QToolButton::clicked, this, [this] { TongueBtnClick(); });
@@ -166,9 +168,14 @@ void TMainForm::BuildClock() {
 void TMainForm::CreateDialogs() {
     const QImage& background = Bitmaps(kDialogBackgroundItem);
     const int& tongue = flow_.tongue;
+    Splash_ = std::make_unique<TSplash>(this, SplashPicture());
+    InfoDialog_ = std::make_unique<TInfoDialog>(
+        this, tongue, MakerWebAddress(),
+        TInfoDialog::Hooks{[this] { ShowModal(DialogId::Tongue); }, [this] { ApplyCaptions(); }});
     TongueDlg_ = std::make_unique<TTongueDlg>(this, flow_.tongue);
     DoneDlg_ = std::make_unique<MessageDlg>(DoneDlgLayout(), this, tongue, background);
     EndGameDlg_ = std::make_unique<MessageDlg>(EndGameDlgLayout(), this, tongue, background);
+    HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, tongue, background);
     NewGameDlg_ = std::make_unique<MessageDlg>(NewGameDlgLayout(), this, tongue, background);
     PauseDlg_ = std::make_unique<MessageDlg>(PauseDlgLayout(), this, tongue, background);
 }
@@ -198,12 +205,18 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
 }
 
 int TMainForm::ShowModal(DialogId id) {
-    if (id == DialogId::Tongue) return TongueDlg_->exec();
+    switch (id) {
+    case DialogId::Tongue: return TongueDlg_->exec();
+    case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
+    case DialogId::Info: return InfoDialog_->exec();
+    case DialogId::Highscore: return HighscoreDlg_->ShowModal(0);
+    default: break;
+    }
     MessageDlg* dlg = dialog(id);
-    // Splash and about windows are not part of this build yet.
-    if (!dlg) return kModalOk;
-    return dlg->exec();
+    return dlg ? dlg->exec() : kModalOk;
 }
+
+void TMainForm::ShowHighscore(int32_t time) { HighscoreDlg_->ShowModal(time); }
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue;
@@ -303,8 +316,11 @@ void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Without a window manager the window may never be activated, so the first
     // activation is also run from the event loop right after the first show.
+    // A window closed before that gets no splash.
     if (flow_.FirstActivation)
-        QTimer::singleShot(0, this, [this] { flow_.FormActivate(); });
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) flow_.FormActivate();
+        });
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -7,6 +7,9 @@
 
 #include "dialogs/MessageDlg.h"
 #include "help/THookHelpSystem.h"
+#include "dialogs/THighscoreDlg.h"
+#include "dialogs/TInfoDialog.h"
+#include "dialogs/TSplash.h"
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
@@ -34,6 +37,12 @@ public:
     MessageDlg* dialog(DialogId id) const;
     TTongueDlg* tongueDialog() const { return TongueDlg_.get(); }
     THookHelpSystem* helpSystem() const { return HelpSystem_.get(); }
+    TSplash* splash() const { return Splash_.get(); }
+    TInfoDialog* infoDialog() const { return InfoDialog_.get(); }
+    THighscoreDlg* highscoreDialog() const { return HighscoreDlg_.get(); }
+    // The first activation then goes straight on to the language question; for windows
+    // that tests drive, which have no time to wait for the splash.
+    void LeaveOutSplash() { splashWanted_ = false; }
     SettingsStore& store() { return store_; }
     QRect RulesShape() const { return rulesShape_; }
 
@@ -41,6 +50,7 @@ public:
     void StopTimer() override { timer_.stop(); }
     void StartTimer() override { timer_.start(); }
     int ShowModal(DialogId dialog) override;
+    void ShowHighscore(int32_t time) override;
     BoardBox& box() override { return *box_; }
     void BeginBoardPaint() override { box_->BeginBatch(); }
     void EndBoardPaint() override { box_->EndBatch(); }
@@ -89,13 +99,17 @@ private:
     ToolButton* HelpBtn_ = nullptr;
     ToolButton* InfoBtn_ = nullptr;
     ToolButton* BrizzelBtn_ = nullptr;
+    std::unique_ptr<TSplash> Splash_;
+    std::unique_ptr<TInfoDialog> InfoDialog_;
     std::unique_ptr<TTongueDlg> TongueDlg_;
     std::unique_ptr<THookHelpSystem> HelpSystem_;
+    std::unique_ptr<THighscoreDlg> HighscoreDlg_;
     std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
     SettingsStore store_;
     bool closeConfirmed_ = false;
     bool placementRestored_ = false;
     bool writeFailureReported_ = false;
+    bool splashWanted_ = true;
 };
 
 // The maker's page that the tool bar's last button opens.

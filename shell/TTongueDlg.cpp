@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "dialogs/DialogParts.h"
 #include "shell/Captions.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/ShellView.h"
@@ -51,8 +52,7 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
 }
 
 QPoint TTongueDlg::PlaceOver(const QRect& mainFrame, int mainClientHeight, QSize size) {
-    return {mainFrame.left() + (mainFrame.width() - size.width()) / 2,
-            mainFrame.top() + mainFrame.height() - (mainClientHeight + size.height()) / 2};
+    return PlaceOverClient(mainFrame, mainClientHeight, size);
 }
 
 void TTongueDlg::showEvent(QShowEvent* event) {

@@ -10,6 +10,7 @@
 #include "assets/DialogBackground.h"
 #include "assets/DigitStrip.h"
 #include "assets/Glyphs.h"
+#include "assets/ProgramPictures.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/pluf/PlufSheetPainter.h"
@@ -56,6 +57,10 @@ int main(int argc, char** argv) {
     embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
           spindora::kDialogBackgroundResource, "BMP");
     embed(spindora::PaintProgramIcon(), spindora::kProgramIconResource, "PNG");
+    embed(spindora::PaintSplashPicture().convertToFormat(QImage::Format_RGB888),
+          spindora::kSplashResource, "BMP");
+    embed(spindora::PaintAboutPicture().convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),
+          spindora::kAboutResource, "BMP");
     for (const spindora::GlyphLayout& info : spindora::AllGlyphs())
         embed(spindora::PaintGlyph(info.id), spindora::GlyphResourceName(info), "PNG");
 

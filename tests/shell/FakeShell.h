@@ -26,6 +26,11 @@ public:
         answers.pop_front();
         return answer;
     }
+    void ShowHighscore(int32_t time) override {
+        shown.push_back(DialogId::Highscore);
+        highscoreTimes.push_back(time);
+        highscoreKeys.push_back(flow ? flow->LevelKey : QString());
+    }
     BoardBox& box() override { return board; }
     void BeginBoardPaint() override {}
     void EndBoardPaint() override { ++boardPaints; }
@@ -43,6 +48,8 @@ public:
     std::vector<std::string> log;
     std::vector<DialogId> shown;
     std::deque<int> answers;
+    std::vector<int32_t> highscoreTimes;
+    std::vector<QString> highscoreKeys;
     uint8_t stateAtDialog = 0;
     int boardPaints = 0;
     std::vector<int32_t> clock;

@@ -58,6 +58,41 @@ inline void AnswerNextModal(Qt::Key key, QString* text = nullptr) {
     AnswerNextModal(std::vector<Qt::Key>{key}, text);
 }
 
+// Answers the next modal windows one after the other, each with its own keys: a solve
+// brings the solved notice and then the highscore list.
+inline void AnswerNextModals(std::vector<std::vector<Qt::Key>> answers) {
+    if (answers.empty()) return;
+    WhenModalActive([answers](QWidget* modal) {
+        TypeInto(modal, answers.front());
+        AnswerNextModals(std::vector<std::vector<Qt::Key>>(answers.begin() + 1, answers.end()));
+    });
+}
+
+// The main window the running game shows, if any.
+inline TMainForm* VisibleMainForm() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<TMainForm*>(w); form && form->isVisible()) return form;
+    return nullptr;
+}
+
+// For a test that runs the whole game with RunGame: once the game's loop runs, clicks the
+// splash away, lets `play` use the window, then ends the game through the end question.
+inline void AfterTheSplash(std::function<void(TMainForm&)> play) {
+    QTimer::singleShot(0, [play] {
+        WhenModalActive([play](QWidget* splash) {
+            EXPECT_EQ(splash->objectName(), "TSplash");
+            QTest::mouseClick(splash, Qt::LeftButton);
+            QTimer::singleShot(0, [play] {
+                TMainForm* form = VisibleMainForm();
+                ASSERT_NE(form, nullptr);
+                play(*form);
+                AnswerNextModal(Qt::Key_Return);  // yes, end the game
+                form->close();
+            });
+        });
+    });
+}
+
 // A settings file of its own for one window, holding `contents`. The default has the
 // language chosen, so that no first-start question waits for an answer.
 inline QString SettingsFile(const QString& contents = QStringLiteral("[common]\ntongue=0\n")) {
@@ -70,11 +105,12 @@ inline QString SettingsFile(const QString& contents = QStringLiteral("[common]\n
     return path;
 }
 
-// The main window started from the build folder, shown and settled.
+// The main window started from the build folder, shown and settled, without the splash.
 inline std::unique_ptr<TMainForm> ShownForm(
     RandomSource& random, const QString& settings = QStringLiteral("[common]\ntongue=0\n")) {
     auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR), SettingsFile(settings));
     if (form) {
+        form->LeaveOutSplash();
         form->show();
         QApplication::processEvents();
     }

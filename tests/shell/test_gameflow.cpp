@@ -133,16 +133,62 @@ TEST_F(GameFlowTest, SolvedFlowRunsOnceWithEffectDialogAndKey) {
     flow.boxMouseDown(999, 0, MouseButton::Left);  // solved within the first tick
     EXPECT_EQ(flow.GameState[0], kSolved);
     EXPECT_EQ(view.effects, std::vector<int>{5});
-    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Done});
+    EXPECT_EQ(view.shown, (std::vector<DialogId>{DialogId::Done, DialogId::Highscore}));
     EXPECT_EQ(view.stateAtDialog, kSolved);
     EXPECT_EQ(flow.LevelKey, "zibb04");
+    EXPECT_EQ(view.highscoreKeys, std::vector<QString>{"zibb04"});
+    EXPECT_EQ(view.highscoreTimes, std::vector<int32_t>{0}) << "solved within the first tick";
     EXPECT_TRUE(view.timerRunning) << "the solved flow leaves the timer alone";
     const int captions = view.captions;
 
     flow.boxMouseDown(999, 0, MouseButton::Left);
     EXPECT_EQ(view.effects.size(), 1u);
-    EXPECT_EQ(view.shown.size(), 1u);
+    EXPECT_EQ(view.shown.size(), 2u);
     EXPECT_EQ(view.captions, captions);
+}
+
+TEST_F(GameFlowTest, SolvingEntersTheClockCountIntoThisLevelsList) {
+    ShellSettings settings;
+    settings.mode = 1;
+    settings.levels.hmode = 3;
+    Start(settings);
+    flow.boxMouseDown(1, 1, MouseButton::Left);
+    Tick(37);
+    view.log.clear();
+    flow.boxMouseDown(999, 0, MouseButton::Left);
+    EXPECT_EQ(view.shown, (std::vector<DialogId>{DialogId::Done, DialogId::Highscore}));
+    EXPECT_EQ(view.highscoreTimes, std::vector<int32_t>{37});
+    EXPECT_EQ(view.highscoreKeys, std::vector<QString>{"kol03"});
+    EXPECT_TRUE(view.log.empty()) << "the solved flow leaves the timer alone";
+    EXPECT_EQ(flow.ClockTicks[1], 37);
+}
+
+TEST_F(GameFlowTest, HighscoreAndAboutButtonsShowTheirWindowsWithTheClockStopped) {
+    ShellSettings settings;
+    settings.levels.gmode = 7;
+    Start(settings);
+    flow.boxMouseDown(1, 1, MouseButton::Left);
+    Tick(3);
+    view.log.clear();
+    flow.HighScoreBtnClick();
+    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Highscore});
+    EXPECT_EQ(view.highscoreTimes, std::vector<int32_t>{0}) << "only shows the list";
+    EXPECT_EQ(view.highscoreKeys, std::vector<QString>{"zibb07"});
+    EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}));
+
+    // The key follows the puzzle shown and its level at the time of the press.
+    flow.SwitchMode(1);
+    flow.Levels().hmode = 4;
+    flow.HighScoreBtnClick();
+    EXPECT_EQ(view.highscoreKeys.back(), "kol04");
+
+    view.log.clear();
+    view.shown.clear();
+    flow.InfoBtnClick();
+    EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Info});
+    EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}));
+    EXPECT_EQ(flow.ClockTicks[0], 3);
+    EXPECT_EQ(flow.GameState[0], kRunning);
 }
 
 TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {

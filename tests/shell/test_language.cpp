@@ -122,25 +122,40 @@ TEST(TongueDlg, AStoredLanguageIsNeverAskedFor) {
     }
 }
 
+// For a first start through RunGame: clicks the splash away, answers the language
+// question with `keys`, lets `play` use the window, then ends the game with Yes.
+void AfterSplashAndLanguage(std::vector<Qt::Key> keys, std::function<void(TMainForm&)> play) {
+    QTimer::singleShot(0, [keys, play] {
+        WhenModalActive([keys, play](QWidget* splash) {
+            EXPECT_EQ(splash->objectName(), "TSplash");
+            QTest::mouseClick(splash, Qt::LeftButton);
+            WhenModalActive([keys, play](QWidget* question) {
+                EXPECT_EQ(question->objectName(), "TTongueDlg");
+                test::TypeInto(question, keys);
+                QTimer::singleShot(0, [play] {
+                    TMainForm* form = ShownMainWindow();
+                    ASSERT_NE(form, nullptr);
+                    play(*form);
+                    AnswerNextModal(Qt::Key_Return);
+                    QTest::mouseClick(form->findChild<QWidget*>("ExitBtn"), Qt::LeftButton);
+                });
+            });
+        });
+    });
+}
+
 // The whole round: a first start that chooses German, play that changes mode, levels and
 // sound, a moved window, the end dialog; then a second start that finds all of it.
 TEST(Restart, EverythingTheSettingsKeepSurvivesARestart) {
     QTemporaryDir dir;
     const QString config = dir.filePath("Brizzels/Spindora/V1.conf");
-    QTimer::singleShot(0, [] {
-        AnswerNextModal({Qt::Key_Tab, Qt::Key_Return});  // German at the first activation
-        QTimer::singleShot(0, [] {
-            TMainForm* form = ShownMainWindow();
-            ASSERT_NE(form, nullptr);
-            for (int i = 0; i < 100 && form->flow().tongue == -1; ++i) QTest::qWait(5);
-            QTest::mousePress(form->findChild<QWidget*>("OptionBtn"), Qt::LeftButton);
-            QTest::mouseClick(form->findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
-            QTest::mousePress(form->findChild<QWidget*>("OptionBtn"), Qt::RightButton);
-            QTest::mouseClick(form->findChild<QWidget*>("soundbtn"), Qt::LeftButton);
-            form->move(61, 47);
-            AnswerNextModal(Qt::Key_Return);
-            QTest::mouseClick(form->findChild<QWidget*>("ExitBtn"), Qt::LeftButton);
-        });
+    AfterSplashAndLanguage({Qt::Key_Tab, Qt::Key_Return}, [](TMainForm& form) {
+        EXPECT_EQ(form.flow().tongue, 1);
+        QTest::mousePress(form.findChild<QWidget*>("OptionBtn"), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
+        QTest::mousePress(form.findChild<QWidget*>("OptionBtn"), Qt::RightButton);
+        QTest::mouseClick(form.findChild<QWidget*>("soundbtn"), Qt::LeftButton);
+        form.move(61, 47);
     });
     ASSERT_EQ(RunGame({"--seed", "5", "--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
 
@@ -151,22 +166,17 @@ TEST(Restart, EverythingTheSettingsKeepSurvivesARestart) {
         EXPECT_TRUE(text.contains(line)) << line << " in\n" << text.constData();
     EXPECT_TRUE(text.contains("MainForm=\"200,0,1,61,47,")) << text.constData();
 
-    QTimer::singleShot(0, [] {
-        TMainForm* form = ShownMainWindow();
-        ASSERT_NE(form, nullptr);
-        QApplication::processEvents();
+    test::AfterTheSplash([](TMainForm& form) {
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the language is known";
-        GameFlow& flow = form->flow();
+        GameFlow& flow = form.flow();
         EXPECT_EQ(flow.CurrentMode, 1);
         EXPECT_EQ(flow.Levels().gmode, 2);
         EXPECT_EQ(flow.Levels().hmode, 4);
         EXPECT_EQ(flow.tongue, 1);
-        EXPECT_TRUE(form->findChild<QToolButton*>("KollukBtn")->isChecked());
-        EXPECT_FALSE(form->findChild<QToolButton*>("soundbtn")->isChecked());
-        EXPECT_EQ(HintOf(*form, "soundbtn"), "Ohne Geräusche ist es doch etwas fad.");
-        EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(61, 47));
-        AnswerNextModal(Qt::Key_Return);
-        form->close();
+        EXPECT_TRUE(form.findChild<QToolButton*>("KollukBtn")->isChecked());
+        EXPECT_FALSE(form.findChild<QToolButton*>("soundbtn")->isChecked());
+        EXPECT_EQ(HintOf(form, "soundbtn"), "Ohne Geräusche ist es doch etwas fad.");
+        EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(61, 47));
     });
     ASSERT_EQ(RunGame({"--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
 }
@@ -194,17 +204,9 @@ TEST(Restart, AnUnwritableStoreIsReportedOnceAndTheGameStillCloses) {
     const QString config = dir.filePath("not-a-folder/V1.conf");
     MessageBoxCounter counter;
     qApp->installEventFilter(&counter);
-    QTimer::singleShot(0, [] {
-        AnswerNextModal(Qt::Key_Return);  // nothing could be read: the language question
-        QTimer::singleShot(0, [] {
-            TMainForm* form = ShownMainWindow();
-            ASSERT_NE(form, nullptr);
-            for (int i = 0; i < 100 && form->flow().tongue == -1; ++i) QTest::qWait(5);
-            QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(80, 80));
-            EXPECT_EQ(form->flow().GameState[0], kRunning) << "the game plays";
-            AnswerNextModal(Qt::Key_Return);  // the end question: Yes
-            form->close();
-        });
+    AfterSplashAndLanguage({Qt::Key_Return}, [](TMainForm& form) {
+        QTest::mouseClick(form.boardWidget(), Qt::LeftButton, {}, QPoint(80, 80));
+        EXPECT_EQ(form.flow().GameState[0], kRunning) << "the game plays";
     });
     const int status = RunGame({"--config", config}, QStringLiteral(SPINDORA_BUILD_DIR));
     qApp->removeEventFilter(&counter);

@@ -18,6 +18,7 @@
 #include "puzzles/zibbo/Zibbo.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 #include "shell/ShownMainForm.h"
+#include "shell/ZibboDeal.h"
 
 namespace spindora {
 namespace {
@@ -203,18 +204,12 @@ TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {
     // Two runs with one seed deal the same board; a press turns it the same way.
     std::vector<std::array<int, 9>> dealt, pressed;
     for (int run = 0; run < 2; ++run) {
-        QTimer::singleShot(0, [&] {
-            TMainForm* form = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* f = qobject_cast<TMainForm*>(w); f && f->isVisible()) form = f;
-            ASSERT_NE(form, nullptr);
-            auto& zibbo = static_cast<zibbo::Zibbo&>(*form->flow().PuzzleOf(0));
+        test::AfterTheSplash([&](TMainForm& form) {
+            auto& zibbo = static_cast<zibbo::Zibbo&>(*form.flow().PuzzleOf(0));
             dealt.push_back(zibbo.Directions());
-            QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(60, 290));
+            QTest::mouseClick(form.boardWidget(), Qt::LeftButton, {}, QPoint(60, 290));
             pressed.push_back(zibbo.Directions());
-            EXPECT_EQ(form->flow().GameState[0], kRunning);
-            AnswerNextModal(Qt::Key_Return);
-            form->close();
+            EXPECT_EQ(form.flow().GameState[0], kRunning);
         });
         EXPECT_EQ(RunGame({"--seed", "77", "--config", test::SettingsFile()}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
     }
@@ -224,26 +219,12 @@ TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {
     EXPECT_NE(dealt[0], pressed[0]);
 }
 
-// Turns add up in any order, so a deal is undone by pressing each ZIBBO as often as the
-// deal turned it in all, the other way round.
-std::array<int, 9> NetTurnsOfDeal(uint64_t seed) {
-    SeededRandom replay(seed);
-    std::array<int, 9> net{};
-    const int steps = replay.Random(1000) + 101;
-    for (int i = 0; i < steps; ++i) {
-        const int times = replay.Random(11) + 1;
-        const int k = replay.Random(9);
-        net[k] += replay.Random(2) == 0 ? times : -times;
-    }
-    return net;
-}
-
 TEST(MainForm, SolvingADealWithTheMouseStopsTheClockAndCheers) {
     SeededRandom random(99);
     auto form = ShownForm(random);
     ASSERT_NE(form, nullptr);
     GameFlow& flow = form->flow();
-    const std::array<int, 9> net = NetTurnsOfDeal(99);
+    const std::array<int, 9> net = test::NetTurnsOfDeal(99);
     auto& zibbo = static_cast<zibbo::Zibbo&>(*flow.PuzzleOf(0));
     ASSERT_FALSE(zibbo.IsSolved());
 
@@ -258,7 +239,8 @@ TEST(MainForm, SolvingADealWithTheMouseStopsTheClockAndCheers) {
                     if (auto* done = form->dialog(DialogId::Done); done && done->isVisible())
                         cheer = done->msg()->text();
                 });
-                AnswerNextModal(Qt::Key_Return);
+                // The notice, then the highscore list, which is left without a name.
+                test::AnswerNextModals({{Qt::Key_Return}, {Qt::Key_Escape}});
             }
             EXPECT_NE(flow.GameState[0], kSolved);
             QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, at);

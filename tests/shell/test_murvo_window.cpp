@@ -84,11 +84,12 @@ std::vector<int> Solve(Packed start, Packed goal) {
     return steps;
 }
 
-// Answers the solved notice and keeps its text.
+// Answers the solved notice and keeps its text, then leaves the highscore list unchanged.
 void AnswerNotice(QString* text) {
     test::WhenModalActive([text](QWidget* modal) {
         if (auto* box = qobject_cast<MessageDlg*>(modal)) *text = box->msg()->text();
         test::TypeInto(modal, {Qt::Key_Return});
+        test::AnswerNextModal(Qt::Key_Escape);
     });
 }
 

@@ -45,8 +45,10 @@ protected:
         if (dialog && event->type() == QEvent::Show) {
             // A dialog sets its texts as it opens; read them once it is open.
             QTimer::singleShot(0, dialog, [this, dialog] {
-                for (QLabel* label : dialog->findChildren<QLabel*>())
-                    if (!label->text().isEmpty()) texts.push_back(label->text());
+                // The highscore list that follows the notice is answered, not read.
+                if (qobject_cast<MessageDlg*>(dialog))
+                    for (QLabel* label : dialog->findChildren<QLabel*>())
+                        if (!label->text().isEmpty()) texts.push_back(label->text());
                 QTest::keyClick(dialog, Qt::Key_Return);
             });
         }

@@ -1,0 +1,66 @@
+#pragma once
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "dialogs/HighscoreList.h"
+
+namespace spindora {
+
+// The five best times of one puzzle and level, with a name box for a new entry. The list
+// lives in the store under the key the shell keeps up to date in `levelKey`; it is read
+// afresh at every showing. OK writes the player's name and all five rows; Cancel nothing.
+class THighscoreDlg final : public QDialog {
+    Q_OBJECT
+public:
+    THighscoreDlg(QWidget* mainWindow, TextStore& store, const QString& levelKey,
+                  const int& tongue, const QImage& background);
+
+    // Time 0 shows the list; a greater time enters it with a name box, or shows nothing
+    // when it does not make the list. Answers the modal result, or 0 when not shown.
+    int ShowModal(int32_t time);
+
+    QString PlayerName;
+    std::array<QString, kHighscoreRows> EntryNames;
+    std::array<int32_t, kHighscoreRows> EntryTimes{};
+    int EditRow = -1;
+
+    QLineEdit* Edit1() const { return edit_; }
+    QCheckBox* ClearBox() const { return clearBox_; }
+    QLabel* delcheck() const { return delcheck_; }
+    QPushButton* OKBtn() const { return ok_; }
+    QPushButton* CancelBtn() const { return cancel_; }
+    QLabel* pla(int row) const { return pla_[row]; }
+    QLabel* sco(int row) const { return sco_[row]; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void done(int result) override;
+    void reject() override;
+
+private:
+    void FormActivate();
+    void okClick();
+    void LoadList();
+    void ShowList();
+    void SetRow(int row, const HighscoreEntry& entry);
+    HighscoreEntry Row(int row) const;
+
+    QWidget* mainWindow_;
+    TextStore& store_;
+    const QString& levelKey_;
+    const int& tongue_;
+    const QImage& background_;
+    std::array<QLabel*, kHighscoreRows> num_{}, pla_{}, sco_{};
+    QLineEdit* edit_;
+    QCheckBox* clearBox_;
+    QLabel* delcheck_;
+    QPushButton* cancel_;
+    QPushButton* ok_;
+};
+
+}  // namespace spindora

@@ -1,0 +1,49 @@
+#pragma once
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <functional>
+
+#include "dialogs/LinkLabel.h"
+
+namespace spindora {
+
+// The about window: the program, its maker and how to reach them. Its language button asks
+// for the language through the main window, then both windows take the new texts.
+class TInfoDialog final : public QDialog {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<void()> askTongue;      // shows the language question modally
+        std::function<void()> applyCaptions;  // the main window's captions and hints
+    };
+    TInfoDialog(QWidget* mainWindow, const int& tongue, const QString& webAddress, Hooks hooks,
+                UrlOpener open = OpenThroughDesktop);
+
+    QPushButton* TongBtn() const { return tong_; }
+    QPushButton* OKBtn() const { return ok_; }
+    LinkLabel* MailLabel() const { return mail_; }
+    LinkLabel* Wumbatek_URL() const { return web_; }
+
+    static QString MailAddress();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormActivate();
+    void SetTexts();
+    void TongBtnClick();
+    void BuildLowerBlock(const QString& webAddress, const UrlOpener& open);
+
+    QWidget* mainWindow_;
+    const int& tongue_;
+    Hooks hooks_;
+    QLabel* notice_ = nullptr;
+    LinkLabel* mail_ = nullptr;
+    LinkLabel* web_ = nullptr;
+    QPushButton* tong_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+}  // namespace spindora

@@ -1,0 +1,48 @@
+#include "dialogs/TSplash.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "dialogs/ModalResult.h"
+
+namespace spindora {
+
+TSplash::TSplash(QWidget* parent, const QPixmap& picture, int intervalMs)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("TSplash"));
+    setModal(true);
+    setFixedSize(200, 150);
+    image_ = new QLabel(this);
+    image_->setObjectName(QStringLiteral("Image1"));
+    image_->setGeometry(0, 0, 200, 150);
+    image_->setPixmap(picture);
+    // A click on the picture reaches the window.
+    image_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    timer_.setInterval(intervalMs);
+    connect(&timer_, &QTimer::timeout, this, [this] { Click(); });
+    timer_.start();
+}
+
+void TSplash::Click() {
+    if (!isVisible()) return;
+    // The splash shows once a run; later ticks would only cost the idle program time.
+    timer_.stop();
+    done(kModalOk);
+}
+
+void TSplash::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->geometry();
+        move(desktop.left() + (desktop.width() - width()) / 2,
+             desktop.top() + (desktop.height() - height()) / 2);
+    }
+    QDialog::showEvent(event);
+}
+
+void TSplash::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    Click();
+}
+
+}  // namespace spindora

@@ -1,0 +1,30 @@
+#pragma once
+#include <QDialog>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+
+namespace spindora {
+
+// The borderless picture shown once at the start, on top and centred on the screen. Its
+// timer runs from creation, so it closes at the first tick after it is shown, or at a click.
+class TSplash final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSplash(QWidget* parent, const QPixmap& picture, int intervalMs = 3000);
+
+    QTimer& Timer1() { return timer_; }
+    QLabel* Image1() const { return image_; }
+    // Closes the window; a tick before the window is shown does nothing.
+    void Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QLabel* image_;
+    QTimer timer_;
+};
+
+}  // namespace spindora
