@@ -1,5 +1,7 @@
 #include "assets/EmbeddedAssets.h"
 
+#include <QFile>
+#include <QPainter>
 #include <QPixmap>
 #include <array>
 
@@ -31,14 +33,28 @@ QString GlyphResourceName(const GlyphLayout& info) {
     return QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(info.name));
 }
 
-QIcon GlyphIcon(Glyph glyph) {
+QIcon GlyphIcon(Glyph glyph, int leftPad) {
     const GlyphLayout& info = LayoutOf(glyph);
     const QPixmap strip(ResourcePath(GlyphResourceName(info)));
     const int width = info.width / info.images;
+    const auto image = [&](int index) {
+        QPixmap cell(leftPad + width, info.height);
+        cell.fill(Qt::transparent);
+        QPainter p(&cell);
+        p.drawPixmap(leftPad, 0, strip, index * width, 0, width, info.height);
+        return cell;
+    };
     QIcon icon;
-    icon.addPixmap(strip.copy(0, 0, width, info.height), QIcon::Normal);
-    if (info.images > 1) icon.addPixmap(strip.copy(width, 0, width, info.height), QIcon::Disabled);
+    icon.addPixmap(image(0), QIcon::Normal);
+    if (info.images > 1) icon.addPixmap(image(1), QIcon::Disabled);
     return icon;
+}
+
+QString WaveResourceName(int item) { return QStringLiteral("wave%1.wav").arg(item); }
+
+QByteArray WaveList(int item) {
+    QFile file(ResourcePath(WaveResourceName(item)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QIcon ProgramIcon() { return QIcon(ResourcePath(QString::fromLatin1(kProgramIconResource))); }

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xdg-utils
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
 )
 if [[ ${1:-} == --with-display ]]; then
   packages+=(xvfb xauth)

@@ -1,0 +1,43 @@
+#include "shell/AudioDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+
+namespace spindora {
+namespace {
+
+constexpr int kRate = 44100;
+// About 23 ms at 44.1 kHz: short enough that an effect follows its click at once.
+constexpr int kBufferFrames = 1024;
+
+}  // namespace
+
+bool AudioDevice::Open() {
+    if (state_ != State::Untried) return state_ == State::Open;
+    state_ = State::Failed;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "spindora: no sound device (%s); playing silently\n", SDL_GetError());
+        return false;
+    }
+    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
+        std::fprintf(stderr, "spindora: no sound device (%s); playing silently\n", Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate_, &format, &channels_);
+    // Effects need one channel only: a new effect on it cuts off the one still sounding.
+    Mix_AllocateChannels(1);
+    state_ = State::Open;
+    return true;
+}
+
+AudioDevice::~AudioDevice() {
+    if (state_ != State::Open) return;
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+}  // namespace spindora

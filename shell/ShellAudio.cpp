@@ -1,0 +1,36 @@
+#include "shell/ShellAudio.h"
+
+namespace spindora {
+
+ShellAudio::ShellAudio(QString soundFont) : WaveList_(device_), player_(device_, std::move(soundFont)) {}
+
+void ShellAudio::PlayEffect(int effect, bool soundOn) {
+    if (soundOn) WaveList_.Play(effect);
+}
+
+bool ShellAudio::FindMusic(const QString& programDir) {
+    search_ = MidiSearch(programDir);
+    return !search_.IsEmpty() && player_.Open(search_.First());
+}
+
+void ShellAudio::Upkeep() {
+    if (player_.Failed() || player_.FileName().isEmpty()) return;
+    if (!device_.Open()) {
+        // Without a device there is nothing to play music on; say so once, not every tick.
+        player_.Fail(QStringLiteral("no sound device"));
+        return;
+    }
+    if (!player_.Playing()) player_.Play();
+}
+
+void ShellAudio::Switch(bool on) {
+    if (player_.Failed()) return;
+    if (!on) {
+        player_.Pause();
+        return;
+    }
+    player_.Close();
+    if (player_.Open(search_.Next())) Upkeep();
+}
+
+}  // namespace spindora
