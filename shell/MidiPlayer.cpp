@@ -37,7 +37,9 @@ MidiPlayer::Synth* LoadSynth(QByteArray soundFont, int sampleRate) {
     // piece ends exactly when its last sample has been rendered.
     fluid_settings_setstr(synth->settings, "player.timing-source", "sample");
     fluid_settings_setint(synth->settings, "synth.polyphony", 96);
+    // No chorus or reverb: they cost CPU all the time and would ring on after a pause.
     fluid_settings_setint(synth->settings, "synth.chorus.active", 0);
+    fluid_settings_setint(synth->settings, "synth.reverb.active", 0);
     fluid_settings_setnum(synth->settings, "synth.gain", 0.35);
     synth->synth = new_fluid_synth(synth->settings);
     if (!synth->synth || fluid_synth_sfload(synth->synth, soundFont.constData(), 1) == FLUID_FAILED)
