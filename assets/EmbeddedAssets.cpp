@@ -57,6 +57,14 @@ QByteArray WaveList(int item) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QIcon ProgramIcon() { return QIcon(ResourcePath(QString::fromLatin1(kProgramIconResource))); }
+QString ProgramIconResourceName(int size) {
+    return size == 32 ? QString::fromLatin1(kProgramIconResource) : QStringLiteral("icon_%1.png").arg(size);
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : kProgramIconSizes) icon.addFile(ResourcePath(ProgramIconResourceName(size)), QSize(size, size));
+    return icon;
+}
 
 }  // namespace spindora

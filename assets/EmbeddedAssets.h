@@ -23,7 +23,10 @@ QByteArray WaveList(int item);
 QString GlyphResourceName(const GlyphLayout& info);
 inline constexpr const char* kDigitStripResource = "digits.bmp";
 inline constexpr const char* kDialogBackgroundResource = "dialog.bmp";
-inline constexpr const char* kProgramIconResource = "icon.png";
+inline constexpr const char* kProgramIconResource = "icon.png";  // the 32 x 32 one
+// The program icon in the sizes desktops show (menus, panels, task switchers).
+inline constexpr int kProgramIconSizes[] = {16, 22, 24, 32, 48, 64, 128};
+QString ProgramIconResourceName(int size);
 QString WaveResourceName(int item);
 
 }  // namespace spindora

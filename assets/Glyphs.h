@@ -25,7 +25,8 @@ const GlyphLayout& LayoutOf(Glyph id);
 // Painted at build time; transparent (alpha 0) outside the motif.
 QImage PaintGlyph(Glyph id);
 
-// 32 x 32: a white arrow to the upper right across a green ring on red.
-QImage PaintProgramIcon();
+// A white arrow to the upper right across a green ring on red; drawn for 32 x 32 and
+// scaled as a drawing (not as pixels) to the other sizes a desktop asks for.
+QImage PaintProgramIcon(int size = 32);
 
 }  // namespace spindora

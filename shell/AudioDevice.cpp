@@ -16,6 +16,9 @@ constexpr int kBufferFrames = 1024;
 bool AudioDevice::Open() {
     if (state_ != State::Untried) return state_ == State::Open;
     state_ = State::Failed;
+    // SDL would otherwise take over SIGINT and SIGTERM and turn them into events nobody
+    // reads, and the game could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "spindora: no sound device (%s); playing silently\n", SDL_GetError());
         return false;

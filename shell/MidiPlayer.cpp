@@ -40,7 +40,11 @@ MidiPlayer::Synth* LoadSynth(QByteArray soundFont, int sampleRate) {
     // No chorus or reverb: they cost CPU all the time and would ring on after a pause.
     fluid_settings_setint(synth->settings, "synth.chorus.active", 0);
     fluid_settings_setint(synth->settings, "synth.reverb.active", 0);
-    fluid_settings_setnum(synth->settings, "synth.gain", 0.35);
+    fluid_settings_setnum(synth->settings, "synth.gain", 0.5);
+    // Only the instruments a piece uses are read from the soundfont, and nothing is
+    // pinned in memory.
+    fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(synth->settings, "synth.lock-memory", 0);
     synth->synth = new_fluid_synth(synth->settings);
     if (!synth->synth || fluid_synth_sfload(synth->synth, soundFont.constData(), 1) == FLUID_FAILED)
         return nullptr;

@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
     embed(spindora::PaintDigitStrip(), spindora::kDigitStripResource, "BMP");
     embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
           spindora::kDialogBackgroundResource, "BMP");
-    embed(spindora::PaintProgramIcon(), spindora::kProgramIconResource, "PNG");
+    for (const int size : spindora::kProgramIconSizes)
+        embed(spindora::PaintProgramIcon(size), spindora::ProgramIconResourceName(size), "PNG");
     for (const spindora::GlyphLayout& info : spindora::AllGlyphs())
         embed(spindora::PaintGlyph(info.id), spindora::GlyphResourceName(info), "PNG");
 
