@@ -52,25 +52,30 @@ double Strike(double t, double start, double frequency, double decay) {
     return std::sin(kTwoPi * frequency * u) * std::exp(-u / decay);
 }
 
+// Samples a voice over the whole length: `voice(t, x)` with t in seconds and x the
+// fraction of the sound done.
+template <typename Voice>
+std::vector<double> Render(const WaveFormat& f, Voice voice) {
+    std::vector<double> out(f.samples);
+    for (int i = 0; i < f.samples; ++i) out[i] = voice(double(i) / f.sampleRate, double(i) / f.samples);
+    return out;
+}
+
 std::vector<double> Click(const WaveFormat& f) {
     // A detent snapping in: a bright tick, a lower body knock, and a tiny echo of the
     // spring settling.
-    std::vector<double> out(f.samples);
     Noise noise{0x2545F491u};
-    for (int i = 0; i < f.samples; ++i) {
-        const double t = double(i) / f.sampleRate;
+    return Render(f, [&](double t, [[maybe_unused]] double x) {
         double v = 0.9 * Strike(t, 0.0006, 2650, 0.0022) + 0.55 * Strike(t, 0.0006, 1180, 0.0045) +
                    0.25 * Strike(t, 0.0150, 2300, 0.0018);
         v += 0.35 * noise.Next() * std::exp(-t / 0.0009);
-        out[i] = v;
-    }
-    return out;
+        return v;
+    });
 }
 
 std::vector<double> Roll(const WaveFormat& f) {
     // Balls rolling round a ring: a low rumble that swells and fades, with the soft
     // knocks of balls touching scattered over it.
-    std::vector<double> out(f.samples);
     Noise noise{0x9E3779B9u};
     Resonator rumble(120, 90, f.sampleRate), body(260, 160, f.sampleRate);
     const double length = double(f.samples) / f.sampleRate;
@@ -81,56 +86,46 @@ std::vector<double> Roll(const WaveFormat& f) {
         knocks.push_back({at, 820 + 260 * timing.Next(), 0.5 + 0.3 * timing.Next()});
         at += 0.034 + 0.012 * timing.Next();
     }
-    for (int i = 0; i < f.samples; ++i) {
-        const double t = double(i) / f.sampleRate;
-        const double swell = std::sin(std::numbers::pi * std::min(1.0, t / length)) ;
+    return Render(f, [&](double t, [[maybe_unused]] double x) {
+        const double swell = std::sin(std::numbers::pi * std::min(1.0, t / length));
         const double n = noise.Next();
         double v = 5.0 * rumble.Step(n) * swell + 2.5 * body.Step(n) * swell;
         for (const Knock& k : knocks)
             if (t >= k.at && t < k.at + 0.03)
                 v += 1.6 * k.level * swell * (Strike(t, k.at, k.pitch, 0.004) + 0.5 * Strike(t, k.at, k.pitch * 2.7, 0.002));
-        out[i] = v;
-    }
-    return out;
+        return v;
+    });
 }
 
 std::vector<double> PlateTurn(const WaveFormat& f) {
     // A plate gliding round on its spindle: a soft, rising breath of felt and a gentle,
     // low wooden knock as it seats.
-    std::vector<double> out(f.samples);
     Noise noise{0x27D4EB2Fu};
     Resonator felt(450, 260, f.sampleRate);
     const double length = double(f.samples) / f.sampleRate;
-    for (int i = 0; i < f.samples; ++i) {
-        const double t = double(i) / f.sampleRate;
-        const double x = t / length;
+    return Render(f, [&](double t, [[maybe_unused]] double x) {
         felt.Tune(420 + 520 * x, 240, f.sampleRate);
         const double breath = std::pow(std::sin(std::numbers::pi * std::min(1.0, x / 0.85)), 2);
         double v = 6.0 * felt.Step(noise.Next()) * (x < 0.85 ? breath : 0);
         v += 0.55 * (Strike(t, 0.75 * length, 330, 0.018) + 0.4 * Strike(t, 0.75 * length, 790, 0.008));
-        out[i] = v;
-    }
-    return out;
+        return v;
+    });
 }
 
 std::vector<double> DiscSlide(const WaveFormat& f) {
     // Discs sliding one place on: a short swish that rises a little in pitch, ending in
     // a light tap of discs meeting.
-    std::vector<double> out(f.samples);
     Noise noise{0x165667B1u};
     Resonator swish(1400, 700, f.sampleRate), low(600, 400, f.sampleRate);
     const double length = double(f.samples) / f.sampleRate;
-    for (int i = 0; i < f.samples; ++i) {
-        const double t = double(i) / f.sampleRate;
-        const double x = t / length;
+    return Render(f, [&](double t, [[maybe_unused]] double x) {
         swish.Tune(1300 + 1300 * x, 900, f.sampleRate);
         const double envelope = x < 0.12 ? x / 0.12 : std::exp(-(x - 0.12) * 4.0);
         const double n = noise.Next();
         double v = envelope * (3.0 * swish.Step(n) + 2.0 * low.Step(n));
         v += 0.45 * Strike(t, 0.62 * length, 1850, 0.006) + 0.3 * Strike(t, 0.62 * length, 980, 0.01);
-        out[i] = v;
-    }
-    return out;
+        return v;
+    });
 }
 
 // A mellow brass-like voice: harmonics that fall off, a gentle attack, slight vibrato.
@@ -151,7 +146,6 @@ double Horn(double t, double start, double length, double frequency, double nyqu
 
 std::vector<double> Fanfare(const WaveFormat& f) {
     // A bright rising call, C E G, then the octave held as a full chord that fades.
-    std::vector<double> out(f.samples);
     const double nyquist = f.sampleRate / 2.0;
     const double length = double(f.samples) / f.sampleRate;
     struct Note { double at, length, pitch, level; };
@@ -161,15 +155,13 @@ std::vector<double> Fanfare(const WaveFormat& f) {
         {0.45, length - 0.46, c6, 0.9}, {0.45, length - 0.46, g5, 0.6},
         {0.45, length - 0.46, e5, 0.55}, {0.45, length - 0.46, c5 / 2, 0.5},
     };
-    for (int i = 0; i < f.samples; ++i) {
-        const double t = double(i) / f.sampleRate;
+    return Render(f, [&](double t, [[maybe_unused]] double x) {
         double v = 0;
         for (const Note& n : notes) v += n.level * Horn(t, n.at, n.length, n.pitch, nyquist);
         // A sparkle of a struck triangle on the last chord.
         v += 0.25 * Strike(t, 0.45, 4186, 0.25);
-        out[i] = v;
-    }
-    return out;
+        return v;
+    });
 }
 
 // Takes out any offset, softens the ends so nothing clicks, and scales to a level that

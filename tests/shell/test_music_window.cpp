@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "assets/Glyphs.h"
+#include "shell/FakeShell.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {
@@ -45,6 +46,20 @@ TEST(MusicWindow, MidiBtnOffersMusicOnlyWithAFileBesideTheProgram) {
     EXPECT_EQ(midi->toolTip(), "Ich like the music.");
     QTest::mouseClick(midi, Qt::LeftButton);
     EXPECT_EQ(midi->toolTip(), "I don't like the music now.");
+}
+
+using test::GameFlowTest;
+
+TEST_F(GameFlowTest, EveryTickKeepsTheMusicGoingBeforeTheClockCounts) {
+    Start({});
+    flow.TimerTimer();  // ready: the clock stands, the music is still kept going
+    ASSERT_EQ(view.musicUpkeeps.size(), 1u);
+    flow.boxMouseDown(10, 10, MouseButton::Left);
+    const size_t drawn = view.clock.size();
+    flow.TimerTimer();
+    ASSERT_EQ(view.musicUpkeeps.size(), 2u);
+    EXPECT_EQ(view.musicUpkeeps[1], drawn) << "music first, then the clock";
+    EXPECT_EQ(view.clock.size(), drawn + 1);
 }
 
 // Columns [first, last] where a picture differs from its background.
