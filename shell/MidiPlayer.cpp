@@ -2,12 +2,12 @@
 
 #include <QFile>
 #include <QtEndian>
-#include <SDL_mixer.h>
-#include <fluidsynth.h>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <vector>
+
+#include "shell/AudioLibraries.h"
 
 namespace spindora {
 
@@ -17,9 +17,9 @@ struct MidiPlayer::Synth {
     fluid_player_t* player = nullptr;
     std::vector<int16_t> scratch;
     ~Synth() {
-        if (player) delete_fluid_player(player);
-        if (synth) delete_fluid_synth(synth);
-        if (settings) delete_fluid_settings(settings);
+        if (player) Audio()->delete_fluid_player(player);
+        if (synth) Audio()->delete_fluid_synth(synth);
+        if (settings) Audio()->delete_fluid_settings(settings);
     }
 };
 
@@ -28,25 +28,25 @@ namespace {
 MidiPlayer::Synth* LoadSynth(QByteArray soundFont, int sampleRate) {
     // FluidSynth would print its own complaints; the player says one line itself.
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-        fluid_set_log_function(level, nullptr, nullptr);
+        Audio()->fluid_set_log_function(level, nullptr, nullptr);
     auto synth = std::make_unique<MidiPlayer::Synth>();
-    synth->settings = new_fluid_settings();
+    synth->settings = Audio()->new_fluid_settings();
     if (!synth->settings) return nullptr;
-    fluid_settings_setnum(synth->settings, "synth.sample-rate", sampleRate);
+    Audio()->fluid_settings_setnum(synth->settings, "synth.sample-rate", sampleRate);
     // The player advances with the rendered samples: no timer thread of its own, and a
     // piece ends exactly when its last sample has been rendered.
-    fluid_settings_setstr(synth->settings, "player.timing-source", "sample");
-    fluid_settings_setint(synth->settings, "synth.polyphony", 96);
+    Audio()->fluid_settings_setstr(synth->settings, "player.timing-source", "sample");
+    Audio()->fluid_settings_setint(synth->settings, "synth.polyphony", 96);
     // No chorus or reverb: they cost CPU all the time and would ring on after a pause.
-    fluid_settings_setint(synth->settings, "synth.chorus.active", 0);
-    fluid_settings_setint(synth->settings, "synth.reverb.active", 0);
-    fluid_settings_setnum(synth->settings, "synth.gain", 0.5);
+    Audio()->fluid_settings_setint(synth->settings, "synth.chorus.active", 0);
+    Audio()->fluid_settings_setint(synth->settings, "synth.reverb.active", 0);
+    Audio()->fluid_settings_setnum(synth->settings, "synth.gain", 0.5);
     // Only the instruments a piece uses are read from the soundfont, and nothing is
     // pinned in memory.
-    fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(synth->settings, "synth.lock-memory", 0);
-    synth->synth = new_fluid_synth(synth->settings);
-    if (!synth->synth || fluid_synth_sfload(synth->synth, soundFont.constData(), 1) == FLUID_FAILED)
+    Audio()->fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1);
+    Audio()->fluid_settings_setint(synth->settings, "synth.lock-memory", 0);
+    synth->synth = Audio()->new_fluid_synth(synth->settings);
+    if (!synth->synth || Audio()->fluid_synth_sfload(synth->synth, soundFont.constData(), 1) == FLUID_FAILED)
         return nullptr;
     return synth.release();
 }
@@ -78,7 +78,7 @@ MidiPlayer::MidiPlayer(AudioDevice& device, QString soundFont)
 
 MidiPlayer::~MidiPlayer() {
     if (loading_.valid()) delete loading_.get();
-    if (hooked_) Mix_HookMusic(nullptr, nullptr);
+    if (hooked_) Audio()->Mix_HookMusic(nullptr, nullptr);
 }
 
 void MidiPlayer::Fail(const QString& why) {
@@ -121,7 +121,7 @@ bool MidiPlayer::SynthReady() {
         return false;
     }
     synth_->scratch.resize(8192);
-    Mix_HookMusic(&MidiPlayer::Render, this);
+    Audio()->Mix_HookMusic(&MidiPlayer::Render, this);
     hooked_ = true;
     return true;
 }
@@ -138,25 +138,25 @@ void MidiPlayer::Play() {
     if (bytes_.isEmpty() || !SynthReady()) return;
     std::lock_guard guard(lock_);
     fluid_player_t*& player = synth_->player;
-    if (player && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) return;
-    if (!player || fluid_player_get_status(player) == FLUID_PLAYER_DONE) {
+    if (player && Audio()->fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) return;
+    if (!player || Audio()->fluid_player_get_status(player) == FLUID_PLAYER_DONE) {
         // Back to the start: a fresh player on the same bytes.
-        if (player) delete_fluid_player(player);
-        player = new_fluid_player(synth_->synth);
-        if (!player || fluid_player_add_mem(player, bytes_.constData(), size_t(bytes_.size())) != FLUID_OK) {
-            if (player) delete_fluid_player(player);
+        if (player) Audio()->delete_fluid_player(player);
+        player = Audio()->new_fluid_player(synth_->synth);
+        if (!player || Audio()->fluid_player_add_mem(player, bytes_.constData(), size_t(bytes_.size())) != FLUID_OK) {
+            if (player) Audio()->delete_fluid_player(player);
             player = nullptr;
         }
     }
-    if (player) fluid_player_play(player);
+    if (player) Audio()->fluid_player_play(player);
 }
 
 void MidiPlayer::Pause() {
     if (!synth_) return;
     std::lock_guard guard(lock_);
-    if (synth_->player && fluid_player_get_status(synth_->player) == FLUID_PLAYER_PLAYING) {
-        fluid_player_stop(synth_->player);
-        fluid_synth_all_sounds_off(synth_->synth, -1);
+    if (synth_->player && Audio()->fluid_player_get_status(synth_->player) == FLUID_PLAYER_PLAYING) {
+        Audio()->fluid_player_stop(synth_->player);
+        Audio()->fluid_synth_all_sounds_off(synth_->synth, -1);
     }
 }
 
@@ -164,17 +164,17 @@ void MidiPlayer::Stop() {
     if (!synth_) return;
     std::lock_guard guard(lock_);
     if (synth_->player) {
-        fluid_player_stop(synth_->player);
-        delete_fluid_player(synth_->player);
+        Audio()->fluid_player_stop(synth_->player);
+        Audio()->delete_fluid_player(synth_->player);
         synth_->player = nullptr;
     }
-    fluid_synth_all_sounds_off(synth_->synth, -1);
+    Audio()->fluid_synth_all_sounds_off(synth_->synth, -1);
 }
 
 bool MidiPlayer::Playing() const {
     if (!synth_) return false;
     std::lock_guard guard(lock_);
-    return synth_->player && fluid_player_get_status(synth_->player) == FLUID_PLAYER_PLAYING;
+    return synth_->player && Audio()->fluid_player_get_status(synth_->player) == FLUID_PLAYER_PLAYING;
 }
 
 void MidiPlayer::Render(void* self, unsigned char* stream, int length) {
@@ -186,10 +186,10 @@ void MidiPlayer::Render(void* self, unsigned char* stream, int length) {
     auto* out = reinterpret_cast<int16_t*>(stream);
     const int frames = length / int(sizeof(int16_t)) / channels;
     if (channels >= 2) {
-        fluid_synth_write_s16(s.synth, frames, out, 0, channels, out, 1, channels);
+        Audio()->fluid_synth_write_s16(s.synth, frames, out, 0, channels, out, 1, channels);
     } else {
         if (int(s.scratch.size()) < frames) s.scratch.resize(size_t(frames));
-        fluid_synth_write_s16(s.synth, frames, out, 0, 1, s.scratch.data(), 0, 1);
+        Audio()->fluid_synth_write_s16(s.synth, frames, out, 0, 1, s.scratch.data(), 0, 1);
     }
 }
 

@@ -1,16 +1,16 @@
 #include "shell/SoundBank.h"
 
-#include <SDL_mixer.h>
 #include <cstdio>
 
 #include "assets/EmbeddedAssets.h"
+#include "shell/AudioLibraries.h"
 
 namespace spindora {
 
 SoundBank::~SoundBank() {
-    if (device_.IsOpen()) Mix_HaltChannel(-1);
+    if (device_.IsOpen()) Audio()->Mix_HaltChannel(-1);
     for (Mix_Chunk* chunk : chunks_)
-        if (chunk) Mix_FreeChunk(chunk);
+        if (chunk) Audio()->Mix_FreeChunk(chunk);
 }
 
 void SoundBank::Load() {
@@ -18,7 +18,7 @@ void SoundBank::Load() {
     for (int item = 0; item < kWaveCount; ++item) {
         const QByteArray image = WaveList(item);
         if (image.isEmpty()) continue;
-        chunks_[item] = Mix_LoadWAV_RW(SDL_RWFromConstMem(image.constData(), int(image.size())), 1);
+        chunks_[item] = Audio()->Mix_LoadWAV_RW(Audio()->SDL_RWFromConstMem(image.constData(), int(image.size())), 1);
     }
 }
 
@@ -27,10 +27,10 @@ void SoundBank::Play(int effect) {
     if (!loaded_) Load();
     Mix_Chunk* chunk = chunks_[effect - 1];
     if (!chunk) return;
-    if (Mix_PlayChannel(0, chunk, 0) < 0 && !refusalReported_) {
+    if (Audio()->Mix_PlayChannelTimed(0, chunk, 0, -1) < 0 && !refusalReported_) {
         // Reported once: a refusal now is a refusal at every press.
         refusalReported_ = true;
-        std::fprintf(stderr, "spindora: the sound effect could not start (%s)\n", Mix_GetError());
+        std::fprintf(stderr, "spindora: the sound effect could not start (%s)\n", Audio()->SDL_GetError());
     }
 }
 
