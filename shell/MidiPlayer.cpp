@@ -85,7 +85,7 @@ void MidiPlayer::Fail(const QString& why) {
     if (failed_) return;
     failed_ = true;
     Close();
-    std::fprintf(stderr, "spindora: no music for this run: %s\n", qPrintable(why));
+    if (!why.isEmpty()) std::fprintf(stderr, "spindora: no music for this run: %s\n", qPrintable(why));
 }
 
 bool MidiPlayer::Open(const QString& path) {

@@ -40,7 +40,8 @@ public:
     // Music cannot be played for the rest of the run.
     bool Failed() const { return failed_; }
     const QString& FileName() const { return fileName_; }
-    // Gives music up for the run, with one line on standard error.
+    // Gives music up for the run, with one line on standard error unless `why` is empty
+    // (the cause has been reported already).
     void Fail(const QString& why);
     // Waits for the soundfont (tests and benchmarks); true when it loaded.
     bool WaitUntilReady();

@@ -16,8 +16,9 @@ bool ShellAudio::FindMusic(const QString& programDir) {
 void ShellAudio::Upkeep() {
     if (player_.Failed() || player_.FileName().isEmpty()) return;
     if (!device_.Open()) {
-        // Without a device there is nothing to play music on; say so once, not every tick.
-        player_.Fail(QStringLiteral("no sound device"));
+        // Without a device there is nothing to play music on. The device has said so once;
+        // the ticks must not try again.
+        player_.Fail(QString());
         return;
     }
     if (!player_.Playing()) player_.Play();

@@ -155,7 +155,7 @@ TEST_F(DiskAudio, MusicLoopsPausesAndTakesTheNextFileAtEverySwitchOn) {
     EXPECT_FALSE(audio.MusicLost());
 }
 
-TEST_F(DiskAudio, BrokenMusicOrAMissingSoundfontEndMusicForTheRunWithoutACrash) {
+TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithoutACrash) {
     QByteArray cut = ShortPiece();
     cut.chop(6);
     WriteMidi(QStringLiteral("broken.mid"), cut);
@@ -168,6 +168,19 @@ TEST_F(DiskAudio, BrokenMusicOrAMissingSoundfontEndMusicForTheRunWithoutACrash) 
 
     QFile::remove(MusicDir() + QStringLiteral("broken.mid"));
     WriteMidi(QStringLiteral("good.mid"), ShortPiece());
+    {
+        // No sound device: music is given up at the first tick, effects stay silent.
+        setenv("SDL_AUDIODRIVER", "no-such-device", 1);
+        ShellAudio silent;
+        ASSERT_TRUE(silent.FindMusic(MusicDir()));
+        silent.PlayEffect(1, true);
+        silent.Upkeep();
+        EXPECT_TRUE(silent.MusicLost());
+        silent.Upkeep();
+        silent.Switch(true);
+        EXPECT_FALSE(silent.Midi().Playing());
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+    }
     ShellAudio noFont(dir_.filePath(QStringLiteral("missing.sf2")));
     ASSERT_TRUE(noFont.FindMusic(MusicDir()));
     noFont.Upkeep();
