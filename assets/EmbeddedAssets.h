@@ -14,18 +14,25 @@ inline constexpr int kDialogBackgroundItem = 1;
 // Item 0: the clock's digit strip; item 1: the dialog background. Format_RGB32.
 const QImage& Bitmaps(int item);
 // A button glyph; two-image glyphs give the right image for the disabled state.
-QIcon GlyphIcon(Glyph glyph);
+// `leftPad` transparent columns before the image shift it right where the button centres it.
+QIcon GlyphIcon(Glyph glyph, int leftPad = 0);
 QIcon ProgramIcon();
 // The splash picture (200 x 150) and the about box's maker logo (100 x 75).
 QPixmap SplashPicture();
 QPixmap AboutPicture();
+// Sound bank item 0..4 as a complete WAVE file image; empty if the build lacks it.
+QByteArray WaveList(int item);
 
 // Resource paths the build-time generator writes and the program reads.
 QString GlyphResourceName(const GlyphLayout& info);
 inline constexpr const char* kDigitStripResource = "digits.bmp";
 inline constexpr const char* kDialogBackgroundResource = "dialog.bmp";
-inline constexpr const char* kProgramIconResource = "icon.png";
 inline constexpr const char* kSplashResource = "splash.bmp";
 inline constexpr const char* kAboutResource = "about.bmp";
+inline constexpr const char* kProgramIconResource = "icon.png";  // the 32 x 32 one
+// The program icon in the sizes desktops show (menus, panels, task switchers).
+inline constexpr int kProgramIconSizes[] = {16, 22, 24, 32, 48, 64, 128};
+QString ProgramIconResourceName(int size);
+QString WaveResourceName(int item);
 
 }  // namespace spindora

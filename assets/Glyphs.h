@@ -31,7 +31,8 @@ QImage PaintGlyph(Glyph id);
 // painter's origin, so it can be drawn large by scaling the painter.
 void PaintBrizzelHead(QPainter& painter);
 
-// 32 x 32: a white arrow to the upper right across a green ring on red.
-QImage PaintProgramIcon();
+// A white arrow to the upper right across a green ring on red; drawn for 32 x 32 and
+// scaled as a drawing (not as pixels) to the other sizes a desktop asks for.
+QImage PaintProgramIcon(int size = 32);
 
 }  // namespace spindora

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xdg-utils
   fp-utils libchm1 libchm-dev
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
 )
 if [[ ${1:-} == --with-display ]]; then
   packages+=(xvfb xauth)

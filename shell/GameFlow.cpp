@@ -125,6 +125,7 @@ void GameFlow::SwitchMode(uint8_t mode) {
 }
 
 void GameFlow::TimerTimer() {
+    view_.MusicUpkeep();
     if (GameState[CurrentMode] == kRunning) {
         ++ClockTicks[CurrentMode];
         timboxPaint();

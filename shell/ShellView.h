@@ -34,6 +34,8 @@ public:
     virtual void EnableOptionBtn(bool enabled) = 0;
     virtual void SetModeButtonDown(uint8_t mode) = 0;
     virtual void PlayEffect(int effect) = 0;
+    // Keeps the music going while it is switched on; the first step of every tick.
+    virtual void MusicUpkeep() {}
     // A background picture could not be loaded when switching to another mode.
     virtual void ReportSwitchFailure(const QString& path) = 0;
 };

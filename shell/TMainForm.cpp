@@ -100,6 +100,13 @@ void TMainForm::BuildToolPanel() {
     PauseBtn_ = AddButton("PauseBtn", at(52), Glyph::Pause);
     soundbtn_ = AddButton("soundbtn", at(76), Glyph::Sound);
     MidiBtn_ = AddButton("MidiBtn", at(100), Glyph::Midi);
+    // These two glyphs sit at the right, 3 pixels from the edge: a 16-wide image in a
+    // 19-wide icon that the 25-wide button centres.
+    for (ToolButton* button : {soundbtn_, MidiBtn_}) {
+        const Glyph glyph = button == soundbtn_ ? Glyph::Sound : Glyph::Midi;
+        button->setIcon(GlyphIcon(glyph, 3));
+        button->setIconSize(QSize(19, LayoutOf(glyph).height));
+    }
     HighScoreBtn_ = AddButton("HighScoreBtn", at(124), Glyph::HighScore);
     ExitBtn_ = AddButton("ExitBtn", at(148), Glyph::Exit);
     static const char* const modeNames[kModes] = {"ZibboBtn", "KollukBtn", "PlufBtn", "MurvoBtn"};
@@ -133,6 +140,7 @@ void TMainForm::BuildToolPanel() {
     connect(BrizzelBtn_, &QToolButton::clicked, this, [this] { BrizzelBtnClick(); });
     connect(TongueBtn_, &QToolButton::clicked, this, [this] { TongueBtnClick(); });
     connect(HelpBtn_, &QToolButton::clicked, this, [this] { HelpBtnClick(); });
+    connect(MidiBtn_, &QToolButton::clicked, this, [this] { MidiBtnClick(); });
     connect(modeGroup_, &QButtonGroup::idClicked, this,
             [this](int mode) { flow_.SwitchMode(static_cast<uint8_t>(mode)); });
 }
@@ -194,8 +202,8 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
     HelpSystem_ = std::make_unique<THookHelpSystem>(flow_.ProgramDir() + QStringLiteral("spdr.chm"));
     soundbtn_->setChecked(settings.sound);
     MidiBtn_->setChecked(settings.music);
-    // Music files come with the music player; until then there is nothing to play.
-    MidiBtn_->setEnabled(false);
+    // Without a music file the button stays disabled and keeps its stored state.
+    MidiBtn_->setEnabled(audio_.FindMusic(flow_.ProgramDir()));
     for (int mode = 0; mode < kModes; ++mode)
         modeBtns_[mode]->setEnabled(flow_.PuzzleOf(static_cast<uint8_t>(mode)) != nullptr);
     if (!flow_.FormCreate(settings)) return false;
@@ -246,8 +254,24 @@ void TMainForm::SetModeButtonDown(uint8_t mode) {
     if (mode < kModes) modeBtns_[mode]->setChecked(true);
 }
 
-void TMainForm::PlayEffect(int) {
-    // Sound effects arrive with the audio layer; until then the game is silent.
+void TMainForm::PlayEffect(int effect) { audio_.PlayEffect(effect, soundbtn_->isChecked()); }
+
+void TMainForm::MusicUpkeep() {
+    if (!MidiBtn_->isEnabled() || !MidiBtn_->isChecked()) return;
+    audio_.Upkeep();
+    DisableMusicIfLost();
+}
+
+void TMainForm::MidiBtnClick() {
+    if (MidiBtn_->isEnabled()) {
+        audio_.Switch(MidiBtn_->isChecked());
+        DisableMusicIfLost();
+    }
+    ApplyCaptions();
+}
+
+void TMainForm::DisableMusicIfLost() {
+    if (audio_.MusicLost()) MidiBtn_->setEnabled(false);
 }
 
 void TMainForm::ReportSwitchFailure(const QString& path) {

@@ -14,6 +14,7 @@
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
 #include "shell/SettingsStore.h"
+#include "shell/ShellAudio.h"
 #include "shell/ShellView.h"
 #include "shell/TTongueDlg.h"
 #include "shell/ToolButton.h"
@@ -60,6 +61,8 @@ public:
     void EnableOptionBtn(bool enabled) override;
     void SetModeButtonDown(uint8_t mode) override;
     void PlayEffect(int effect) override;
+    void MusicUpkeep() override;
+    ShellAudio& audio() { return audio_; }
     void ReportSwitchFailure(const QString& path) override;
 
 protected:
@@ -73,12 +76,15 @@ private:
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
     void BrizzelBtnClick();
+    void MidiBtnClick();
+    void DisableMusicIfLost();
     void TongueBtnClick();
     void HelpBtnClick();
     void RestorePlacement();
     void SavePlacement();
     void ReportWriteFailure();
 
+    ShellAudio audio_;
     GameFlow flow_;
     QTimer timer_;
     QWidget* ToolPanel_ = nullptr;

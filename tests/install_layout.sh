@@ -15,4 +15,6 @@ done
 [[ -L $root/usr/bin/spindora ]] || fail "no command link in /usr/bin"
 [[ $("$root/usr/bin/spindora" --version) == "Spindora V1.3" ]] || fail "the command link does not run the game"
 grep -q '^Exec=spindora$' "$root/usr/share/applications/spindora.desktop" || fail "menu entry missing"
-[[ -f $root/usr/share/icons/hicolor/32x32/apps/spindora.png ]] || fail "icon missing"
+for size in 16 22 24 32 48 64 128; do
+  [[ -f $root/usr/share/icons/hicolor/${size}x${size}/apps/spindora.png ]] || fail "icon ${size}x${size} missing"
+done

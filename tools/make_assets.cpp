@@ -11,6 +11,7 @@
 #include "assets/DigitStrip.h"
 #include "assets/Glyphs.h"
 #include "assets/ProgramPictures.h"
+#include "assets/Waves.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/pluf/PlufSheetPainter.h"
@@ -56,13 +57,26 @@ int main(int argc, char** argv) {
     embed(spindora::PaintDigitStrip(), spindora::kDigitStripResource, "BMP");
     embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
           spindora::kDialogBackgroundResource, "BMP");
-    embed(spindora::PaintProgramIcon(), spindora::kProgramIconResource, "PNG");
     embed(spindora::PaintSplashPicture().convertToFormat(QImage::Format_RGB888),
           spindora::kSplashResource, "BMP");
     embed(spindora::PaintAboutPicture().convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),
           spindora::kAboutResource, "BMP");
+    for (const int size : spindora::kProgramIconSizes)
+        embed(spindora::PaintProgramIcon(size), spindora::ProgramIconResourceName(size), "PNG");
     for (const spindora::GlyphLayout& info : spindora::AllGlyphs())
         embed(spindora::PaintGlyph(info.id), spindora::GlyphResourceName(info), "PNG");
+
+    for (int item = 0; item < spindora::kWaveCount; ++item) {
+        const QString name = spindora::WaveResourceName(item);
+        QFile wave(embeddedDir + '/' + name);
+        const QByteArray image = spindora::WaveFileImage(spindora::WaveFormatOf(item).sampleRate,
+                                                         spindora::SynthesiseWave(item));
+        if (!wave.open(QIODevice::WriteOnly | QIODevice::Truncate) || wave.write(image) != image.size()) {
+            std::fprintf(stderr, "make_assets: cannot write %s\n", qPrintable(wave.fileName()));
+            ok = false;
+        }
+        embedded << name;
+    }
 
     QFile qrc(embeddedDir + "/assets.qrc");
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

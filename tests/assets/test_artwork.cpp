@@ -276,5 +276,32 @@ TEST(Glyphs, ProgramIconIsARoundedTile) {
     EXPECT_GT(Luma(arrow), 200);
 }
 
+TEST(Glyphs, ProgramIconComesInTheDesktopSizes) {
+    const QIcon icon = ProgramIcon();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128}) {
+        SCOPED_TRACE(size);
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
+        const QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(size, size));
+        // The same picture at every size: clear corners, and the red tile, the green ring
+        // and the white arrow each taking their share.
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(size - 1, size - 1)), 0);
+        int red = 0, green = 0, white = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (qAlpha(c) < 200) continue;
+                red += qRed(c) > qGreen(c) + 80 && qRed(c) > qBlue(c) + 80;
+                green += qGreen(c) > qRed(c) + 50;
+                white += Luma(c) > 190;
+            }
+        const int area = size * size;
+        EXPECT_GT(red, area / 4);
+        EXPECT_GT(green, area / 14);
+        EXPECT_GT(white, area / 20);
+    }
+}
+
 }  // namespace
 }  // namespace spindora

@@ -41,6 +41,7 @@ public:
     void SetModeButtonDown(uint8_t mode) override { modeButton = mode; }
     void PlayEffect(int effect) override { effects.push_back(effect); }
     void ReportSwitchFailure(const QString& path) override { failures.push_back(path); }
+    void MusicUpkeep() override { musicUpkeeps.push_back(clock.size()); }
 
     GameFlow* flow = nullptr;
     ImageBoardBox board;
@@ -59,6 +60,7 @@ public:
     int modeButton = -1;
     std::vector<int> effects;
     std::vector<QString> failures;
+    std::vector<size_t> musicUpkeeps;  // how many clock drawings had been made at each
 };
 
 // A puzzle whose position is a number: each deal makes a new one.

@@ -1,0 +1,196 @@
+#include "shell/MidiPlayer.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "shell/AudioLibraries.h"
+
+namespace spindora {
+
+struct MidiPlayer::Synth {
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_player_t* player = nullptr;
+    std::vector<int16_t> scratch;
+    ~Synth() {
+        if (player) Audio()->delete_fluid_player(player);
+        if (synth) Audio()->delete_fluid_synth(synth);
+        if (settings) Audio()->delete_fluid_settings(settings);
+    }
+};
+
+namespace {
+
+MidiPlayer::Synth* LoadSynth(QByteArray soundFont, int sampleRate) {
+    // FluidSynth would print its own complaints; the player says one line itself.
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+        Audio()->fluid_set_log_function(level, nullptr, nullptr);
+    auto synth = std::make_unique<MidiPlayer::Synth>();
+    synth->settings = Audio()->new_fluid_settings();
+    if (!synth->settings) return nullptr;
+    Audio()->fluid_settings_setnum(synth->settings, "synth.sample-rate", sampleRate);
+    // The player advances with the rendered samples: no timer thread of its own, and a
+    // piece ends exactly when its last sample has been rendered.
+    Audio()->fluid_settings_setstr(synth->settings, "player.timing-source", "sample");
+    Audio()->fluid_settings_setint(synth->settings, "synth.polyphony", 96);
+    // No chorus or reverb: they cost CPU all the time and would ring on after a pause.
+    Audio()->fluid_settings_setint(synth->settings, "synth.chorus.active", 0);
+    Audio()->fluid_settings_setint(synth->settings, "synth.reverb.active", 0);
+    Audio()->fluid_settings_setnum(synth->settings, "synth.gain", 0.5);
+    // Only the instruments a piece uses are read from the soundfont, and nothing is
+    // pinned in memory.
+    Audio()->fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1);
+    Audio()->fluid_settings_setint(synth->settings, "synth.lock-memory", 0);
+    synth->synth = Audio()->new_fluid_synth(synth->settings);
+    if (!synth->synth || Audio()->fluid_synth_sfload(synth->synth, soundFont.constData(), 1) == FLUID_FAILED)
+        return nullptr;
+    return synth.release();
+}
+
+}  // namespace
+
+QString DefaultSoundFont() { return QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"); }
+
+bool IsStandardMidi(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 14 || std::memcmp(data, "MThd", 4) != 0) return false;
+    const quint32 headerLength = qFromBigEndian<quint32>(data + 4);
+    const quint16 tracks = qFromBigEndian<quint16>(data + 10);
+    if (headerLength < 6 || tracks == 0) return false;
+    qsizetype at = 8 + qsizetype(headerLength);
+    int found = 0;
+    while (at + 8 <= size) {
+        const quint32 length = qFromBigEndian<quint32>(data + at + 4);
+        if (at + 8 + qsizetype(length) > size) return false;
+        if (std::memcmp(data + at, "MTrk", 4) == 0) ++found;
+        at += 8 + qsizetype(length);
+    }
+    return found >= tracks;
+}
+
+MidiPlayer::MidiPlayer(AudioDevice& device, QString soundFont)
+    : device_(device), soundFont_(std::move(soundFont)) {}
+
+MidiPlayer::~MidiPlayer() {
+    if (loading_.valid()) delete loading_.get();
+    if (hooked_) Audio()->Mix_HookMusic(nullptr, nullptr);
+}
+
+void MidiPlayer::Fail(const QString& why) {
+    if (failed_) return;
+    failed_ = true;
+    Close();
+    if (!why.isEmpty()) std::fprintf(stderr, "spindora: no music for this run: %s\n", qPrintable(why));
+}
+
+bool MidiPlayer::Open(const QString& path) {
+    Close();
+    if (failed_) return false;
+    QFile file(path);
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!IsStandardMidi(bytes)) {
+        Fail(path + QStringLiteral(" is no readable MIDI file"));
+        return false;
+    }
+    fileName_ = path;
+    bytes_ = std::move(bytes);
+    return true;
+}
+
+void MidiPlayer::Close() {
+    Stop();
+    fileName_.clear();
+    bytes_.clear();
+}
+
+bool MidiPlayer::SynthReady() {
+    if (synth_) return true;
+    if (failed_ || !device_.Open()) return false;
+    if (!loading_.valid())
+        loading_ = std::async(std::launch::async, LoadSynth, QFile::encodeName(soundFont_),
+                              device_.SampleRate());
+    if (loading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return false;
+    synth_.reset(loading_.get());
+    if (!synth_) {
+        Fail(QStringLiteral("cannot load the soundfont ") + soundFont_);
+        return false;
+    }
+    synth_->scratch.resize(8192);
+    Audio()->Mix_HookMusic(&MidiPlayer::Render, this);
+    hooked_ = true;
+    return true;
+}
+
+bool MidiPlayer::WaitUntilReady() {
+    if (!synth_ && !failed_ && device_.Open()) {
+        SynthReady();
+        if (loading_.valid()) loading_.wait();
+    }
+    return SynthReady();
+}
+
+void MidiPlayer::Play() {
+    if (bytes_.isEmpty() || !SynthReady()) return;
+    std::lock_guard guard(lock_);
+    fluid_player_t*& player = synth_->player;
+    if (player && Audio()->fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) return;
+    if (!player || Audio()->fluid_player_get_status(player) == FLUID_PLAYER_DONE) {
+        // Back to the start: a fresh player on the same bytes.
+        if (player) Audio()->delete_fluid_player(player);
+        player = Audio()->new_fluid_player(synth_->synth);
+        if (!player || Audio()->fluid_player_add_mem(player, bytes_.constData(), size_t(bytes_.size())) != FLUID_OK) {
+            if (player) Audio()->delete_fluid_player(player);
+            player = nullptr;
+        }
+    }
+    if (player) Audio()->fluid_player_play(player);
+}
+
+void MidiPlayer::Pause() {
+    if (!synth_) return;
+    std::lock_guard guard(lock_);
+    if (synth_->player && Audio()->fluid_player_get_status(synth_->player) == FLUID_PLAYER_PLAYING) {
+        Audio()->fluid_player_stop(synth_->player);
+        Audio()->fluid_synth_all_sounds_off(synth_->synth, -1);
+    }
+}
+
+void MidiPlayer::Stop() {
+    if (!synth_) return;
+    std::lock_guard guard(lock_);
+    if (synth_->player) {
+        Audio()->fluid_player_stop(synth_->player);
+        Audio()->delete_fluid_player(synth_->player);
+        synth_->player = nullptr;
+    }
+    Audio()->fluid_synth_all_sounds_off(synth_->synth, -1);
+}
+
+bool MidiPlayer::Playing() const {
+    if (!synth_) return false;
+    std::lock_guard guard(lock_);
+    return synth_->player && Audio()->fluid_player_get_status(synth_->player) == FLUID_PLAYER_PLAYING;
+}
+
+void MidiPlayer::Render(void* self, unsigned char* stream, int length) {
+    auto* me = static_cast<MidiPlayer*>(self);
+    std::memset(stream, 0, size_t(length));
+    std::lock_guard guard(me->lock_);
+    Synth& s = *me->synth_;
+    const int channels = me->device_.Channels();
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    const int frames = length / int(sizeof(int16_t)) / channels;
+    if (channels >= 2) {
+        Audio()->fluid_synth_write_s16(s.synth, frames, out, 0, channels, out, 1, channels);
+    } else {
+        if (int(s.scratch.size()) < frames) s.scratch.resize(size_t(frames));
+        Audio()->fluid_synth_write_s16(s.synth, frames, out, 0, 1, s.scratch.data(), 0, 1);
+    }
+}
+
+}  // namespace spindora

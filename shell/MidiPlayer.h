@@ -1,0 +1,66 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <future>
+#include <memory>
+#include <mutex>
+
+#include "shell/AudioDevice.h"
+
+namespace spindora {
+
+// The General MIDI soundfont of Debian's timgm6mb-soundfont package.
+QString DefaultSoundFont();
+
+// True for a Standard MIDI File whose header and track chunks are whole.
+bool IsStandardMidi(const QByteArray& bytes);
+
+// `Midi`: one MIDI file at a time, rendered by FluidSynth into SDL2_mixer's music hook.
+// The soundfont is loaded once per run, on a worker thread at the first play, so neither
+// start-up nor the window waits for it; until it is ready the player is "not playing"
+// and the next play asks again.
+class MidiPlayer {
+public:
+    MidiPlayer(AudioDevice& device, QString soundFont);
+    MidiPlayer(const MidiPlayer&) = delete;
+    MidiPlayer& operator=(const MidiPlayer&) = delete;
+    ~MidiPlayer();
+
+    // Reads the file; false (and music fails) when it cannot be read or is no MIDI file.
+    bool Open(const QString& path);
+    void Close();
+    // Plays on from a pause, or from the start when stopped or at the end.
+    void Play();
+    // Pauses a playing piece; a stopped one stays stopped.
+    void Pause();
+    // Stops and goes back to the start.
+    void Stop();
+    bool Playing() const;
+
+    // Music cannot be played for the rest of the run.
+    bool Failed() const { return failed_; }
+    const QString& FileName() const { return fileName_; }
+    // Gives music up for the run, with one line on standard error unless `why` is empty
+    // (the cause has been reported already).
+    void Fail(const QString& why);
+    // Waits for the soundfont (tests and benchmarks); true when it loaded.
+    bool WaitUntilReady();
+
+    struct Synth;
+
+private:
+    bool SynthReady();
+    static void Render(void* self, unsigned char* stream, int length);
+
+    AudioDevice& device_;
+    QString soundFont_;
+    QString fileName_;
+    QByteArray bytes_;
+    std::future<Synth*> loading_;
+    std::unique_ptr<Synth> synth_;
+    mutable std::mutex lock_;  // between the interface thread and the audio callback
+    bool hooked_ = false;
+    bool failed_ = false;
+};
+
+}  // namespace spindora

@@ -1,0 +1,37 @@
+#include "shell/ShellAudio.h"
+
+namespace spindora {
+
+ShellAudio::ShellAudio(QString soundFont) : WaveList_(device_), player_(device_, std::move(soundFont)) {}
+
+void ShellAudio::PlayEffect(int effect, bool soundOn) {
+    if (soundOn) WaveList_.Play(effect);
+}
+
+bool ShellAudio::FindMusic(const QString& programDir) {
+    search_ = MidiSearch(programDir);
+    return !search_.IsEmpty() && player_.Open(search_.First());
+}
+
+void ShellAudio::Upkeep() {
+    if (player_.Failed() || player_.FileName().isEmpty()) return;
+    if (!device_.Open()) {
+        // Without a device there is nothing to play music on. The device has said so once;
+        // the ticks must not try again.
+        player_.Fail(QString());
+        return;
+    }
+    if (!player_.Playing()) player_.Play();
+}
+
+void ShellAudio::Switch(bool on) {
+    if (player_.Failed()) return;
+    if (!on) {
+        player_.Pause();
+        return;
+    }
+    player_.Close();
+    if (player_.Open(search_.Next())) Upkeep();
+}
+
+}  // namespace spindora
