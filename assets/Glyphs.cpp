@@ -590,11 +590,13 @@ QImage PaintGlyph(Glyph id) {
     return glyph;
 }
 
-QImage PaintProgramIcon() {
-    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage PaintProgramIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 32-unit grid and scaled, so every size the desktop asks for is sharp.
+    p.scale(size / 32.0, size / 32.0);
     QPainterPath tile;
     tile.addRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
     QLinearGradient red(0, 0, 32, 32);

@@ -25,7 +25,7 @@ const GlyphLayout& LayoutOf(Glyph id);
 // Painted at build time; transparent (alpha 0) outside the motif.
 QImage PaintGlyph(Glyph id);
 
-// 32 x 32: a white arrow to the upper right across a green ring on red.
-QImage PaintProgramIcon();
+// size x size (32 in the window): a white arrow to the upper right across a green ring on red.
+QImage PaintProgramIcon(int size = 32);
 
 }  // namespace spindora

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xdg-utils
+  desktop-file-utils appstream groff-base
 )
 if [[ ${1:-} == --with-display ]]; then
   packages+=(xvfb xauth)
