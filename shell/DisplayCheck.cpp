@@ -22,25 +22,45 @@ QString ChosenPlatform(const QStringList& arguments, const EnvironmentReader& en
 
 QString ReadEnvironment(const char* name) { return QString::fromLocal8Bit(std::getenv(name)); }
 
+namespace {
+
+// The probe's connection stays open until the toolkit has made its own: an X server
+// without other clients (Xvfb, a bare X session) resets itself when its last client
+// leaves, and a connection made during the reset is refused.
+struct HeldConnection {
+    void* library = nullptr;
+    void* connection = nullptr;
+    void (*disconnect)(void*) = nullptr;
+};
+HeldConnection held;
+
+}  // namespace
+
 bool ProbeXDisplay(const QString& display) {
     // Asked through the same library the toolkit's X platform uses, loaded only for the
     // question so the program does not link against X itself.
+    ReleaseDisplayProbe();
     void* xcb = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!xcb) return true;  // no way to ask: leave the answer to the toolkit
     using Connect = void* (*)(const char*, int*);
     using HasError = int (*)(void*);
-    using Disconnect = void (*)(void*);
     const auto connect = reinterpret_cast<Connect>(dlsym(xcb, "xcb_connect"));
     const auto hasError = reinterpret_cast<HasError>(dlsym(xcb, "xcb_connection_has_error"));
-    const auto disconnect = reinterpret_cast<Disconnect>(dlsym(xcb, "xcb_disconnect"));
-    bool usable = true;
-    if (connect && hasError && disconnect) {
-        void* connection = connect(display.toLocal8Bit().constData(), nullptr);
-        usable = hasError(connection) == 0;
-        disconnect(connection);  // also frees a connection in its error state
+    held = {xcb, nullptr, reinterpret_cast<void (*)(void*)>(dlsym(xcb, "xcb_disconnect"))};
+    if (!connect || !hasError || !held.disconnect) {
+        ReleaseDisplayProbe();
+        return true;
     }
-    dlclose(xcb);
+    held.connection = connect(display.toLocal8Bit().constData(), nullptr);
+    const bool usable = hasError(held.connection) == 0;
+    if (!usable) ReleaseDisplayProbe();  // also frees a connection in its error state
     return usable;
+}
+
+void ReleaseDisplayProbe() {
+    if (held.connection) held.disconnect(held.connection);
+    if (held.library) dlclose(held.library);
+    held = {};
 }
 
 std::optional<QString> MissingDisplayMessage(const QStringList& arguments,

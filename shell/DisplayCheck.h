@@ -10,9 +10,11 @@ namespace spindora {
 using EnvironmentReader = std::function<QString(const char*)>;
 QString ReadEnvironment(const char* name);
 
-// Tries to reach the X server named by `display`; true when it answers.
+// Tries to reach the X server named by `display`; true when it answers. A connection that
+// worked is held open until ReleaseDisplayProbe, to be called once the toolkit is connected.
 using DisplayProbe = std::function<bool(const QString& display)>;
 bool ProbeXDisplay(const QString& display);
+void ReleaseDisplayProbe();
 
 // The toolkit aborts with a core dump and advice to reinstall when it finds no display.
 // Asked before the toolkit starts: the one line to print when the X display the toolkit

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    spindora::ReleaseDisplayProbe();
     QApplication::setApplicationName(QStringLiteral("Spindora"));
     spindora::InstallFontSubstitutes();
     return spindora::RunGame(arguments, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
