@@ -11,5 +11,6 @@ if [[ -z ${XDG_RUNTIME_DIR:-} || ! -d ${XDG_RUNTIME_DIR:-} ]]; then
   export XDG_RUNTIME_DIR
   trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
-cd "$root/build"
-ctest --output-on-failure -j"$(nproc)"
+(cd "$root/build" && ctest --output-on-failure -j"$(nproc)")
+# The same suite again under the sanitizers, in its own build folder.
+"$root/scripts/sanitize.sh"

@@ -595,6 +595,7 @@ QImage PaintProgramIcon(int size) {
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 32-unit grid and scaled, so every size the desktop asks for is sharp.
     p.scale(size / 32.0, size / 32.0);
     QPainterPath tile;
     tile.addRoundedRect(QRectF(1, 1, 30, 30), 6, 6);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 #include "assets/DialogBackground.h"
 #include "assets/DigitStrip.h"
@@ -29,8 +30,8 @@ bool Save(const QImage& image, const QString& path, const char* format) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_assets PROGRAM_DIR EMBEDDED_DIR\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: make_assets PROGRAM_DIR EMBEDDED_DIR [ICON_SIZE...]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -48,6 +49,20 @@ int main(int argc, char** argv) {
               programDir + "/b4.bmp", "BMP") && ok;
     ok = Save(spindora::pluf::PaintPlufSheet().convertToFormat(QImage::Format_RGB888),
               programDir + "/b3.bmp", "BMP") && ok;
+
+    // The program icon in the sizes the desktop's icon theme asks for (installed under
+    // share/icons/hicolor).
+    const QString iconDir = programDir + "/icons";
+    QDir().mkpath(iconDir);
+    for (int i = 3; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        if (size <= 0) {
+            std::fprintf(stderr, "make_assets: not an icon size: %s\n", argv[i]);
+            return 2;
+        }
+        ok = Save(spindora::PaintProgramIcon(size),
+                  QStringLiteral("%1/spindora-%2.png").arg(iconDir).arg(size), "PNG") && ok;
+    }
 
     QStringList embedded;
     const auto embed = [&](const QImage& image, const QString& name, const char* format) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,11 @@ protected:
         QFile file(Path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(text);
+        // QSettings keeps a parsed copy of each file and rereads it only when its size or
+        // its time (in milliseconds) changed: two texts of one length written within the
+        // same millisecond would read as the first. Each write gets a time of its own.
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTime().addSecs(++writes), QFileDevice::FileModificationTime);
     }
     QByteArray FileText() const {
         QFile file(Path());
@@ -37,6 +43,7 @@ protected:
     }
     int cases = 0;
     QTemporaryDir dir;
+    int writes = 0;
 };
 
 TEST_F(SettingsTest, AnEmptyStoreGivesTheFirstStartAndReadingCreatesNothing) {
