@@ -11,6 +11,7 @@ packages=(
   xdg-utils
   fp-utils libchm1 libchm-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  dpkg-dev
 )
 if [[ ${1:-} == --with-display ]]; then
   packages+=(xvfb xauth)
