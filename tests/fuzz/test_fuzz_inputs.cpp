@@ -35,6 +35,14 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// A new file for each input: rewriting one file over and over makes the file system wait
+// for the disk on every round.
+QString FreshFile(const QTemporaryDir& dir, int round, const QByteArray& bytes) {
+    const QString path = dir.filePath(QStringLiteral("input-%1").arg(round));
+    EXPECT_TRUE(WriteAll(path, bytes)) << path.toStdString();
+    return path;
+}
+
 // A settings file as the game writes it at close, with highscores and the window's place.
 QByteArray WrittenSettingsFile(const QString& path) {
     SettingsStore store(path);
@@ -123,7 +131,6 @@ QByteArray SmallBitmap(QImage::Format format) {
 
 TEST(Fuzz, PictureFilesLoadOnlyWhole) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("b.bmp"));
     const QByteArray board = ReadAll(QStringLiteral(SPINDORA_BUILD_DIR "b1.bmp"));
     ASSERT_GT(board.size(), 500 * 333 * 3);
     const QByteArray small[] = {SmallBitmap(QImage::Format_RGB888), SmallBitmap(QImage::Format_Indexed8),
@@ -134,8 +141,9 @@ TEST(Fuzz, PictureFilesLoadOnlyWhole) {
         const QByteArray& seed = small[round % 3];
         const QByteArray input = mutator.Mutate(seed, 4, round % 2 ? 64 : 0);
         const bool whole = HoldsWholeBitmap(input);
-        ASSERT_TRUE(WriteAll(path, input));
+        const QString path = FreshFile(dir, round, input);
         const QImage picture = LoadBoardPicture(path, QSize(13, 7));
+        QFile::remove(path);
         if (!picture.isNull()) {
             ++loaded;
             EXPECT_TRUE(whole) << "a damaged bitmap was taken, round " << round;
@@ -149,8 +157,9 @@ TEST(Fuzz, PictureFilesLoadOnlyWhole) {
         const QByteArray input = mutator.Mutate(board, 2, round % 3 ? 128 : 0);
         const bool whole = HoldsWholeBitmap(input);
         if (round % 10 != 0) continue;
-        ASSERT_TRUE(WriteAll(path, input));
+        const QString path = FreshFile(dir, round, input);
         const QImage picture = LoadBoardPicture(path, QSize(500, 333));
+        QFile::remove(path);
         if (!picture.isNull()) {
             EXPECT_TRUE(whole) << "round " << round;
         }
@@ -203,14 +212,14 @@ TEST(Fuzz, HelpFilesOpenOrAreRefusedAndTheirContentsParse) {
     const QByteArray seed = ReadAll(QStringLiteral(SPINDORA_BUILD_DIR "spdr.chm"));
     ASSERT_FALSE(seed.isEmpty());
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("spdr.chm"));
     Mutator mutator(23);
     int opened = 0;
     for (int round = 0; round < 400; ++round) {
         // The header and directory lie in the first kilobytes; the rest is compressed pages.
         const QByteArray input = mutator.Mutate(seed, 3, round % 4 ? 8192 : 0);
-        ASSERT_TRUE(WriteAll(path, input));
+        const QString path = FreshFile(dir, round, input);
         const std::unique_ptr<HelpFile> file = HelpFile::Open(library, path);
+        QFile::remove(path);  // the open file stays readable
         if (!file) continue;
         ++opened;
         for (uint32_t context : {1u, 2u, 3u}) {
