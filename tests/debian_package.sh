@@ -8,6 +8,7 @@
 # ended with SIGTERM. The wait is bounded (15 s); only the first paint decides.
 set -euo pipefail
 build=$(cd "$1" && pwd)
+source=$(cd "${2:-$(dirname "$0")/..}" && pwd)
 work=$(mktemp -d)
 game_pid=
 cleanup() {
@@ -51,6 +52,10 @@ for file in b1.bmp b2.bmp b3.bmp b4.bmp spdr.chm; do has "lib/(.*/)?spindora/$fi
 has 'bin/spindora'
 has 'share/applications/spindora\.desktop'
 for size in 16 22 24 32 48 64 128; do has "share/icons/hicolor/${size}x${size}/apps/spindora\.png"; done
+# The AppStream metainfo and the manual page travel with the package once the tree has them.
+in_tree() { [[ -n $(find "$source" -path "$source/build*" -prune -o -path "$source/.git" -prune -o -name "$1" -print -quit) ]]; }
+if in_tree '*.metainfo.xml'; then has 'share/metainfo/.*\.metainfo\.xml'; fi
+if in_tree 'spindora.6'; then has 'share/man/man6/spindora\.6(\.gz)?'; fi
 grep -q '^l.* \./usr/bin/spindora -> ' <<<"$contents" || fail "/usr/bin/spindora is no link"
 awk '$2 != "root/root" {exit 1}' <<<"$contents" || fail "files not owned by root"
 
