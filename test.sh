@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every test headless.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" --for-tests
 "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 # Qt wants a private runtime folder; CI shells often have none.

@@ -12,9 +12,11 @@ packages=(
   fp-utils libchm1 libchm-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   desktop-file-utils appstream groff-base
+  dpkg-dev
 )
-if [[ ${1:-} == --with-display ]]; then
-  packages+=(xvfb xauth)
+# The tests also play the installed game on a private X server.
+if [[ ${1:-} == --with-display || ${1:-} == --for-tests ]]; then
+  packages+=(xvfb xauth xdotool imagemagick x11-utils)
 fi
 
 missing=()

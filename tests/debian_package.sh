@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack, checks its control fields and file list, unpacks
+# it into a scratch root and starts the unpacked game offscreen through its bin link.
+#
+# The game has no switch to end itself, so the start is judged from the outside: Qt's
+# widget-painting log (qt.widgets.painting) names every widget it draws, and the first
+# "Drawing" line of the board widget "box" is the first painted board. The game is then
+# ended with SIGTERM. The wait is bounded (15 s); only the first paint decides.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+source=$(cd "${2:-$(dirname "$0")/..}" && pwd)
+work=$(mktemp -d)
+game_pid=
+cleanup() {
+  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "debian package: $*" >&2; exit 1; }
+
+command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-shlibdeps missing (dpkg-dev)"; exit 77; }
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) ||
+  { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+debs=("$work"/out/spindora_*.deb)
+[[ ${#debs[@]} == 1 && -f ${debs[0]} ]] || fail "no single spindora_*.deb made"
+deb=${debs[0]}
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Package) == spindora ]] || fail "Package is '$(field Package)'"
+[[ $(field Version) == 1.3 ]] || fail "Version is '$(field Version)'"
+[[ $(field Section) == games ]] || fail "Section is '$(field Section)'"
+[[ $(field Architecture) == "$(dpkg --print-architecture)" ]] || fail "Architecture is '$(field Architecture)'"
+depends=$(field Depends)
+for needed in 'libqt6widgets6' 'libqt6gui6' 'libqt6core6' 'libsdl2-mixer-2.0-0' 'libfluidsynth3' \
+              'libchm1' 'timgm6mb-soundfont' 'fonts-liberation2' 'fonts-dejavu-core' 'libc6'; do
+  [[ ",$depends," == *[\ ,]"$needed"[\ ,\(]* ]] || fail "Depends lacks $needed: $depends"
+done
+description=$(field Description)
+[[ $(head -n1 <<<"$description") == *puzzle* ]] || fail "no synopsis: $description"
+(($(wc -l <<<"$description") >= 5)) || fail "the description has no body"
+grep -q 'ZIBBO' <<<"$description" || fail "the description does not name the puzzles"
+(($(grep -c 'four logic puzzles' <<<"$description") == 1)) || fail "the synopsis is repeated in the body"
+# No maintainer scripts: nothing in the control archive but control and md5sums.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -Ev '^\./$|^\./(control|md5sums)$' || true)
+[[ -z $scripts ]] || fail "unexpected control files: $scripts"
+
+contents=$(dpkg-deb -c "$deb")
+listing=$(awk '{print $6}' <<<"$contents")
+has() { grep -Eq "^\./usr/$1\$" <<<"$listing" || fail "the package lacks /usr/$1"; }
+has 'lib/(.*/)?spindora/spindora'
+for file in b1.bmp b2.bmp b3.bmp b4.bmp spdr.chm; do has "lib/(.*/)?spindora/$file"; done
+has 'bin/spindora'
+has 'share/applications/spindora\.desktop'
+for size in 16 22 24 32 48 64 128; do has "share/icons/hicolor/${size}x${size}/apps/spindora\.png"; done
+# The AppStream metainfo and the manual page travel with the package once the tree has them.
+in_tree() { [[ -n $(find "$source" -path "$source/build*" -prune -o -path "$source/.git" -prune -o -name "$1" -print -quit) ]]; }
+if in_tree '*.metainfo.xml'; then has 'share/metainfo/.*\.metainfo\.xml'; fi
+if in_tree 'spindora.6'; then has 'share/man/man6/spindora\.6(\.gz)?'; fi
+grep -q '^l.* \./usr/bin/spindora -> ' <<<"$contents" || fail "/usr/bin/spindora is no link"
+awk '$2 != "root/root" {exit 1}' <<<"$contents" || fail "files not owned by root"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+[[ $("$root/usr/bin/spindora" --version) == "Spindora V1.3" ]] || fail "--version through the link"
+"$root/usr/bin/spindora" --help | grep -q -- '--config' || fail "--help through the link"
+
+# A first start from another folder, with the language stored so that only the splash waits.
+mkdir "$work/elsewhere"
+printf '[common]\ntongue=0\nmode=1\n' >"$work/V1.conf"
+cd "$work/elsewhere"
+QT_LOGGING_RULES='qt.widgets.painting=true' XDG_RUNTIME_DIR=$work \
+  "$root/usr/bin/spindora" --config "$work/V1.conf" --seed 5 >"$work/out.log" 2>"$work/err.log" &
+game_pid=$!
+for ((i = 0; i < 300; ++i)); do
+  grep -qs 'Drawing .*BoardWidget.*name="box"' "$work/err.log" && break
+  kill -0 "$game_pid" 2>/dev/null || { cat "$work/err.log" >&2; fail "the game ended before painting its board"; }
+  sleep 0.05
+done
+grep -qs 'Drawing .*BoardWidget.*name="box"' "$work/err.log" || { tail "$work/err.log" >&2; fail "no board painted within 15 s"; }
+grep -q 'cannot load' "$work/err.log" && fail "the game missed a file: $(grep 'cannot load' "$work/err.log")"
+kill -TERM "$game_pid"
+wait "$game_pid" || true
+game_pid=
+echo "debian package: $(basename "$deb") ok"
