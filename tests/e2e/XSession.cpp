@@ -23,8 +23,11 @@ XSession::XSession() {
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
                                            QStringLiteral("-screen"), QStringLiteral("0"),
                                            QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
-                                           QStringLiteral("tcp")});
+                                           QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!server_.waitForStarted(5000)) return;
+    // -noreset: a server whose last client leaves resets itself and refuses connections
+    // meanwhile; the test's own short-lived clients (xdotool, import) must not make the
+    // game's first connection fall into that gap.
     // The server writes its display number once it accepts clients.
     QByteArray number;
     PollUntil([&] {
