@@ -28,6 +28,15 @@ protected:
     PuzzleHost& host_;
 };
 
+// Levels run 1..top and wrap round at both ends.
+constexpr int NextLevel(int level, int top) { return level % top + 1; }
+constexpr int PreviousLevel(int level, int top) { return (level + top - 2) % top + 1; }
+// The common level step: left raises, right lowers, any other button keeps the level.
+constexpr void StepLevel(int& level, int top, MouseButton button) {
+    if (button == MouseButton::Left) level = NextLevel(level, top);
+    else if (button == MouseButton::Right) level = PreviousLevel(level, top);
+}
+
 // Masked sprite drawing: a clean patch of the board at `at` in OffScreen must already be
 // in place; AND the mask, OR the image.
 void ComposeSprite(QImage& offScreen, QPoint at, const QImage& sheet, const QRect& mask,

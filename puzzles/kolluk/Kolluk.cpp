@@ -127,9 +127,7 @@ void Kolluk::PaintBoard() {
 }
 
 void Kolluk::ChangeLevel(MouseButton button) {
-    int& level = host_.Levels().hmode;
-    if (button == MouseButton::Left) level = level % kLevels + 1;
-    else if (button == MouseButton::Right) level = (level + kLevels - 2) % kLevels + 1;
+    StepLevel(host_.Levels().hmode, kLevels, button);
     MixBoard();
 }
 

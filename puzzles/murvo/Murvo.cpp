@@ -88,9 +88,7 @@ void Murvo::NewBoard() {
 void Murvo::PaintBoard() { PaintMurvoBoard(host_, position_, Level()); }
 
 void Murvo::ChangeLevel(MouseButton button) {
-    int& level = host_.Levels().rmode;
-    if (button == MouseButton::Left) level = level % kLevels + 1;
-    else if (button == MouseButton::Right) level = (level + kLevels - 2) % kLevels + 1;
+    StepLevel(host_.Levels().rmode, kLevels, button);
     MixBoard();
 }
 

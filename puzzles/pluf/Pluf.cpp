@@ -154,8 +154,8 @@ void Pluf::PaintBoard() {
 void Pluf::ChangeLevel(MouseButton button) {
     LevelSettings& levels = host_.Levels();
     // The right button does not lower the level here: it steps the number of colours.
-    if (button == MouseButton::Left) levels.dmode = levels.dmode % kLevels + 1;
-    else if (button == MouseButton::Right) levels.pmode = levels.pmode % kColourSettings + 1;
+    if (button == MouseButton::Left) levels.dmode = NextLevel(levels.dmode, kLevels);
+    else if (button == MouseButton::Right) levels.pmode = NextLevel(levels.pmode, kColourSettings);
     MixBoard();
 }
 

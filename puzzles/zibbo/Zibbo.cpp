@@ -87,9 +87,7 @@ void Zibbo::PaintBoard() {
 }
 
 void Zibbo::ChangeLevel(MouseButton button) {
-    int& level = host_.Levels().gmode;
-    if (button == MouseButton::Left) level = level % 9 + 1;
-    else if (button == MouseButton::Right) level = (level + 7) % 9 + 1;
+    StepLevel(host_.Levels().gmode, 9, button);
     MixBoard();
 }
 
