@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 
 namespace spindora {
 namespace {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "assets/EmbeddedAssets.h"
+#include "dialogs/ButtonFinish.h"
 
 namespace spindora {
 
@@ -23,6 +24,7 @@ QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QRect& pla
     const GlyphLayout& info = LayoutOf(glyph);
     button->setIcon(GlyphIcon(glyph));
     button->setIconSize(QSize(info.width / info.images, info.height));
+    GiveGameFinish(button);
     return button;
 }
 

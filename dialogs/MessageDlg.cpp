@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "dialogs/BalancedLabel.h"
+#include "dialogs/ButtonFinish.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/ModalResult.h"
 
@@ -22,7 +24,7 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
     setFixedSize(kDlgWidth, kDlgHeight);
     setFont(PixelFont("MS Sans Serif", 11));
 
-    msg_ = new QLabel(this);
+    msg_ = new BalancedLabel(this);
     msg_->setObjectName(QString::fromLatin1(layout.labelName));
     msg_->setGeometry(layout.label);
     msg_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -42,6 +44,7 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
         cancel_->setGeometry(QRect(layout.cancelBtn.topLeft(),
                                    QSize(layout.cancelBtn.width(), kDialogButtonHeight)));
         cancel_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+        GiveGameFinish(cancel_);
         // Enter answers with the button that has the focus: a player who tabs to "No"
         // and presses Enter must not give up the game.
         cancel_->setAutoDefault(true);

@@ -6,6 +6,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/MessageDlg.h"
 #include "dialogs/ModalResult.h"
+#include "dialogs/NameBox.h"
 #include "dialogs/Texts.h"
 
 namespace spindora {
@@ -59,7 +60,7 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
     for (int row = 0; row < kHighscoreRows; ++row)
         sco_[row] = ListLabel(this, "sco", row, 200, 90, Qt::AlignRight);
 
-    edit_ = new QLineEdit(this);
+    edit_ = new NameBox(this);
     edit_->setObjectName(QStringLiteral("Edit1"));
     edit_->setFrame(false);
     edit_->setMaxLength(kMaxNameLength);

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/Captions.h"
-
 namespace spindora {
 namespace {
 
@@ -25,6 +23,16 @@ const char* CommandName(unsigned command) {
     case THookHelpSystem::HELP_SETPOPUP_POS: return "HELP_SETPOPUP_POS";
     default: return "unknown";
     }
+}
+
+QString MissingFileText(int tongue, const QString& file) {
+    return tongue == 1 ? QStringLiteral("Die Hilfedatei %1 fehlt oder ist beschädigt.").arg(file)
+                       : QStringLiteral("The help file %1 is missing or damaged.").arg(file);
+}
+
+QString NoTopicText(int tongue, const QString& file, int context) {
+    return tongue == 1 ? QStringLiteral("Die Hilfedatei %1 hat kein Thema %2.").arg(file).arg(context)
+                       : QStringLiteral("The help file %1 has no topic %2.").arg(file).arg(context);
 }
 
 // The viewer belongs to the desktop, not to the game, but it opens overlapping the game's
@@ -55,6 +63,12 @@ THookHelpSystem::~THookHelpSystem() {
     if (log_) log_->Log("THookHelpSystem.Destroy");
     CloseAll();
     Handlers().removeOne(this);
+}
+
+void THookHelpSystem::SetOwner(QWidget* window, QString title, const int* tongue) {
+    owner_ = window;
+    title_ = std::move(title);
+    tongue_ = tongue;
 }
 
 THookHelpSystem* THookHelpSystem::Current() { return Handlers().isEmpty() ? nullptr : Handlers().last(); }
@@ -90,11 +104,10 @@ int THookHelpSystem::ShowContext(int context) {
         return Report(1, QLatin1String(kNotInstalledText));
     }
     if (!file_) file_ = HelpFile::Open(library_, helpFile_);
-    if (!file_)
-        return Report(2, QStringLiteral("The help file %1 is missing or damaged.").arg(helpFile_));
+    const int tongue = tongue_ ? *tongue_ : 0;
+    if (!file_) return Report(2, MissingFileText(tongue, helpFile_));
     const auto page = context >= 0 ? file_->PageForContext(static_cast<uint32_t>(context)) : std::nullopt;
-    if (!page)
-        return Report(3, QStringLiteral("The help file %1 has no topic %2.").arg(helpFile_).arg(context));
+    if (!page) return Report(3, NoTopicText(tongue, helpFile_, context));
 
     // One viewer per module, reused: a second request turns its page and brings it forward.
     QPointer<HelpViewer> viewer = Viewers().isEmpty() ? nullptr : Viewers().last();
@@ -114,7 +127,7 @@ int THookHelpSystem::Report(int result, const QString& text) const {
     if (log_) log_->Log("  returned - %d", result);
     if (result == 0) return result;
     if (result == 2 || result == 3) std::fprintf(stderr, "spindora: %s\n", qPrintable(text));
-    QMessageBox::warning(nullptr, WindowTitle(), text);
+    QMessageBox::warning(owner_ && owner_->isVisible() ? owner_.data() : nullptr, title_, text);
     if (log_) log_->Log("HHShowError(%d), \"%s\"", result, qPrintable(text));
     return result;
 }

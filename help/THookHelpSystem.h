@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <memory>
 
 #include "help/ChmLibrary.h"
@@ -41,6 +42,10 @@ public:
     QList<HelpViewer*> Viewers() const;
     void CloseAll();
 
+    // The messages stand over the owner's window under its title, in its language (1 German);
+    // `tongue` must outlive this module.
+    void SetOwner(QWidget* window, QString title, const int* tongue);
+
     const QString& HelpFilePath() const { return helpFile_; }
     QPoint PopupPosition() const { return popupPosition_; }
 
@@ -48,6 +53,9 @@ private:
     int Report(int result, const QString& text) const;
 
     QString helpFile_;
+    QPointer<QWidget> owner_;
+    QString title_ = QStringLiteral("Spindora");
+    const int* tongue_ = nullptr;
     QString windowDefinition_;  // the viewer window's definition: this program names none
     int viewerMode_ = 0;        // the viewer library is called directly
     const ChmLibrary& library_;

@@ -1,6 +1,6 @@
 #include "puzzles/Puzzle.h"
 
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 
 namespace spindora {
 

@@ -14,9 +14,10 @@ packages=(
   desktop-file-utils appstream groff-base
   dpkg-dev
 )
-# The tests also play the installed game on a private X server.
+# The tests also play the installed game on a private X server, one of them under a
+# window manager.
 if [[ ${1:-} == --with-display || ${1:-} == --for-tests ]]; then
-  packages+=(xvfb xauth xdotool imagemagick x11-utils)
+  packages+=(xvfb xauth xdotool imagemagick x11-utils openbox)
 fi
 
 missing=()

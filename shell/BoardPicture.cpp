@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <cstdint>
 
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 
 namespace spindora {
 namespace {

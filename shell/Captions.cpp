@@ -75,3 +75,13 @@ QString SettingsWriteFailureText(int tongue, const QString& path) {
 }
 
 }  // namespace spindora
+
+namespace spindora {
+
+QString WebFailureText(int tongue, const QString& address) {
+    static constexpr TextPair text{"Die Webseite lässt sich hier nicht öffnen. Ihre Adresse ist %1",
+                                   "The web page cannot be opened here. Its address is %1"};
+    return Pick(text, tongue).arg(address);
+}
+
+}  // namespace spindora

@@ -27,4 +27,6 @@ namespace spindora {
 QString SwitchFailureText(int tongue, const QString& path);
 // Shown once at close when the settings file cannot be written.
 QString SettingsWriteFailureText(int tongue, const QString& path);
+// Shown when the desktop has no browser for the maker's web page.
+QString WebFailureText(int tongue, const QString& address);
 }  // namespace spindora

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "assets/DigitStrip.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 #include "shell/ClockCells.h"
 
 namespace spindora {

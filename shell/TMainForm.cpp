@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLinearGradient>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QGuiApplication>
@@ -58,6 +59,8 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
     setObjectName(QStringLiteral("MainForm"));
     setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
     setWindowIcon(ProgramIcon());
+    // Windows of the game's own without a parent, the help viewer and the messages, carry it too.
+    QApplication::setWindowIcon(ProgramIcon());
     BuildToolPanel();
     box_ = new BoardWidget(this);
     box_->setObjectName(QStringLiteral("box"));
@@ -200,6 +203,7 @@ MessageDlg* TMainForm::dialog(DialogId id) const {
 
 bool TMainForm::FormCreate(const ShellSettings& settings) {
     HelpSystem_ = std::make_unique<THookHelpSystem>(flow_.ProgramDir() + QStringLiteral("spdr.chm"));
+    HelpSystem_->SetOwner(this, WindowTitle(), &flow_.tongue);
     soundbtn_->setChecked(settings.sound);
     MidiBtn_->setChecked(settings.music);
     // Without a music file the button stays disabled and keeps its stored state.
@@ -317,7 +321,11 @@ void TMainForm::ReportWriteFailure() {
                          SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
 }
 
-void TMainForm::BrizzelBtnClick() { QDesktopServices::openUrl(QUrl(MakerWebAddress())); }
+void TMainForm::BrizzelBtnClick() {
+    // A desktop without a browser would leave the button doing nothing at all.
+    if (!QDesktopServices::openUrl(QUrl(MakerWebAddress())))
+        QMessageBox::information(this, WindowTitle(), WebFailureText(flow_.tongue, MakerWebAddress()));
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!closeConfirmed_ && !flow_.FormCloseQuery()) {
@@ -332,11 +340,18 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
-    if (!placementRestored_) {
+void TMainForm::setVisible(bool visible) {
+    // The saved place is the frame's. Before the window is made, a move names the frame's
+    // place and the window manager puts the frame there; once made, a move places the client
+    // and the frame would land a title bar higher on every start.
+    if (visible && !placementRestored_) {
         placementRestored_ = true;
         RestorePlacement();
     }
+    QWidget::setVisible(visible);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Without a window manager the window may never be activated, so the first
     // activation is also run from the event loop right after the first show.

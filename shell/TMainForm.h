@@ -68,6 +68,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+public:
+    void setVisible(bool visible) override;
+
+protected:
     void changeEvent(QEvent* event) override;
 
 private:

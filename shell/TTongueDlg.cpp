@@ -2,13 +2,41 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
+#include <algorithm>
 
+#include "dialogs/ButtonFinish.h"
 #include "dialogs/DialogParts.h"
 #include "shell/Captions.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/ShellView.h"
 
 namespace spindora {
+namespace {
+
+// The flag pictures differ in how much empty border they carry; cut to the flags and given
+// one margin, both rows keep the same gap between their flags and their words.
+QPixmap EvenlySpaced(const QIcon& icon, const GlyphLayout& info) {
+    constexpr int kMargin = 3;
+    const QImage image = icon.pixmap(QSize(info.width / info.images, info.height)).toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    if (right < left) return QPixmap::fromImage(image);
+    QImage spaced(right - left + 1 + 2 * kMargin, image.height(), QImage::Format_ARGB32_Premultiplied);
+    spaced.fill(Qt::transparent);
+    QPainter painter(&spaced);
+    painter.drawImage(QPoint(kMargin, 0), image, QRect(left, 0, right - left + 1, image.height()));
+    painter.end();
+    return QPixmap::fromImage(spaced);
+}
+
+}  // namespace
 
 TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -34,12 +62,13 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
     image->setPixmap(ProgramIcon().pixmap(32, 32));
 
     auto makeButton = [this](const char* name, int top, Glyph glyph, const QString& text) {
-        auto* button = new QPushButton(GlyphIcon(glyph), text, this);
+        const QPixmap flags = EvenlySpaced(GlyphIcon(glyph), LayoutOf(glyph));
+        auto* button = new QPushButton(QIcon(flags), text, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(84, top, 221, 27);
-        const GlyphLayout& info = LayoutOf(glyph);
-        button->setIconSize(QSize(info.width / info.images, info.height));
+        button->setIconSize(flags.size());
         button->setAutoDefault(true);
+        GiveGameFinish(button);
         return button;
     };
     // The answers are the same in both languages: each is written in its own.

@@ -15,8 +15,8 @@ inline constexpr int kShowMinimized = 2;
 
 QString FormatPlacement(const QRect& frame, int showState);
 
-// The saved top-left corner, when the text has exactly seven whole numbers and starts
-// with the mark; nothing otherwise.
+// The saved top-left corner, when the text has exactly seven whole numbers, starts with
+// the mark and names edges a desktop can have; nothing otherwise.
 std::optional<QPoint> ParsePlacement(const QString& text);
 
 // Moves a window of `size` at `topLeft` back onto `desktop`: first the right edge, then

@@ -4,7 +4,7 @@
 
 
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
 #include "puzzles/pluf/PlufSheetPainter.h"

@@ -1,7 +1,7 @@
 #include "puzzles/kolluk/Kolluk.h"
 
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 #include "puzzles/kolluk/KollukSheet.h"
 
 namespace spindora::kolluk {

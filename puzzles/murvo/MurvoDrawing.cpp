@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "puzzles/Puzzle.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 #include "puzzles/murvo/MurvoSheet.h"
 
 namespace spindora::murvo {

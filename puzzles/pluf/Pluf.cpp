@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 
 namespace spindora::pluf {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 #include "puzzles/zibbo/TurnTable.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 

@@ -135,6 +135,7 @@ TEST_F(HighscoreDlgTest, ANewTimeOpensTheNameBoxOverItsRowAndOkStoresTheName) {
     QRect box;
     bool focused = false, tabbed = true;
     QColor fill;
+    QString selectedOnOpen, typedAfterClick;
     const int result = Show(dlg, 200, [&](QWidget* open) {
         shown = Shown(dlg);
         box = dlg.Edit1()->geometry();
@@ -142,6 +143,12 @@ TEST_F(HighscoreDlgTest, ANewTimeOpensTheNameBoxOverItsRowAndOkStoresTheName) {
         fill = open->grab().toImage().pixelColor(box.right() - 2, box.bottom() - 1);
         EXPECT_EQ(dlg.Edit1()->text(), "Mr. Brain");
         EXPECT_EQ(dlg.Edit1()->maxLength(), 25);
+        // The offered name is selected however the box takes the focus, so typing replaces it.
+        selectedOnOpen = dlg.Edit1()->selectedText();
+        dlg.OKBtn()->setFocus();
+        QTest::mouseClick(dlg.Edit1(), Qt::LeftButton, {}, QPoint(20, 7));
+        TypeText("Q");
+        typedAfterClick = dlg.Edit1()->text();
         dlg.Edit1()->clear();
         TypeText("Dörte, B. Übel");
         // Tabbing round the window never lands in the name box.
@@ -162,6 +169,8 @@ TEST_F(HighscoreDlgTest, ANewTimeOpensTheNameBoxOverItsRowAndOkStoresTheName) {
     EXPECT_TRUE(focused);
     EXPECT_FALSE(tabbed);
     EXPECT_EQ(fill, QColor(255, 128, 128));
+    EXPECT_EQ(selectedOnOpen, "Mr. Brain");
+    EXPECT_EQ(typedAfterClick, "Q");
     const QString name = QStringLiteral("Dörte, B. Übel") + QString(11, QChar('x'));
     EXPECT_EQ(StoredList("kol03"), (std::vector<QString>{"100,Ann", "200,Bob", "200," + name,
                                                          "300,Cid", "0,Mr. Brain"}));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "dialogs/BalancedLabel.h"
 #include "dialogs/MessageDialogs.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/ShellView.h"
@@ -99,6 +100,13 @@ TEST(MessageDialogs, GeometryAndTextsInBothLanguages) {
             if (dlg.CancelBtn()) {
                 EXPECT_EQ(dlg.CancelBtn()->text(), german ? "Nein" : "No");
             }
+            // A message on two lines never leaves one word alone under a full line.
+            const auto* balanced = qobject_cast<const BalancedLabel*>(dlg.msg());
+            ASSERT_NE(balanced, nullptr);
+            const QStringList lines = balanced->Lines();
+            ASSERT_FALSE(lines.isEmpty());
+            if (lines.size() > 1)
+                for (const QString& line : lines) EXPECT_TRUE(line.contains(' ')) << line.toStdString();
         }
     }
 }

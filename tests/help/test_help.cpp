@@ -97,6 +97,8 @@ TEST(HelpWindow, HelpButtonOpensThePageOfTheLanguageAndTheViewerBrowsesTheFile) 
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->isModal());
     EXPECT_EQ(viewer->parentWidget(), nullptr) << "the viewer belongs to the desktop, not the game";
+    EXPECT_EQ(viewer->windowIcon().pixmap(32).toImage(), form->windowIcon().pixmap(32).toImage())
+        << "the viewer carries the game's icon";
     EXPECT_EQ(viewer->CurrentPage(), "/de/index.html");
     EXPECT_TRUE(form->timer().isActive());
 
@@ -194,6 +196,26 @@ TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
         testing::internal::GetCapturedStderr();
         EXPECT_TRUE(text.contains(file)) << text.toStdString();
         EXPECT_TRUE(help.Viewers().isEmpty());
+    }
+
+    // A German player reads both in German.
+    const int german = 1;
+    struct GermanCase {
+        QString file;
+        int context, result;
+        QString text;
+    };
+    const QString gone = dir.filePath("nothing/spdr.chm");
+    for (const GermanCase& c : {GermanCase{gone, 1, 2, "Die Hilfedatei " + gone + " fehlt oder ist beschädigt."},
+                                GermanCase{kHelpFile, 99, 3, "Die Hilfedatei " + QString(kHelpFile) + " hat kein Thema 99."}}) {
+        THookHelpSystem help(c.file, ChmLibrary::Shared(), &log);
+        help.SetOwner(nullptr, "Spindora V1.3", &german);
+        QString text;
+        test::AnswerNextModal(Qt::Key_Return, &text);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(help.ShowContext(c.context), c.result);
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(text, c.text);
     }
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "puzzles/Random.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 
 namespace spindora {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "assets/DigitStrip.h"
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 #include "shell/BusyWait.h"
 #include "shell/ClockCells.h"
 #include "shell/ClockWidget.h"

@@ -120,6 +120,11 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     QDesktopServices::unsetUrlHandler("https");
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened[0].toString(), MakerWebAddress());
+    // Without a browser a message says so and gives the address.
+    QString noBrowser;
+    AnswerNextModal(Qt::Key_Return, &noBrowser);
+    QTest::mouseClick(form->findChild<QWidget*>("BrizzelBtn"), Qt::LeftButton);
+    EXPECT_EQ(noBrowser, "The web page cannot be opened here. Its address is " + MakerWebAddress());
 
     // Closing asks; No keeps the game and its clock, whether it is chosen with Escape or by
     // tabbing to it and pressing Enter. Yes ends it.

@@ -145,7 +145,8 @@ TEST(WindowPlacement, SevenNumbersMarkedTwoHundredGiveTheCorner) {
     EXPECT_EQ(ParsePlacement("200,0,1,30,40,536,435"), QPoint(30, 40));
     EXPECT_EQ(ParsePlacement("200,2,3,-8,-9,1,1"), QPoint(-8, -9));
     for (const char* bad : {"", "200", "200,0,1,30,40,536", "200,0,1,30,40,536,435,9",
-                            "100,0,1,30,40,536,435", "200,0,1,x,40,536,435", "200;0;1;30;40;536;435"})
+                            "100,0,1,30,40,536,435", "200,0,1,x,40,536,435", "200;0;1;30;40;536;435",
+                            "200,0,1,2147483148,100,0,0"})
         EXPECT_FALSE(ParsePlacement(QString::fromLatin1(bad)).has_value()) << bad;
 }
 

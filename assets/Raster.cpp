@@ -1,4 +1,4 @@
-#include "puzzles/Raster.h"
+#include "assets/Raster.h"
 
 #include <algorithm>
 #include <cstring>
