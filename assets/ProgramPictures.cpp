@@ -66,7 +66,9 @@ QImage PaintSplashPicture() {
     small.setPixelSize(8);
     p.setFont(small);
     p.setPen(QColor(248, 232, 196));
-    p.drawText(QRect(0, 128, 190, 12), Qt::AlignRight | Qt::AlignVCenter,
+    // Inside the brass inlay, with as much air to its right as below it.
+    const int inside = kSplashWidth - paint::kBoardFrame - 6;
+    p.drawText(QRect(0, 127, inside, 12), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("V1.3  \u00A9 Brizzels"));
     return image;
 }

@@ -105,8 +105,9 @@ TEST(MessageDialogs, GeometryAndTextsInBothLanguages) {
             ASSERT_NE(balanced, nullptr);
             const QStringList lines = balanced->Lines();
             ASSERT_FALSE(lines.isEmpty());
-            if (lines.size() > 1)
+            if (lines.size() > 1) {
                 for (const QString& line : lines) EXPECT_TRUE(line.contains(' ')) << line.toStdString();
+            }
         }
     }
 }

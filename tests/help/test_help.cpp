@@ -97,8 +97,10 @@ TEST(HelpWindow, HelpButtonOpensThePageOfTheLanguageAndTheViewerBrowsesTheFile) 
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->isModal());
     EXPECT_EQ(viewer->parentWidget(), nullptr) << "the viewer belongs to the desktop, not the game";
-    EXPECT_EQ(viewer->windowIcon().pixmap(32).toImage(), form->windowIcon().pixmap(32).toImage())
-        << "the viewer carries the game's icon";
+    const QImage icon = viewer->windowIcon().pixmap(32).toImage();
+    const QImage game = form->windowIcon().pixmap(32).toImage();
+    EXPECT_FALSE(icon.isNull()) << "the viewer carries the game's icon";
+    EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), game.convertToFormat(QImage::Format_ARGB32));
     EXPECT_EQ(viewer->CurrentPage(), "/de/index.html");
     EXPECT_TRUE(form->timer().isActive());
 
