@@ -39,7 +39,8 @@ void BalancedLabel::paintEvent(QPaintEvent* event) {
     const QFontMetrics metrics(font());
     int top = 0;
     for (const QString& line : lines) {
-        painter.drawText(QRect(0, top, width(), metrics.height()), Qt::AlignHCenter | Qt::AlignTop, line);
+        painter.drawText(QRect(0, top, width(), metrics.height()),
+                         (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop, line);
         top += metrics.lineSpacing();
     }
 }

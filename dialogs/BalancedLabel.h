@@ -4,9 +4,10 @@
 
 namespace spindora {
 
-// A centred message that needs two lines breaks where the two come out most nearly equal,
-// so no last word is left standing alone under a full line. Text that fits one line, or
-// fits no two, is drawn as a word-wrapped label draws it.
+// A message that needs two lines breaks where the two come out most nearly equal, so no
+// last word is left standing alone under a full line; the lines keep the label's horizontal
+// alignment and start at its top. Text that fits on one line, or on no two, is drawn as a
+// word-wrapped label draws it.
 class BalancedLabel final : public QLabel {
     Q_OBJECT
 public:
