@@ -214,8 +214,8 @@ QImage LevelPictureOf(const QImage& board, int level) {
     paint::PaintLevelMarks(p, kPlaque, 4.5, 8.5, 27.0);
     paint::PaintLevelNumber(p, QPointF(kPlaque.center().x(), 17.5), level, 19);
     // Under the number, one bar for each level, lit up to this one.
-    paint::PaintLevelBars(p, QPointF(kPlaque.center().x() - 7.7, 40.5), kLevels, 2.6, 3.4, 3.0,
-                          1.6, level);
+    paint::PaintLevelBars(p, QPointF(kPlaque.center().x() - 7.7, 40.5), kLevels, 2.8, 3.4, 4.0,
+                          2.4, level);
     return picture;
 }
 

@@ -132,8 +132,8 @@ QImage PaintLevelFigure(const QImage& board, int level) {
     const QRectF upper(kPlaque.left(), kPlaque.top(), kPlaque.width(), 27.0);
     paint::PaintLevelMarks(p, upper, 3.0, 8.0, 21.0);
     paint::PaintLevelNumber(p, QPointF(upper.center().x(), upper.center().y() - 1.0), level,
-                            level >= 10 ? 13 : 16);
-    paint::PaintLevelBars(p, QPointF(5.0, 32.0), 10, 2.0, 2.9, 2.0, 0.5, level);
+                            level >= 10 ? 12 : 16);
+    paint::PaintLevelBars(p, QPointF(5.0, 32.0), 10, 2.0, 2.9, 2.5, 0.5, level);
     return figure;
 }
 
