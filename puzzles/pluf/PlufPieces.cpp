@@ -142,6 +142,10 @@ QImage LevelFigure(int level) {
     // under it one bar for each level, lit up to this one.
     const QPointF middle(20.5, 10.5);
     art::PaintPlate(p, middle, 8.5, 0.0);
+    // The plate's hub would strike through the numeral; the figure's plate has none.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(246, 234, 206));
+    p.drawEllipse(middle, 2.6, 2.6);
     paint::PaintLevelNumber(p, middle + QPointF(0, 0.3), level, 12);
     paint::PaintLevelBars(p, QPointF(13.5, 28.0), kLevels, 2.6, 3.8, 2.5, 1.4, level);
     return figure;
