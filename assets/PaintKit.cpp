@@ -342,12 +342,8 @@ void PaintRulesCard(QPainter& p, const QRectF& card) {
     p.drawRoundedRect(card.adjusted(3, 3, -3, -3), 5.5, 5.5);
 }
 
-void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, double pitch) {
-    PaintLevelBars(p, bottomLeft, count, width, pitch, 8.0, 6.0);
-}
-
 void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, double pitch,
-                    double firstHeight, double step) {
+                    double firstHeight, double step, int lit) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colours[5] = {QColor(80, 200, 80), QColor(170, 214, 60), QColor(250, 210, 50),
                                QColor(250, 140, 40), QColor(228, 50, 40)};
@@ -363,12 +359,18 @@ void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, do
         const double height = firstHeight + step * i;
         const QRectF bar(bottomLeft.x() + pitch * i, bottomLeft.y() - height, width, height);
         QPainterPath shape;
-        shape.addRoundedRect(bar, 1.5, 1.5);
-        DropShadow(p, shape, QPointF(1.5, 2.0), 1, 170);
+        shape.addRoundedRect(bar, std::min(1.5, width / 2), std::min(1.5, width / 2));
+        const bool glows = lit < 0 || i < lit;
+        // A dark bar is an empty slot: grey, sunk, and without the glow's shadow, so it
+        // cannot be mistaken for a lit one even by a player who sees no colour.
+        // Slim bars stand lower, so they cast shorter shadows.
+        const double lift = std::min(1.0, width / 4.0);
+        if (glows) DropShadow(p, shape, lift * QPointF(1.5, 2.0), 1, 170);
+        else colour = QColor(150, 132, 108);
         QLinearGradient shade(bar.topLeft(), bar.topRight());
-        shade.setColorAt(0.0, colour.lighter(135));
-        shade.setColorAt(1.0, colour.darker(125));
-        p.setPen(QPen(QColor(40, 16, 2), 1.0));
+        shade.setColorAt(0.0, glows ? colour.lighter(135) : colour.darker(110));
+        shade.setColorAt(1.0, glows ? colour.darker(125) : colour.lighter(110));
+        p.setPen(QPen(glows ? QColor(40, 16, 2) : QColor(120, 100, 76), 1.0));
         p.setBrush(shade);
         p.drawPath(shape);
     }
@@ -582,13 +584,6 @@ void PaintTick(QPainter& p, const QPainterPath& centreLine, double width) {
     FillOutlined(p, check, green, QColor(8, 60, 16), 1.1);
 }
 
-void PaintLevelPointer(QPainter& p, QPointF tip, bool pointsLeft) {
-    const double back = pointsLeft ? 5.0 : -5.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 210, 150, 200));
-    p.drawPath(Polygon({tip, tip + QPointF(back, -4), tip + QPointF(back, 4)}));
-}
-
 void PaintLevelMarks(QPainter& p, const QRectF& face, double inset, double markWidth,
                      double markHeight) {
     const QColor ink(110, 62, 14), lit(236, 120, 30);
@@ -599,15 +594,19 @@ void PaintLevelMarks(QPainter& p, const QRectF& face, double inset, double markW
                   ink, lit, QStringLiteral("-"));
 }
 
+QFont LevelNumeralFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 void PaintLevelNumber(QPainter& p, QPointF centre, int level, int pixelSize) {
-    QFont font = BoldSans(pixelSize);
+    QFont font = LevelNumeralFont(pixelSize);
     if (level >= 10) font.setLetterSpacing(QFont::AbsoluteSpacing, -0.6);
     const QPainterPath digits = CentredText(font, QString::number(level), centre);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawPath(digits.translated(0.7, 0.8));
-    p.setBrush(QColor(44, 24, 6));
+    p.setBrush(Qt::black);
     p.drawPath(digits);
 }
 

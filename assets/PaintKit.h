@@ -111,9 +111,6 @@ void FillGoldLetters(QPainter& painter, const QPainterPath& letters);
 void PaintPlaque(QPainter& painter, const QRectF& plaque, double radius);
 // The cream card with its inner line and shadow that every rules drawing sits on.
 void PaintRulesCard(QPainter& painter, const QRectF& card);
-// Rising bars from green to red beside a level button, the common picture for "how hard":
-// `count` bars of `width` standing on `bottomLeft`, `pitch` apart.
-void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch);
 
 // A baize of a board's own colour: its shadow and lamp-lit shades, and the lamp's pool of
 // light (centre and reach). `seed` gives each cloth a nap of its own.
@@ -144,17 +141,20 @@ void PaintRulesCard(QPainter& painter, const QPainterPath& card);
 void PaintRulesMouse(QPainter& painter, const QRectF& body, bool leftButton, const QColor& lit);
 // A green tick along `centreLine`: "this is right".
 void PaintTick(QPainter& painter, const QPainterPath& centreLine, double width);
-// The small light arrow that leads from the level bars to the level button; `tip` is its
-// point, and it points right unless `pointsLeft`.
-void PaintLevelPointer(QPainter& painter, QPointF tip, bool pointsLeft = false);
-// `count` level bars rising from `firstHeight` by `step`, coloured along the same ramp.
+// Rising bars from green to red, the common picture for "how hard": `count` bars of `width`
+// standing on `bottomLeft`, `pitch` apart, rising from `firstHeight` by `step`. Only
+// the first `lit` bars glow; the rest stand dark, so a row of them reads as a meter showing
+// how far the player has climbed (all of them when `lit` is left out).
 void PaintLevelBars(QPainter& painter, QPointF bottomLeft, int count, double width, double pitch,
-                    double firstHeight, double step);
+                    double firstHeight, double step, int lit = -1);
 // The two mouse marks of a level button at the inner sides of its `face`: left click "+",
 // right click "-".
 void PaintLevelMarks(QPainter& painter, const QRectF& face, double inset, double markWidth,
                      double markHeight);
-// A level's number in dark ink with a light edge below, centred on `centre`.
+// The one face of the level numerals on every board, the drawn ones and the one ZIBBO
+// prints at run time alike, so the four boards read as one set.
+QFont LevelNumeralFont(int pixelSize);
+// A level's number in black, centred on `centre`.
 void PaintLevelNumber(QPainter& painter, QPointF centre, int level, int pixelSize);
 
 // The bold sans face of every board's lettering, at `pixelSize`.
@@ -176,6 +176,15 @@ struct TitlePlace {
 // returned.
 TitlePlace PaintGoldTitle(QPainter& painter, const QFont& font, const QString& head,
                           const QString& tail, double centreX, double baseline, double grow);
+
+// What a piece's symbol looks like at a glance, whatever its exact outline: two symbols of
+// one family (a triangle up and one down, a plus and a cross) can be mistaken for each other
+// at a few pixels, two of different families cannot. Where two colours of a set run together
+// for a colour-blind player, their symbols must come from different families.
+enum class ShapeFamily {
+    Disc, Ring, Square, Diamond, Triangle, Cross, Star, Heart, Crescent, Hourglass, Bars,
+    Dots, Chevron, Zigzag, Angle, Fork, Arrow
+};
 
 // Round pieces are drawn by OR-ing a sprite over the board where a mask is black. Both are
 // cut from the circle of `radius` about the middle of a `size` square, so they agree.

@@ -70,8 +70,16 @@ QPainterPath UnitMark(int colour) {
         path.cubicTo(0.32, -1.05, 1.0, -0.85, 1.0, -0.32);
         path.cubicTo(1.0, 0.2, 0.35, 0.6, 0, 0.95);
         return path;
-    case 9: return Circle({0, 0}, 0.9).subtracted(Circle({0, 0}, 0.45));
-    case 10: return Polygon({{0, 0.95}, {1.0, -0.8}, {-1.0, -0.8}});
+    case 9: {
+        path = Circle({0, -0.52}, 0.42).united(Circle({-0.58, 0.46}, 0.42));
+        return path.united(Circle({0.58, 0.46}, 0.42));
+    }
+    case 10:
+        path.moveTo(-0.9, -0.75);
+        path.lineTo(0.9, -0.75);
+        path.lineTo(-0.9, 0.75);
+        path.lineTo(0.9, 0.75);
+        return paint::Stroke(path, 0.42, Qt::FlatCap);
     case 11: return Circle({0, 0}, 0.92).subtracted(Circle({0.42, -0.26}, 0.78));
     case 12: return Polygon({{-0.85, -0.95}, {0.85, -0.95}, {0.14, 0}, {0.85, 0.95}, {-0.85, 0.95},
                              {-0.14, 0}});
@@ -83,6 +91,16 @@ QPainterPath UnitMark(int colour) {
 }
 
 }  // namespace
+
+paint::ShapeFamily MarkFamily(int colour) {
+    using enum paint::ShapeFamily;
+    // Yellow and lime, red and brown run together for a red-blind or green-blind eye, so
+    // their marks come from different families.
+    constexpr paint::ShapeFamily kFamilies[kColours] = {Disc,  Square,   Triangle,  Diamond, Cross,
+                                                        Cross, Star,     Heart,     Dots,    Zigzag,
+                                                        Crescent, Hourglass, Bars};
+    return kFamilies[colour - 1];
+}
 
 QColor BallColour(int colour) { return QColor::fromRgb(kPalette[colour - 1]); }
 
@@ -157,10 +175,18 @@ void PaintPlatform(QPainter& p, const QRectF& square, int colour) {
     const QColor ink = MarkInk(colour);
     p.setBrush(ink);
     p.drawPath(Mark(colour, middle + s * QPointF(0.4, 0.5), 11.5 * s));
-    const double corner = 6.6 * s, far = kPlatformSize * s - 7.1 * s;
+    // The ball hides the socket's mark, so the corners carry the mark as large as the space
+    // round the ball allows, each on a faint halo so it stands off the tile's shading.
+    const double corner = 6.9 * s, far = kPlatformSize * s - 7.4 * s;
+    const QColor halo = Luma(ink) > 128 ? QColor(0, 0, 0, 90) : QColor(255, 255, 255, 110);
     for (const QPointF& at : {QPointF(corner, corner), QPointF(far, corner), QPointF(corner, far),
-                              QPointF(far, far)})
-        p.drawPath(Mark(colour, square.topLeft() + at, 7.0 * s));
+                              QPointF(far, far)}) {
+        const QPainterPath mark = Mark(colour, square.topLeft() + at, 9.6 * s);
+        p.setBrush(halo);
+        p.drawPath(paint::Stroke(mark, 1.6 * s).united(mark));
+        p.setBrush(ink);
+        p.drawPath(mark);
+    }
     p.restore();
 }
 

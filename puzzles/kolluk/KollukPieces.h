@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include "assets/PaintKit.h"
+
 class QPainter;
 
 namespace spindora::kolluk {
@@ -19,6 +21,7 @@ QColor MarkInk(int colour);
 // Each colour's own symbol, so no player has to tell the colours apart by hue alone:
 // a filled outline about `size` pixels across, centred on `centre`.
 QPainterPath Mark(int colour, QPointF centre, double size);
+paint::ShapeFamily MarkFamily(int colour);
 
 // A shaded ball with its mark on a white spot, as on a billiard ball.
 void PaintBall(QPainter& painter, QPointF centre, double radius, int colour);

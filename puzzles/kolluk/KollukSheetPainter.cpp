@@ -111,15 +111,7 @@ void PaintTitle(QPainter& p) {
         p, paint::BoldSans(27), QStringLiteral("K"), QStringLiteral("LLUK"), 431.0, 266.0, 1.0);
     PaintBall(p, title.piece, title.pieceRadius, 3);
 
-    // A brass rule under the name, and the three rings' worth of balls in a row below it.
-    const double y = 266.0 + 12.5;
-    paint::PaintTitleRule(p, title.left, title.right, y);
-    const int row[] = {3, 2, 1, 12, 4, 5, 6};
-    for (int k = 0; k < 7; ++k) {
-        const QPointF at(431.0 + 15.0 * (k - 3), y + 17.0);
-        DropShadow(p, Circle(at, 6.5), QPointF(1.2, 1.6), 1, 160);
-        PaintBall(p, at, 6.5, row[k]);
-    }
+    paint::PaintTitleRule(p, title.left, title.right, 266.0 + 12.5);
 }
 
 // The plaque of the level button within its 45 x 50 picture, with room for its shadow.
@@ -128,9 +120,6 @@ constexpr QRectF kPlaque(1.0, 1.5, 41.5, 45.5);
 void PaintLevelPlaque(QPainter& p) {
     // The face of the level button; each level picture prints its number on a copy of it.
     paint::PaintPlaque(p, kPlaque.translated(kLevelPictureAt), 7);
-    // Four rising bars for the four levels, with an arrow to the button.
-    paint::PaintLevelBars(p, QPointF(457.0, 201.0), kLevels, 6.0, 8.0);
-    paint::PaintLevelPointer(p, QPointF(448.5, 185), true);
 }
 
 // A small ring of six balls with an arrow round it, turning the way one mouse button rolls.
@@ -223,7 +212,10 @@ QImage LevelPictureOf(const QImage& board, int level) {
     p.setRenderHint(QPainter::Antialiasing);
     // Left click raises the level, right click lowers it, as on every board.
     paint::PaintLevelMarks(p, kPlaque, 4.5, 8.5, 27.0);
-    paint::PaintLevelNumber(p, kPlaque.center(), level, 20);
+    paint::PaintLevelNumber(p, QPointF(kPlaque.center().x(), 17.5), level, 19);
+    // Under the number, one bar for each level, lit up to this one.
+    paint::PaintLevelBars(p, QPointF(kPlaque.center().x() - 7.7, 40.5), kLevels, 2.8, 3.4, 4.0,
+                          2.4, level);
     return picture;
 }
 

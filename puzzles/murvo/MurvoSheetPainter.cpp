@@ -103,11 +103,8 @@ void PaintRules(QPainter& p) {
     p.drawLine(QPointF(middle.x() + 27, middle.y()), QPointF(kRulesCard.right() - 31, middle.y()));
 }
 
-void PaintLevelSteps(QPainter& p) {
-    // Ten rising bars, one for each level, leading to the level plaque; each level figure
-    // prints its number on a copy of that plaque.
-    paint::PaintLevelBars(p, QPointF(343.0, 309.0), 10, 5.6, 7.6, 5.0, 2.6);
-    paint::PaintLevelPointer(p, QPointF(426.0, 291.0));
+void PaintLevelPlaque(QPainter& p) {
+    // Each level figure prints its number and its lit bars on a copy of this plaque.
     paint::PaintPlaque(p, kPlaque.translated(kLevelFigureAt), 6);
 }
 
@@ -118,7 +115,7 @@ QImage PaintBoardPicture() {
     PaintPatternPanel(p);
     PaintTitle(p);
     PaintRules(p);
-    PaintLevelSteps(p);
+    PaintLevelPlaque(p);
     return board;
 }
 
@@ -130,8 +127,13 @@ QImage PaintLevelFigure(const QImage& board, int level) {
     QImage figure = board.copy(QRect(kLevelFigureAt, kLevelFigureSize));
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintLevelMarks(p, kPlaque, 3.0, 8.0, 25.0);
-    paint::PaintLevelNumber(p, kPlaque.center(), level, level >= 10 ? 12 : 15);
+    // The marks and the number share the upper part; ten bars, lit up to this level, run
+    // along the foot of the plaque.
+    const QRectF upper(kPlaque.left(), kPlaque.top(), kPlaque.width(), 27.0);
+    paint::PaintLevelMarks(p, upper, 3.0, 8.0, 21.0);
+    paint::PaintLevelNumber(p, QPointF(upper.center().x(), upper.center().y() - 1.0), level,
+                            level >= 10 ? 12 : 16);
+    paint::PaintLevelBars(p, QPointF(5.0, 32.0), 10, 2.0, 2.9, 2.5, 0.5, level);
     return figure;
 }
 

@@ -17,9 +17,23 @@ using paint::Polygon;
 using paint::Radians;
 using paint::Stroke;
 
-constexpr int kHues = 14;
-// Hues spaced by eye, not evenly: the eye tells greens apart less well than reds.
-constexpr int kHueDegrees[kHues] = {0, 22, 40, 55, 75, 110, 150, 178, 198, 218, 245, 275, 300, 328};
+// Forty-two colours that any six of can be dealt together, so every two of them lie far
+// apart for the eye (CIEDE2000 at least 15). Where two of them run together for a red-blind
+// or green-blind eye, their marks come from different families. No colour is a light or
+// dark grey, which the marks' own ink would be lost on.
+constexpr QRgb kColours[42] = {
+    qRgb(12, 98, 118), qRgb(157, 88, 0), qRgb(195, 15, 0), qRgb(77, 74, 114),
+    qRgb(45, 202, 255), qRgb(0, 67, 56), qRgb(228, 245, 181), qRgb(247, 110, 162),
+    qRgb(197, 2, 153), qRgb(0, 119, 18), qRgb(90, 45, 0), qRgb(125, 143, 9),
+    qRgb(186, 204, 0), qRgb(8, 94, 225), qRgb(255, 221, 185), qRgb(255, 90, 0),
+    qRgb(109, 96, 0), qRgb(228, 0, 83), qRgb(151, 252, 255), qRgb(105, 15, 75),
+    qRgb(28, 148, 255), qRgb(0, 162, 138), qRgb(124, 191, 112), qRgb(2, 255, 199),
+    qRgb(145, 114, 206), qRgb(92, 118, 99), qRgb(139, 0, 255), qRgb(255, 179, 176),
+    qRgb(0, 26, 167), qRgb(125, 86, 93), qRgb(150, 135, 105), qRgb(255, 197, 26),
+    qRgb(180, 120, 105), qRgb(57, 146, 166), qRgb(120, 120, 135), qRgb(255, 190, 248),
+    qRgb(183, 200, 250), qRgb(43, 65, 0), qRgb(210, 135, 30), qRgb(112, 1, 22),
+    qRgb(255, 45, 255), qRgb(78, 255, 0),
+};
 
 // Marks, in a box from -1 to 1. Forty-two unlike pictures: filled and hollow shapes,
 // bars, dots, chevrons and signs, each still itself at nine pixels across.
@@ -154,15 +168,19 @@ QPainterPath MarkShape(int colour) {
 
 }  // namespace
 
-QColor ButtonColour(int colour) {
-    const int hue = kHueDegrees[colour % kHues];
-    switch (colour / kHues) {
-    case 0: return QColor::fromHsv(hue, 215, 240);  // vivid
-    // Neighbouring hues alternate in depth or paleness, where dark or pale hues would
-    // otherwise run together.
-    case 1: return QColor::fromHsv(hue, 255, colour % 2 ? 120 : 165);  // deep
-    default: return QColor::fromHsv(hue, 75 + 32 * (colour % 3), 255);  // pale
-    }
+QColor ButtonColour(int colour) { return QColor::fromRgb(kColours[colour]); }
+
+paint::ShapeFamily ButtonMarkFamily(int colour) {
+    using enum paint::ShapeFamily;
+    constexpr paint::ShapeFamily kFamilies[42] = {
+        Disc, Ring, Square, Square, Diamond, Diamond, Triangle,
+        Triangle, Triangle, Triangle, Triangle, Cross, Cross, Star,
+        Zigzag, Bars, Bars, Bars, Bars, Bars, Bars,
+        Bars, Dots, Dots, Dots, Dots, Chevron, Chevron,
+        Chevron, Chevron, Crescent, Ring, Triangle, Ring, Hourglass,
+        Hourglass, Angle, Angle, Square, Cross, Fork, Square,
+    };
+    return kFamilies[colour];
 }
 
 QPainterPath ButtonMark(int colour) { return MarkShape(colour).simplified(); }

@@ -6,12 +6,16 @@
 #include <QPointF>
 #include <QRgb>
 
+#include "assets/PaintKit.h"
+
 class QPainter;
 
 namespace spindora::pluf::art {
 
-// Colour c (0 to 41): fourteen hues in three tones, no two alike.
+// Colour c (0 to 41), no two alike.
 QColor ButtonColour(int colour);
+// The family of button c's mark.
+paint::ShapeFamily ButtonMarkFamily(int colour);
 // The mark that tells button c from every other without its colour; a unit-sized
 // outline about the origin, about 2 across.
 QPainterPath ButtonMark(int colour);

@@ -138,18 +138,16 @@ QImage LevelFigure(int level) {
     QImage figure = Figure(30, true);
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
-    // The level on a small plate: the level tells how many plates are in play.
-    const QPointF middle(20.5, 15.0);
-    art::PaintPlate(p, middle, 9.5, 0.0);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setBold(true);
-    font.setPixelSize(13);
+    // The level on a small plate, since the level tells how many plates are in play, and
+    // under it one bar for each level, lit up to this one.
+    const QPointF middle(20.5, 10.5);
+    art::PaintPlate(p, middle, 8.5, 0.0);
+    // The plate's hub would strike through the numeral; the figure's plate has none.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 200));
-    const QPainterPath digit = CentredText(font, QString::number(level), middle);
-    p.drawPath(digit.translated(0.6, 0.6));
-    p.setBrush(QColor(60, 30, 8));
-    p.drawPath(digit);
+    p.setBrush(QColor(246, 234, 206));
+    p.drawEllipse(middle, 2.6, 2.6);
+    paint::PaintLevelNumber(p, middle + QPointF(0, 0.3), level, 12);
+    paint::PaintLevelBars(p, QPointF(13.5, 28.0), kLevels, 2.6, 3.8, 2.5, 1.4, level);
     return figure;
 }
 
@@ -159,7 +157,7 @@ QImage ColourFigure(int setting) {
     p.setRenderHint(QPainter::Antialiasing);
     // One dot per colour in play, so the count reads without telling colours apart.
     const int colours = setting + 1;
-    const int tints[6] = {0, 24, 8, 37, 4, 11};
+    const int tints[6] = {2, 13, 31, 9, 4, 26};
     const double pitch = 4.6, top = 15.0 - pitch * (colours - 1) / 2.0;
     for (int i = 0; i < colours; ++i) {
         const QPointF at(15.2, top + pitch * i);

@@ -57,8 +57,6 @@ void PaintTitle(QPainter& p) {
 void PaintLevelPlaque(QPainter& p) {
     // The face of every level button; the two figures fill its window at run time.
     paint::PaintPlaque(p, kPlaque, 5);
-    // One rising bar for each level, on the cloth above the rules card.
-    paint::PaintLevelBars(p, QPointF(452.0, 231.0), kLevels, 6.0, 8.0);
     p.setPen(QPen(QColor(176, 140, 84), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(kLevelFigureAt, QSizeF(50, 30)).adjusted(-0.5, -0.5, 0.5, 0.5));

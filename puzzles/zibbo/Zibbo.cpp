@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "assets/PaintKit.h"
 #include "puzzles/BoardGeometry.h"
 #include "assets/Raster.h"
 #include "puzzles/zibbo/TurnTable.h"
@@ -65,8 +66,7 @@ void Zibbo::WriteLevelNumber() {
     BoardBox& box = host_.box();
     QPainter painter(&box.image());
     painter.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(kLevelTextPixels);
+    const QFont font = paint::LevelNumeralFont(kLevelTextPixels);
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QString text = QString::number(host_.Levels().gmode);

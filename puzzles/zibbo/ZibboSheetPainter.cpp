@@ -29,6 +29,13 @@ using paint::Radians;
 constexpr double kDialRadius = 37.0;
 constexpr double kCellCentre = kPieceSize / 2.0;
 
+// The dial's own colours, each the lit middle of its part's shading.
+constexpr QRgb kRingRed = qRgb(238, 60, 52);
+constexpr QRgb kFaceBlue = qRgb(58, 128, 235);
+constexpr QRgb kPointerGreen = qRgb(64, 214, 72);
+constexpr QRgb kHubGold = qRgb(238, 190, 60);
+constexpr QRgb kTickCream = qRgb(255, 232, 214);
+
 // ---------------------------------------------------------------------------------------
 // The dial. Everything but the pointer is lit from the top left in screen space; only the
 // pointer's outline turns, and even its shading stays put, so the knob reads as one object
@@ -61,7 +68,7 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
     QRadialGradient ring(c + QPointF(-0.42 * r, -0.48 * r), 1.45 * r,
                          c + QPointF(-0.55 * r, -0.6 * r));
     ring.setColorAt(0.0, QColor(255, 170, 150));
-    ring.setColorAt(0.25, QColor(238, 60, 52));
+    ring.setColorAt(0.25, QColor::fromRgb(kRingRed));
     ring.setColorAt(0.62, QColor(196, 22, 30));
     ring.setColorAt(1.0, QColor(98, 6, 14));
     p.setBrush(ring);
@@ -85,7 +92,7 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
     QRadialGradient blue(c + QPointF(-0.35 * face, -0.4 * face), 1.45 * face,
                          c + QPointF(-0.45 * face, -0.5 * face));
     blue.setColorAt(0.0, QColor(150, 210, 255));
-    blue.setColorAt(0.3, QColor(58, 128, 235));
+    blue.setColorAt(0.3, QColor::fromRgb(kFaceBlue));
     blue.setColorAt(0.7, QColor(22, 70, 178));
     blue.setColorAt(1.0, QColor(10, 34, 100));
     p.setBrush(blue);
@@ -118,7 +125,9 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
             const QPainterPath shape = t.map(tick);
             p.setBrush(QColor(70, 0, 8, 150));
             p.drawPath(shape.translated(0.7 * s, 0.9 * s));
-            p.setBrush(k == 0 ? QColor(255, 236, 130) : QColor(255, 232, 214));
+            // Twelve o'clock differs by its shape; a colour of its own would sit too near
+            // the hub's gold.
+            p.setBrush(QColor::fromRgb(kTickCream));
             p.drawPath(shape);
         }
     }
@@ -134,7 +143,7 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
     p.drawPath(pointer.translated(1.8 * s + 0.3, 2.3 * s + 0.3));
     QLinearGradient green(c + QPointF(-0.7 * r, -0.7 * r), c + QPointF(0.7 * r, 0.7 * r));
     green.setColorAt(0.0, QColor(180, 255, 150));
-    green.setColorAt(0.45, QColor(64, 214, 72));
+    green.setColorAt(0.45, QColor::fromRgb(kPointerGreen));
     green.setColorAt(1.0, QColor(10, 120, 40));
     p.setBrush(green);
     p.setPen(QPen(QColor(4, 48, 14), detailed ? std::max(1.0, 1.4 * s) : 0.9));
@@ -148,7 +157,7 @@ void PaintDial(QPainter& p, QPointF c, double r, double angle, bool detailed) {
     const double hub = 5.6 * s;
     QRadialGradient cap(c - QPointF(0.4 * hub, 0.45 * hub), 1.4 * hub);
     cap.setColorAt(0.0, QColor(255, 250, 205));
-    cap.setColorAt(0.5, QColor(238, 190, 60));
+    cap.setColorAt(0.5, QColor::fromRgb(kHubGold));
     cap.setColorAt(1.0, QColor(130, 84, 10));
     p.setBrush(cap);
     p.setPen(QPen(QColor(70, 40, 0), std::max(0.8, 1.0 * s)));
@@ -237,11 +246,6 @@ void PaintLevelButton(QPainter& p) {
     paint::PaintLevelMarks(p, plaque, 3.5, 9.0, 27.0);
 }
 
-void PaintLevelSteps(QPainter& p) {
-    paint::PaintLevelBars(p, QPointF(366.0, 166.0), 5, 8.0, 11.0);
-    paint::PaintLevelPointer(p, QPointF(424.5, 150));
-}
-
 void PaintMouse(QPainter& p, QRectF body) {
     // The left button pressed, and click rays off its corner.
     paint::PaintRulesMouse(p, body, true, QColor(255, 140, 40));
@@ -310,7 +314,6 @@ QImage PaintBoard() {
     for (int k = 0; k < 9; ++k)
         PaintSocket(p, QPointF(PiecePosition(k)) + QPointF(kCellCentre, kCellCentre));
     PaintTitle(p);
-    PaintLevelSteps(p);
     PaintLevelButton(p);
     PaintRules(p);
     p.end();
@@ -318,6 +321,15 @@ QImage PaintBoard() {
 }
 
 }  // namespace
+
+std::vector<DialPart> DialColours() {
+    using enum paint::ShapeFamily;
+    return {{QColor::fromRgb(kRingRed), Ring},
+            {QColor::fromRgb(kFaceBlue), Disc},
+            {QColor::fromRgb(kPointerGreen), Arrow},
+            {QColor::fromRgb(kHubGold), Disc},
+            {QColor::fromRgb(kTickCream), Bars}};
+}
 
 QImage PaintZibboSheet() {
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());

@@ -19,12 +19,15 @@ using Balls = std::array<int, 13>;
 constexpr Balls kNumbered = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 constexpr Balls kLevel1 = {3, 3, 3, 12, 12, 2, 12, 1, 2, 12, 1, 2, 1};
 constexpr Balls kLevel2 = {2, 2, 2, 4, 6, 1, 12, 3, 1, 5, 3, 1, 3};
+constexpr Balls kLevel3 = {1, 9, 7, 12, 12, 5, 12, 11, 3, 12, 2, 10, 6};
 constexpr Balls kLevel4 = {4, 10, 13, 1, 2, 6, 12, 8, 11, 3, 5, 9, 7};
 
 // A press in the middle of each ring's press square.
 constexpr QPoint kRingPress[3] = {{207, 112}, {143, 220}, {270, 220}};
 
 constexpr QRect kRing0Area(130, 25, 152, 172);
+constexpr QRect kRing1Area(68, 134, 152, 172);
+constexpr QRect kRing2Area(194, 134, 152, 172);
 constexpr QRect kLevelPicture(400, 160, 45, 50);
 
 QRect BallSprite(int colour) { return {23 * (colour - 1), 473, 23, 23}; }
@@ -214,6 +217,13 @@ TEST(Kolluk, ARollShowsTenFramesOfItsRectangleAndEndsOnThePaintedBoard) {
     EXPECT_NE(rolled, before);
     kolluk.PaintBoard();
     EXPECT_EQ(host.recorder.image(), rolled);
+
+    // The lower rings roll in rectangles of their own, each shown whole in every frame.
+    for (const auto& [ring, area] : {std::pair{1, kRing1Area}, std::pair{2, kRing2Area}}) {
+        host.Restart();
+        Press(kolluk, ring, MouseButton::Right);
+        EXPECT_EQ(host.recorder.shown, std::vector<QRect>(10, area)) << "ring " << ring;
+    }
 }
 
 TEST(Kolluk, ClockGainsTwoPerRollOnlyWhileRunningAndSolvingReports) {
@@ -277,6 +287,10 @@ TEST(Kolluk, SolvedMeansTheRightColourOnEveryPlatform) {
     host.levels.hmode = 2;
     EXPECT_FALSE(kolluk.IsSolved()) << "the goal follows the level";
     kolluk.BallColours() = kLevel2;
+    EXPECT_TRUE(kolluk.IsSolved());
+    host.levels.hmode = 3;
+    EXPECT_FALSE(kolluk.IsSolved());
+    kolluk.BallColours() = kLevel3;
     EXPECT_TRUE(kolluk.IsSolved());
 }
 

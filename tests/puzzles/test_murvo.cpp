@@ -51,6 +51,17 @@ TEST(Murvo, HotSpotsAnswerOnlyTheMovesTheLevelOffers) {
     EXPECT_EQ(Murvo::MoveUnder(5, spot.x() - 11, spot.y()), -1);
     EXPECT_EQ(Murvo::MoveUnder(5, spot.x(), spot.y() + 11), -1);
     EXPECT_EQ(Murvo::MoveUnder(1, 5, 5), -1);
+    // So it is round every spot a level offers: a spot off its place loses a corner.
+    for (const int level : {3, 7})
+        for (const int move : level <= 4 ? kInnerOffer : kFullOffer) {
+            const QPoint at = HotSpot(move);
+            for (const QPoint corner : {QPoint(-10, -10), QPoint(10, -10), QPoint(-10, 10), QPoint(10, 10)})
+                EXPECT_EQ(Murvo::MoveUnder(level, at.x() + corner.x(), at.y() + corner.y()), move)
+                    << "level " << level << " move " << move;
+            for (const QPoint beyond : {QPoint(-11, 0), QPoint(11, 0), QPoint(0, -11), QPoint(0, 11)})
+                EXPECT_NE(Murvo::MoveUnder(level, at.x() + beyond.x(), at.y() + beyond.y()), move)
+                    << "level " << level << " move " << move;
+        }
 
     // The level button is the whole corner right of 430 and below 270, in every state.
     FakeHost host(test::MurvoSheet());
@@ -237,6 +248,30 @@ TEST(Murvo, DealsKeepTheLevelsPatternInNewColoursAndLevelTenInventsOne) {
     }
     EXPECT_GE(mappings.size(), 5u);
     EXPECT_EQ(tenths.size(), 6u);
+
+    // Every fixed pattern, code by code; the levels with 18 places leave the rest empty.
+    const std::vector<int> patterns[10] = {
+        {},
+        {11, 11, 31, 31, 51, 51, 11, 11, 11, 11, 31, 31, 31, 31, 51, 51, 51, 51},
+        {11, 21, 31, 41, 51, 61, 11, 11, 21, 21, 31, 31, 41, 41, 51, 51, 61, 61},
+        {11, 11, 21, 21, 31, 31, 41, 41, 41, 41, 51, 51, 51, 51, 61, 61, 61, 61},
+        {11, 21, 31, 41, 51, 61, 10, 12, 20, 22, 30, 32, 40, 42, 50, 52, 60, 62},
+        {11, 21, 31, 41, 51, 61, 11, 11, 21, 21, 31, 31, 41, 41, 51, 51, 61, 61,
+         11, 11, 11, 21, 21, 21, 31, 31, 31, 41, 41, 41, 51, 51, 51, 61, 61, 61},
+        {10, 10, 10, 20, 20, 20, 11, 11, 11, 11, 11, 11, 21, 21, 21, 21, 21, 21,
+         12, 12, 12, 12, 12, 12, 12, 12, 12, 22, 22, 22, 22, 22, 22, 22, 22, 22},
+        {12, 22, 22, 32, 32, 12, 10, 12, 22, 20, 20, 22, 32, 30, 30, 32, 12, 10,
+         12, 12, 12, 22, 22, 22, 22, 22, 22, 32, 32, 32, 32, 32, 32, 12, 12, 12},
+        {12, 22, 32, 42, 52, 62, 10, 10, 20, 20, 30, 30, 40, 40, 50, 50, 60, 60,
+         12, 12, 12, 22, 22, 22, 32, 32, 32, 42, 42, 42, 52, 52, 52, 62, 62, 62},
+        {11, 21, 31, 11, 21, 31, 11, 11, 21, 21, 31, 31, 11, 11, 21, 21, 31, 31,
+         41, 11, 51, 51, 21, 61, 61, 31, 41, 41, 11, 51, 51, 21, 61, 61, 31, 41},
+    };
+    for (int level = 1; level <= 9; ++level) {
+        Board expected{};
+        std::copy(patterns[level].begin(), patterns[level].end(), expected.begin());
+        EXPECT_EQ(murvo.State().Pattern(level), expected) << "level " << level;
+    }
 
     // The pattern is drawn through the mapping, so its colours change with the deal.
     murvo.PaintBoard();

@@ -24,11 +24,26 @@ public:
     std::vector<QImage> frames;
 };
 
+// It also notes when the sound starts and what the model and the game state were while
+// the frames went by.
 class FilmedHost final : public test::FakeHost {
 public:
     FilmedHost() : FakeHost(test::MurvoSheet()) {}
     BoardBox& box() override { return filmed; }
+    void PlayEffect(int effect) override {
+        effects.push_back(effect);
+        framesAtEffect.push_back(filmed.frames.size());
+    }
+    void WaitMs(unsigned ms) override {
+        waited += ms;
+        if (watched) boardsAtWaits.push_back(watched->State().board);
+        statesAtWaits.push_back(state);
+    }
     FilmedBox filmed;
+    const Murvo* watched = nullptr;
+    std::vector<size_t> framesAtEffect;
+    std::vector<Board> boardsAtWaits;
+    std::vector<uint8_t> statesAtWaits;
 };
 
 constexpr QRgb kWhite = 0xFFFFFFFFu;
@@ -151,7 +166,19 @@ TEST(MurvoDrawing, HexagonSlidesInFourFramesWithoutDiscsErasingEachOther) {
     const Board before = murvo.State().board;
     host.filmed.shown.clear();
     host.filmed.frames.clear();
+    host.watched = &murvo;
     murvo.BoardMouseDown(170, 167, MouseButton::Right);
+
+    // The sound first, then the frames over the old position, and only then the model
+    // turns and the clock starts.
+    EXPECT_EQ(host.effects, std::vector<int>{4});
+    EXPECT_EQ(host.framesAtEffect, std::vector<size_t>{0});
+    EXPECT_EQ(host.boardsAtWaits, std::vector<Board>(4, before));
+    EXPECT_EQ(host.statesAtWaits, std::vector<uint8_t>(4, kReady));
+    Board turned = before;
+    SpecTurn(turned, 0);
+    EXPECT_EQ(murvo.State().board, turned);
+    EXPECT_EQ(host.state, kRunning);
 
     // Starts span x 124..192 and y 115..195; the frame covers them plus a disc.
     ASSERT_EQ(host.filmed.shown.size(), 4u);

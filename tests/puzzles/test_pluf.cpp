@@ -271,8 +271,13 @@ public:
         std::vector<QRect> rects;
     } film;
     std::vector<size_t> ticksAfterFrames;
+    std::vector<size_t> effectsAfterFrames;
     BoardBox& box() override { return film; }
     void timboxPaint() override { ticksAfterFrames.push_back(film.frames.size()); }
+    void PlayEffect(int effect) override {
+        effects.push_back(effect);
+        effectsAfterFrames.push_back(film.frames.size());
+    }
 };
 
 // Button corners in a plate's square by phase and slot: (29 + dx, 29 + dy).
@@ -350,6 +355,7 @@ TEST(Pluf, TurnsAnimateInThePlatesSquareAndEndOnThePaintedBoard) {
             previous = frame;
         }
         EXPECT_EQ(host.ticksAfterFrames, std::vector<size_t>{first + 2}) << "one tick, at phase 2";
+        EXPECT_EQ(host.effectsAfterFrames, std::vector<size_t>{first}) << "the sound before the first frame";
 
         // The last frame is what a full paint of the new position shows: neighbours'
         // corners inside the square came through untouched.

@@ -52,6 +52,20 @@ protected:
             peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(data.constData() + i))));
         return peak;
     }
+    // Seconds from the first to the last sample that is not silence, between two offsets.
+    double SoundingFor(qint64 from, qint64 to) const {
+        QFile file(path_);
+        if (!file.open(QIODevice::ReadOnly)) return -1;
+        file.seek(from & ~qint64(3));
+        const QByteArray data = file.read(to - from);
+        qsizetype first = -1, last = -1;
+        for (qsizetype i = 0; i + 1 < data.size(); i += 2)
+            if (qFromLittleEndian<qint16>(data.constData() + i) != 0) {
+                if (first < 0) first = i;
+                last = i;
+            }
+        return first < 0 ? 0.0 : double(last - first) / kBytesPerSecond;
+    }
     QString WriteMidi(const QString& name, const QByteArray& bytes) {
         QFile file(dir_.filePath(QStringLiteral("music/") + name));
         QDir().mkpath(dir_.filePath(QStringLiteral("music")));
@@ -99,6 +113,17 @@ TEST_F(DiskAudio, EffectsSoundWhileOnNeverLaterAndTheNewestCutsTheOldOff) {
     audio.PlayEffect(1, true);
     WaitFor(cut, Seconds(0.8));
     EXPECT_EQ(Peak(cut + Seconds(0.1) + kMargin, cut + Seconds(0.8)), 0) << "the fanfare went on";
+
+    // Each puzzle's effect is its own sound, told by its length: the dial's click, the
+    // roll of the balls, the plate's turn and the discs' move.
+    WaitFor(Written(), Seconds(0.8));
+    const struct { int effect; double seconds; } lengths[] = {{1, 0.035}, {2, 0.484}, {3, 0.239}, {4, 0.207}};
+    for (const auto& [effect, seconds] : lengths) {
+        mark = Written();
+        audio.PlayEffect(effect, true);
+        WaitFor(mark, Seconds(0.8));
+        EXPECT_NEAR(SoundingFor(mark, mark + Seconds(0.8)), seconds, 0.012) << "effect " << effect;
+    }
 }
 
 TEST_F(DiskAudio, MusicLoopsPausesAndTakesTheNextFileAtEverySwitchOn) {
