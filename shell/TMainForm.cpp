@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -54,7 +55,10 @@ QString MakerWebAddress() { return QStringLiteral(SPINDORA_WEB_ADDRESS); }
 TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      flow_(*this, random, std::move(programDir)), store_(std::move(store)) {
+      flow_(*this, random, std::move(programDir)),
+      timer_(200, [this] { flow_.TimerTimer(); },
+             [this] { return flow_.ClockCounts() || MusicWanted(); }),
+      store_(std::move(store)) {
     setObjectName(QStringLiteral("MainForm"));
     setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
     setWindowIcon(ProgramIcon());
@@ -71,8 +75,6 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
                    ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue))
                    : QString();
     };
-    timer_.setInterval(200);
-    connect(&timer_, &QTimer::timeout, this, [this] { flow_.TimerTimer(); });
     timer_.start();
     CreateDialogs();
 }
@@ -207,6 +209,8 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
     for (int mode = 0; mode < kModes; ++mode)
         modeBtns_[mode]->setEnabled(flow_.PuzzleOf(static_cast<uint8_t>(mode)) != nullptr);
     if (!flow_.FormCreate(settings)) return false;
+    // Music switched on from the settings begins at the first tick.
+    if (MusicWanted()) timer_.Wake();
     // The board keeps its picture, so it is drawn once before the window first shows.
     flow_.boxPaint();
     return true;
@@ -256,8 +260,10 @@ void TMainForm::SetModeButtonDown(uint8_t mode) {
 
 void TMainForm::PlayEffect(int effect) { audio_.PlayEffect(effect, soundbtn_->isChecked()); }
 
+bool TMainForm::MusicWanted() const { return MidiBtn_->isEnabled() && MidiBtn_->isChecked(); }
+
 void TMainForm::MusicUpkeep() {
-    if (!MidiBtn_->isEnabled() || !MidiBtn_->isChecked()) return;
+    if (!MusicWanted()) return;
     audio_.Upkeep();
     DisableMusicIfLost();
 }
@@ -266,6 +272,7 @@ void TMainForm::MidiBtnClick() {
     if (MidiBtn_->isEnabled()) {
         audio_.Switch(MidiBtn_->isChecked());
         DisableMusicIfLost();
+        if (MusicWanted()) timer_.Wake();
     }
     ApplyCaptions();
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <QButtonGroup>
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "shell/GameFlow.h"
 #include "shell/SettingsStore.h"
 #include "shell/ShellAudio.h"
+#include "shell/ShellTimer.h"
 #include "shell/ShellView.h"
 #include "shell/TTongueDlg.h"
 #include "shell/ToolButton.h"
@@ -34,7 +34,7 @@ public:
     GameFlow& flow() { return flow_; }
     BoardWidget* boardWidget() const { return box_; }
     ClockWidget* timbox() const { return timbox_; }
-    QTimer& timer() { return timer_; }
+    ShellTimer& timer() { return timer_; }
     MessageDlg* dialog(DialogId id) const;
     TTongueDlg* tongueDialog() const { return TongueDlg_.get(); }
     THookHelpSystem* helpSystem() const { return HelpSystem_.get(); }
@@ -50,6 +50,7 @@ public:
     // ShellView
     void StopTimer() override { timer_.stop(); }
     void StartTimer() override { timer_.start(); }
+    void WakeTimer() override { timer_.Wake(); }
     int ShowModal(DialogId dialog) override;
     void ShowHighscore(int32_t time) override;
     BoardBox& box() override { return *box_; }
@@ -77,6 +78,7 @@ private:
     void CreateDialogs();
     void BrizzelBtnClick();
     void MidiBtnClick();
+    bool MusicWanted() const;
     void DisableMusicIfLost();
     void TongueBtnClick();
     void HelpBtnClick();
@@ -86,7 +88,7 @@ private:
 
     ShellAudio audio_;
     GameFlow flow_;
-    QTimer timer_;
+    ShellTimer timer_;
     QWidget* ToolPanel_ = nullptr;
     BoardWidget* box_ = nullptr;
     ClockWidget* timbox_ = nullptr;
