@@ -167,7 +167,11 @@ void TMainForm::BuildClock() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(12);
     TimeLabel_->setFont(font);
-    TimeLabel_->setStyleSheet(QStringLiteral("color: #00FF00; background: transparent;"));
+    // Green on the clock's black through the palette: a style sheet here would load the
+    // whole style sheet engine before any window needs it.
+    QPalette green = TimeLabel_->palette();
+    green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
+    TimeLabel_->setPalette(green);
     TimeLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     timbox_ = new ClockWidget(ToolPanel_, Bitmaps(kDigitStripItem));
@@ -176,28 +180,50 @@ void TMainForm::BuildClock() {
 }
 
 void TMainForm::CreateDialogs() {
-    const QImage& background = Bitmaps(kDialogBackgroundItem);
-    const int& tongue = flow_.tongue;
+    // The splash's timer runs from the start. The other dialogs show nothing of themselves
+    // before they open, so they are made when first needed: a game that is never paused or
+    // given up does not carry them. The highscore list's name is the one stored at the
+    // start, as the list has always read it when made with the window.
     Splash_ = std::make_unique<TSplash>(this, SplashPicture());
-    InfoDialog_ = std::make_unique<TInfoDialog>(
-        this, tongue, MakerWebAddress(),
-        TInfoDialog::Hooks{[this] { ShowModal(DialogId::Tongue); }, [this] { ApplyCaptions(); }});
-    TongueDlg_ = std::make_unique<TTongueDlg>(this, flow_.tongue);
-    DoneDlg_ = std::make_unique<MessageDlg>(DoneDlgLayout(), this, tongue, background);
-    EndGameDlg_ = std::make_unique<MessageDlg>(EndGameDlgLayout(), this, tongue, background);
-    HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, tongue, background);
-    NewGameDlg_ = std::make_unique<MessageDlg>(NewGameDlgLayout(), this, tongue, background);
-    PauseDlg_ = std::make_unique<MessageDlg>(PauseDlgLayout(), this, tongue, background);
+    playerAtStart_ = THighscoreDlg::StoredPlayerName(store_);
 }
 
-MessageDlg* TMainForm::dialog(DialogId id) const {
+THighscoreDlg* TMainForm::highscoreDialog() {
+    if (!HighscoreDlg_) {
+        HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, flow_.tongue,
+                                                        Bitmaps(kDialogBackgroundItem));
+        HighscoreDlg_->PlayerName = playerAtStart_;
+        HighscoreDlg_->Edit1()->setText(playerAtStart_);
+    }
+    return HighscoreDlg_.get();
+}
+
+MessageDlg* TMainForm::dialog(DialogId id) {
+    const auto made = [this](std::unique_ptr<MessageDlg>& dlg, const MessageDlgLayout& layout) {
+        if (!dlg)
+            dlg = std::make_unique<MessageDlg>(layout, this, flow_.tongue, Bitmaps(kDialogBackgroundItem));
+        return dlg.get();
+    };
     switch (id) {
-    case DialogId::Pause: return PauseDlg_.get();
-    case DialogId::Done: return DoneDlg_.get();
-    case DialogId::NewGame: return NewGameDlg_.get();
-    case DialogId::EndGame: return EndGameDlg_.get();
+    case DialogId::Pause: return made(PauseDlg_, PauseDlgLayout());
+    case DialogId::Done: return made(DoneDlg_, DoneDlgLayout());
+    case DialogId::NewGame: return made(NewGameDlg_, NewGameDlgLayout());
+    case DialogId::EndGame: return made(EndGameDlg_, EndGameDlgLayout());
     default: return nullptr;
     }
+}
+
+TTongueDlg* TMainForm::tongueDialog() {
+    if (!TongueDlg_) TongueDlg_ = std::make_unique<TTongueDlg>(this, flow_.tongue);
+    return TongueDlg_.get();
+}
+
+TInfoDialog* TMainForm::infoDialog() {
+    if (!InfoDialog_)
+        InfoDialog_ = std::make_unique<TInfoDialog>(
+            this, flow_.tongue, MakerWebAddress(),
+            TInfoDialog::Hooks{[this] { ShowModal(DialogId::Tongue); }, [this] { ApplyCaptions(); }});
+    return InfoDialog_.get();
 }
 
 bool TMainForm::FormCreate(const ShellSettings& settings) {
@@ -218,17 +244,17 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
 
 int TMainForm::ShowModal(DialogId id) {
     switch (id) {
-    case DialogId::Tongue: return TongueDlg_->exec();
+    case DialogId::Tongue: return tongueDialog()->exec();
     case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
-    case DialogId::Info: return InfoDialog_->exec();
-    case DialogId::Highscore: return HighscoreDlg_->ShowModal(0);
+    case DialogId::Info: return infoDialog()->exec();
+    case DialogId::Highscore: return highscoreDialog()->ShowModal(0);
     default: break;
     }
     MessageDlg* dlg = dialog(id);
     return dlg ? dlg->exec() : kModalOk;
 }
 
-void TMainForm::ShowHighscore(int32_t time) { HighscoreDlg_->ShowModal(time); }
+void TMainForm::ShowHighscore(int32_t time) { highscoreDialog()->ShowModal(time); }
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue;

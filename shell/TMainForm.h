@@ -35,12 +35,13 @@ public:
     BoardWidget* boardWidget() const { return box_; }
     ClockWidget* timbox() const { return timbox_; }
     ShellTimer& timer() { return timer_; }
-    MessageDlg* dialog(DialogId id) const;
-    TTongueDlg* tongueDialog() const { return TongueDlg_.get(); }
+    // The dialogs, each made when first asked for.
+    MessageDlg* dialog(DialogId id);
+    TTongueDlg* tongueDialog();
     THookHelpSystem* helpSystem() const { return HelpSystem_.get(); }
     TSplash* splash() const { return Splash_.get(); }
-    TInfoDialog* infoDialog() const { return InfoDialog_.get(); }
-    THighscoreDlg* highscoreDialog() const { return HighscoreDlg_.get(); }
+    TInfoDialog* infoDialog();
+    THighscoreDlg* highscoreDialog();
     // The first activation then goes straight on to the language question; for windows
     // that tests drive, which have no time to wait for the splash.
     void LeaveOutSplash() { splashWanted_ = false; }
@@ -112,6 +113,7 @@ private:
     std::unique_ptr<TTongueDlg> TongueDlg_;
     std::unique_ptr<THookHelpSystem> HelpSystem_;
     std::unique_ptr<THighscoreDlg> HighscoreDlg_;
+    QString playerAtStart_;
     std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
     SettingsStore store_;
     bool closeConfirmed_ = false;
