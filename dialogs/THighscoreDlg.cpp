@@ -38,6 +38,11 @@ QLabel* ListLabel(QWidget* parent, const char* stem, int row, int left, int widt
 
 }  // namespace
 
+QString THighscoreDlg::StoredPlayerName(const TextStore& store) {
+    return store.ReadText(QString::fromLatin1(kHighscoreSection), QStringLiteral("player"),
+                          QString::fromLatin1(kDefaultPlayer));
+}
+
 THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QString& levelKey,
                              const int& tongue, const QImage& background)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
@@ -49,8 +54,7 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
     setFont(PixelFont("Arial", 15, true));
     setStyleSheet(QStringLiteral("QLabel { color: black; background: transparent; }"));
 
-    PlayerName = store_.ReadText(QString::fromLatin1(kHighscoreSection), QStringLiteral("player"),
-                                 QString::fromLatin1(kDefaultPlayer));
+    PlayerName = StoredPlayerName(store_);
     for (int row = 0; row < kHighscoreRows; ++row) {
         num_[row] = ListLabel(this, "num", row, 20, 40, Qt::AlignRight);
         num_[row]->setText(QStringLiteral("%1.   ").arg(row + 1));

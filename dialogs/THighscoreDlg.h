@@ -22,6 +22,8 @@ public:
     // Time 0 shows the list; a greater time enters it with a name box, or shows nothing
     // when it does not make the list. Answers the modal result, or 0 when not shown.
     int ShowModal(int32_t time);
+    // The name the store holds for the next entry, as the window reads it when made.
+    static QString StoredPlayerName(const TextStore& store);
 
     QString PlayerName;
     std::array<QString, kHighscoreRows> EntryNames;

@@ -122,11 +122,13 @@ void GameFlow::SwitchMode(uint8_t mode) {
     view_.EnableOptionBtn(ModeTable(CurrentMode).optionEnabled);
     view_.ApplyCaptions();
     boxPaint();
+    // A running puzzle shown again counts on at once.
+    if (ClockCounts()) view_.WakeTimer();
 }
 
 void GameFlow::TimerTimer() {
     view_.MusicUpkeep();
-    if (GameState[CurrentMode] == kRunning) {
+    if (ClockCounts()) {
         ++ClockTicks[CurrentMode];
         timboxPaint();
     }
@@ -191,6 +193,9 @@ void GameFlow::boxPaint() {
 }
 
 void GameFlow::boxMouseDown(int x, int y, MouseButton button) {
+    // This press may start the game: the clock's first tick then comes a whole interval
+    // after the press, also when the move's animation holds the thread meanwhile.
+    if (GameState[CurrentMode] == kReady) view_.WakeTimer();
     Current().BoardMouseDown(x, y, button);
 }
 

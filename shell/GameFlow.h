@@ -46,6 +46,8 @@ public:
 
     void SwitchMode(uint8_t mode);
     void TimerTimer();
+    // Whether a tick now adds to the clock shown.
+    bool ClockCounts() const { return GameState[CurrentMode] == kRunning; }
     void MixBtnClick();
     void PauseBtnClick();
     void HighScoreBtnClick();

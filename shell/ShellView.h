@@ -19,6 +19,9 @@ public:
 
     virtual void StopTimer() = 0;
     virtual void StartTimer() = 0;
+    // Something may begin to count now: a timer that sleeps while nothing counts wakes, its
+    // first tick a whole interval from now.
+    virtual void WakeTimer() {}
     virtual int ShowModal(DialogId dialog) = 0;
     // The highscore list of `LevelKey`: time 0 shows it, a solving time enters it.
     virtual void ShowHighscore(int32_t time) = 0;

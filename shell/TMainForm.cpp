@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -55,7 +56,10 @@ QString MakerWebAddress() { return QStringLiteral(SPINDORA_WEB_ADDRESS); }
 TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      flow_(*this, random, std::move(programDir)), store_(std::move(store)) {
+      flow_(*this, random, std::move(programDir)),
+      timer_(200, [this] { flow_.TimerTimer(); },
+             [this] { return flow_.ClockCounts() || MusicWanted(); }),
+      store_(std::move(store)) {
     setObjectName(QStringLiteral("MainForm"));
     setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
     setWindowIcon(ProgramIcon());
@@ -74,8 +78,6 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
                    ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue))
                    : QString();
     };
-    timer_.setInterval(200);
-    connect(&timer_, &QTimer::timeout, this, [this] { flow_.TimerTimer(); });
     timer_.start();
     CreateDialogs();
 }
@@ -168,7 +170,11 @@ void TMainForm::BuildClock() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(12);
     TimeLabel_->setFont(font);
-    TimeLabel_->setStyleSheet(QStringLiteral("color: #00FF00; background: transparent;"));
+    // Green on the clock's black through the palette: a style sheet here would load the
+    // whole style sheet engine before any window needs it.
+    QPalette green = TimeLabel_->palette();
+    green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
+    TimeLabel_->setPalette(green);
     TimeLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     timbox_ = new ClockWidget(ToolPanel_, Bitmaps(kDigitStripItem));
@@ -177,28 +183,50 @@ void TMainForm::BuildClock() {
 }
 
 void TMainForm::CreateDialogs() {
-    const QImage& background = Bitmaps(kDialogBackgroundItem);
-    const int& tongue = flow_.tongue;
+    // The splash's timer runs from the start. The other dialogs show nothing of themselves
+    // before they open, so they are made when first needed: a game that is never paused or
+    // given up does not carry them. The highscore list's name is the one stored at the
+    // start, as the list has always read it when made with the window.
     Splash_ = std::make_unique<TSplash>(this, SplashPicture());
-    InfoDialog_ = std::make_unique<TInfoDialog>(
-        this, tongue, MakerWebAddress(),
-        TInfoDialog::Hooks{[this] { ShowModal(DialogId::Tongue); }, [this] { ApplyCaptions(); }});
-    TongueDlg_ = std::make_unique<TTongueDlg>(this, flow_.tongue);
-    DoneDlg_ = std::make_unique<MessageDlg>(DoneDlgLayout(), this, tongue, background);
-    EndGameDlg_ = std::make_unique<MessageDlg>(EndGameDlgLayout(), this, tongue, background);
-    HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, tongue, background);
-    NewGameDlg_ = std::make_unique<MessageDlg>(NewGameDlgLayout(), this, tongue, background);
-    PauseDlg_ = std::make_unique<MessageDlg>(PauseDlgLayout(), this, tongue, background);
+    playerAtStart_ = THighscoreDlg::StoredPlayerName(store_);
 }
 
-MessageDlg* TMainForm::dialog(DialogId id) const {
+THighscoreDlg* TMainForm::highscoreDialog() {
+    if (!HighscoreDlg_) {
+        HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, flow_.tongue,
+                                                        Bitmaps(kDialogBackgroundItem));
+        HighscoreDlg_->PlayerName = playerAtStart_;
+        HighscoreDlg_->Edit1()->setText(playerAtStart_);
+    }
+    return HighscoreDlg_.get();
+}
+
+MessageDlg* TMainForm::dialog(DialogId id) {
+    const auto made = [this](std::unique_ptr<MessageDlg>& dlg, const MessageDlgLayout& layout) {
+        if (!dlg)
+            dlg = std::make_unique<MessageDlg>(layout, this, flow_.tongue, Bitmaps(kDialogBackgroundItem));
+        return dlg.get();
+    };
     switch (id) {
-    case DialogId::Pause: return PauseDlg_.get();
-    case DialogId::Done: return DoneDlg_.get();
-    case DialogId::NewGame: return NewGameDlg_.get();
-    case DialogId::EndGame: return EndGameDlg_.get();
+    case DialogId::Pause: return made(PauseDlg_, PauseDlgLayout());
+    case DialogId::Done: return made(DoneDlg_, DoneDlgLayout());
+    case DialogId::NewGame: return made(NewGameDlg_, NewGameDlgLayout());
+    case DialogId::EndGame: return made(EndGameDlg_, EndGameDlgLayout());
     default: return nullptr;
     }
+}
+
+TTongueDlg* TMainForm::tongueDialog() {
+    if (!TongueDlg_) TongueDlg_ = std::make_unique<TTongueDlg>(this, flow_.tongue);
+    return TongueDlg_.get();
+}
+
+TInfoDialog* TMainForm::infoDialog() {
+    if (!InfoDialog_)
+        InfoDialog_ = std::make_unique<TInfoDialog>(
+            this, flow_.tongue, MakerWebAddress(),
+            TInfoDialog::Hooks{[this] { ShowModal(DialogId::Tongue); }, [this] { ApplyCaptions(); }});
+    return InfoDialog_.get();
 }
 
 bool TMainForm::FormCreate(const ShellSettings& settings) {
@@ -211,6 +239,8 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
     for (int mode = 0; mode < kModes; ++mode)
         modeBtns_[mode]->setEnabled(flow_.PuzzleOf(static_cast<uint8_t>(mode)) != nullptr);
     if (!flow_.FormCreate(settings)) return false;
+    // Music switched on from the settings begins at the first tick.
+    if (MusicWanted()) timer_.Wake();
     // The board keeps its picture, so it is drawn once before the window first shows.
     flow_.boxPaint();
     return true;
@@ -218,17 +248,17 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
 
 int TMainForm::ShowModal(DialogId id) {
     switch (id) {
-    case DialogId::Tongue: return TongueDlg_->exec();
+    case DialogId::Tongue: return tongueDialog()->exec();
     case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
-    case DialogId::Info: return InfoDialog_->exec();
-    case DialogId::Highscore: return HighscoreDlg_->ShowModal(0);
+    case DialogId::Info: return infoDialog()->exec();
+    case DialogId::Highscore: return highscoreDialog()->ShowModal(0);
     default: break;
     }
     MessageDlg* dlg = dialog(id);
     return dlg ? dlg->exec() : kModalOk;
 }
 
-void TMainForm::ShowHighscore(int32_t time) { HighscoreDlg_->ShowModal(time); }
+void TMainForm::ShowHighscore(int32_t time) { highscoreDialog()->ShowModal(time); }
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue;
@@ -260,8 +290,10 @@ void TMainForm::SetModeButtonDown(uint8_t mode) {
 
 void TMainForm::PlayEffect(int effect) { audio_.PlayEffect(effect, soundbtn_->isChecked()); }
 
+bool TMainForm::MusicWanted() const { return MidiBtn_->isEnabled() && MidiBtn_->isChecked(); }
+
 void TMainForm::MusicUpkeep() {
-    if (!MidiBtn_->isEnabled() || !MidiBtn_->isChecked()) return;
+    if (!MusicWanted()) return;
     audio_.Upkeep();
     DisableMusicIfLost();
 }
@@ -270,6 +302,7 @@ void TMainForm::MidiBtnClick() {
     if (MidiBtn_->isEnabled()) {
         audio_.Switch(MidiBtn_->isChecked());
         DisableMusicIfLost();
+        if (MusicWanted()) timer_.Wake();
     }
     ApplyCaptions();
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <QButtonGroup>
 #include <QLabel>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "shell/GameFlow.h"
 #include "shell/SettingsStore.h"
 #include "shell/ShellAudio.h"
+#include "shell/ShellTimer.h"
 #include "shell/ShellView.h"
 #include "shell/TTongueDlg.h"
 #include "shell/ToolButton.h"
@@ -34,13 +34,14 @@ public:
     GameFlow& flow() { return flow_; }
     BoardWidget* boardWidget() const { return box_; }
     ClockWidget* timbox() const { return timbox_; }
-    QTimer& timer() { return timer_; }
-    MessageDlg* dialog(DialogId id) const;
-    TTongueDlg* tongueDialog() const { return TongueDlg_.get(); }
+    ShellTimer& timer() { return timer_; }
+    // The dialogs, each made when first asked for.
+    MessageDlg* dialog(DialogId id);
+    TTongueDlg* tongueDialog();
     THookHelpSystem* helpSystem() const { return HelpSystem_.get(); }
     TSplash* splash() const { return Splash_.get(); }
-    TInfoDialog* infoDialog() const { return InfoDialog_.get(); }
-    THighscoreDlg* highscoreDialog() const { return HighscoreDlg_.get(); }
+    TInfoDialog* infoDialog();
+    THighscoreDlg* highscoreDialog();
     // The first activation then goes straight on to the language question; for windows
     // that tests drive, which have no time to wait for the splash.
     void LeaveOutSplash() { splashWanted_ = false; }
@@ -50,6 +51,7 @@ public:
     // ShellView
     void StopTimer() override { timer_.stop(); }
     void StartTimer() override { timer_.start(); }
+    void WakeTimer() override { timer_.Wake(); }
     int ShowModal(DialogId dialog) override;
     void ShowHighscore(int32_t time) override;
     BoardBox& box() override { return *box_; }
@@ -82,6 +84,7 @@ private:
     void CreateDialogs();
     void BrizzelBtnClick();
     void MidiBtnClick();
+    bool MusicWanted() const;
     void DisableMusicIfLost();
     void TongueBtnClick();
     void HelpBtnClick();
@@ -91,7 +94,7 @@ private:
 
     ShellAudio audio_;
     GameFlow flow_;
-    QTimer timer_;
+    ShellTimer timer_;
     QWidget* ToolPanel_ = nullptr;
     BoardWidget* box_ = nullptr;
     ClockWidget* timbox_ = nullptr;
@@ -115,6 +118,7 @@ private:
     std::unique_ptr<TTongueDlg> TongueDlg_;
     std::unique_ptr<THookHelpSystem> HelpSystem_;
     std::unique_ptr<THighscoreDlg> HighscoreDlg_;
+    QString playerAtStart_;
     std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
     SettingsStore store_;
     bool closeConfirmed_ = false;

@@ -18,6 +18,7 @@ class FakeView final : public ShellView {
 public:
     void StopTimer() override { timerRunning = false; log.push_back("stop"); }
     void StartTimer() override { timerRunning = true; log.push_back("start"); }
+    void WakeTimer() override { wakes.push_back(flow ? flow->CurrentGameState() : 0); }
     int ShowModal(DialogId dialog) override {
         shown.push_back(dialog);
         stateAtDialog = flow ? flow->CurrentGameState() : 0;
@@ -47,6 +48,7 @@ public:
     ImageBoardBox board;
     bool timerRunning = true;
     std::vector<std::string> log;
+    std::vector<uint8_t> wakes;  // the game state at each wake-up of the timer
     std::vector<DialogId> shown;
     std::deque<int> answers;
     std::vector<int32_t> highscoreTimes;

@@ -10,6 +10,7 @@
 #include "shell/CommandLine.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/LevelKey.h"
+#include "shell/ShellTimer.h"
 
 namespace spindora {
 namespace {
@@ -75,6 +76,54 @@ TEST(Clock, ClockBoxCopiesSixCellsAtAPitchOfThirteen) {
             for (int x = 0; x < 11; ++x)
                 ASSERT_EQ(clock.pixel(13 * i + x, y), strip.pixel(cells[i] * 11 + x, y))
                     << "position " << i;
+}
+
+// Driven by hand: `counts` stands for a running clock or music that is on.
+TEST(Clock, TimerWakesOnlyWhileSomethingCountsAndTicksAtItsBeat) {
+    bool counts = false;
+    int ticks = 0;
+    ShellTimer timer(200, [&] { ++ticks; }, [&] { return counts; });
+    EXPECT_EQ(timer.interval(), 200);
+    timer.start();
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_FALSE(timer.Awake()) << "nothing counts: no wake-ups while the game waits";
+
+    // The first press wakes it before the move is made; the move starts the clock.
+    timer.Wake();
+    EXPECT_TRUE(timer.Awake());
+    counts = true;
+    timer.Tick();
+    EXPECT_EQ(ticks, 1);
+    EXPECT_TRUE(timer.Awake());
+
+    // The pause dialog stops it; nothing wakes a stopped timer; the end of the pause does.
+    timer.stop();
+    EXPECT_FALSE(timer.isActive());
+    EXPECT_FALSE(timer.Awake());
+    timer.Wake();
+    EXPECT_FALSE(timer.Awake()) << "no ticks while the pause is open";
+    timer.start();
+    EXPECT_TRUE(timer.Awake()) << "ticks again after the pause";
+
+    // Solved: the tick that finds nothing to count is the last.
+    counts = false;
+    timer.Tick();
+    EXPECT_EQ(ticks, 2);
+    EXPECT_FALSE(timer.Awake());
+    EXPECT_TRUE(timer.isActive());
+
+    // A press that starts nothing costs one tick; a new level's first move wakes it again.
+    timer.Wake();
+    timer.Tick();
+    EXPECT_FALSE(timer.Awake());
+    timer.stop();
+    timer.start();
+    EXPECT_FALSE(timer.Awake()) << "a new deal waits for its first move";
+    timer.Wake();
+    counts = true;
+    timer.Tick();
+    EXPECT_TRUE(timer.Awake());
+    EXPECT_EQ(ticks, 4);
 }
 
 TEST(BusyWait, WaitsMoreThanTheTimeAlsoAcrossACounterWrap) {

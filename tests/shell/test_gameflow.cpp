@@ -58,8 +58,12 @@ TEST_F(GameFlowTest, FirstMoveStartsTheClockWhichCountsOnlyWhileRunning) {
     Tick(3);
     EXPECT_EQ(flow.ClockTicks[0], 0);
     EXPECT_TRUE(view.clock.empty()) << "a ready clock is not redrawn by the timer";
+    EXPECT_TRUE(view.wakes.empty()) << "nothing counts, nothing wakes the timer";
     flow.boxMouseDown(100, 100, MouseButton::Left);
     EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(view.wakes, std::vector<uint8_t>{kReady}) << "woken at the press, before the move";
+    flow.boxMouseDown(100, 100, MouseButton::Left);
+    EXPECT_EQ(view.wakes.size(), 1u) << "a running clock's timer is awake already";
     Tick(5);
     EXPECT_EQ(flow.ClockTicks[0], 5);
     EXPECT_EQ(view.clock.back(), 5);
@@ -204,8 +208,10 @@ TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {
     EXPECT_EQ(puzzle(1).paints, 1);
     EXPECT_EQ(view.clock.back(), 0);
     EXPECT_EQ(view.rulesShape, QRect(320, 55, 160, 132));
+    const size_t wakes = view.wakes.size();
     Tick(6);
     EXPECT_EQ(flow.ClockTicks[0], 4) << "a hidden puzzle gains no time";
+    EXPECT_EQ(view.wakes.size(), wakes) << "a ready puzzle shown wakes nothing";
 
     const int paints = puzzle(0).paints;
     flow.SwitchMode(0);
@@ -214,6 +220,8 @@ TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {
     EXPECT_EQ(flow.GameState[0], kRunning);
     EXPECT_EQ(puzzle(0).paints, paints + 1);
     EXPECT_EQ(view.clock.back(), 4);
+    EXPECT_EQ(view.wakes.size(), wakes + 1);
+    EXPECT_EQ(view.wakes.back(), kRunning) << "the running puzzle shown again counts on";
     Tick(1);
     EXPECT_EQ(flow.ClockTicks[0], 5);
 

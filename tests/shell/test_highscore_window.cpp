@@ -53,9 +53,13 @@ TEST(HighscoreWindow, ASolvedGamesNameAndTimeOutliveARestart) {
     // Started again, the highscore button shows the list as it was left.
     std::vector<QString> names, times;
     bool clockStopped = false;
+    QString player;
     AfterTheSplash([&](TMainForm& form) {
+        // The list takes the name stored when the game started, whatever is stored later.
+        SettingsStore(config).WriteText("highscore", "player", "Someone Else");
         WhenModalActive([&](QWidget* list) {
             clockStopped = !form.timer().isActive();
+            player = form.highscoreDialog()->PlayerName;
             for (int row = 0; row < 5; ++row) {
                 names.push_back(form.highscoreDialog()->pla(row)->text());
                 times.push_back(form.highscoreDialog()->sco(row)->text());
@@ -67,6 +71,7 @@ TEST(HighscoreWindow, ASolvedGamesNameAndTimeOutliveARestart) {
     });
     ASSERT_EQ(RunGame({"--seed", "99", "--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
     EXPECT_TRUE(clockStopped);
+    EXPECT_EQ(player, name);
     EXPECT_EQ(names, (std::vector<QString>{name, "Mr. Brain", "Mr. Brain", "Mr. Brain", "Mr. Brain"}));
     EXPECT_EQ(times, (std::vector<QString>{QString::number(solvedIn), "-----", "-----", "-----", "-----"}));
 }

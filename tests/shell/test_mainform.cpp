@@ -74,6 +74,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
             << modeButtons[mode];
     EXPECT_EQ(form->timer().interval(), 200);
     EXPECT_TRUE(form->timer().isActive()) << "the timer runs from creation";
+    EXPECT_FALSE(form->timer().Awake()) << "yet nothing counts, so it wakes nobody";
     EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Time:");
     EXPECT_EQ(form->findChild<QWidget*>("MixBtn")->toolTip(), "I start again.");
 
@@ -86,6 +87,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(175, 175));
     EXPECT_NE(zibbo.Directions(), before);
     EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_TRUE(form->timer().Awake()) << "the first move starts the clock";
     QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, QPoint(175, 175));
     EXPECT_EQ(zibbo.Directions(), before);
     const QImage after = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -97,6 +99,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     QTest::mousePress(option, Qt::RightButton);
     EXPECT_EQ(flow.Levels().gmode, 9);
     EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_FALSE(form->timer().Awake()) << "a new deal's clock stands";
     QTest::mouseRelease(option, Qt::RightButton);
     QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(454, 150));
     EXPECT_EQ(flow.Levels().gmode, 1) << "a ready board changes level without a question";
@@ -104,6 +107,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     AnswerNextModal(Qt::Key_Escape);
     QTest::mousePress(option, Qt::MiddleButton);
     EXPECT_EQ(flow.GameState[0], kRunning) << "No keeps the running game";
+    EXPECT_TRUE(form->timer().Awake()) << "and its clock counts on";
     AnswerNextModal(Qt::Key_Return);
     QTest::mousePress(option, Qt::MiddleButton);
     EXPECT_EQ(flow.GameState[0], kReady);

@@ -26,6 +26,7 @@ TEST(MusicWindow, MidiBtnOffersMusicOnlyWithAFileBesideTheProgram) {
         ASSERT_NE(form, nullptr);
         EXPECT_FALSE(Button(*form, "MidiBtn")->isEnabled());
         EXPECT_TRUE(Button(*form, "MidiBtn")->isChecked());
+        EXPECT_FALSE(form->timer().Awake()) << "no music to keep going";
     }
     QTemporaryDir dir;
     for (const char* picture : {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp"})
@@ -40,6 +41,7 @@ TEST(MusicWindow, MidiBtnOffersMusicOnlyWithAFileBesideTheProgram) {
     QToolButton* midi = Button(*form, "MidiBtn");
     EXPECT_TRUE(midi->isEnabled());
     EXPECT_TRUE(midi->isChecked());
+    EXPECT_TRUE(form->timer().Awake()) << "the music begins at the first tick";
     EXPECT_EQ(form->audio().Midi().FileName(), dir.filePath(QStringLiteral("Tune.MID")));
     QTest::mouseClick(midi, Qt::LeftButton);
     EXPECT_FALSE(midi->isChecked());
