@@ -10,6 +10,7 @@
 #include "shell/Captions.h"
 #include "shell/CommandLine.h"
 #include "shell/PuzzleRegistry.h"
+#include "shell/QuitSignals.h"
 
 namespace spindora {
 
@@ -52,7 +53,16 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
     SetDebugLog(&log);
     const struct Unset { ~Unset() { SetDebugLog(nullptr); } } unsetLog;
     SeededRandom random(options.seed ? *options.seed : ClockSeed());
-    auto form = CreateMainForm(random, programDir,
+    std::unique_ptr<TMainForm> form;
+    // Made before the window, so that a signal that comes early waits for the event loop;
+    // gone before it, so that no late signal reaches a window that is no more.
+    const QuitSignals quitSignals([&form] {
+        if (form)
+            form->CloseWithoutAsking();
+        else
+            QCoreApplication::quit();
+    });
+    form = CreateMainForm(random, programDir,
                                options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
     if (!form) return 1;
     form->show();

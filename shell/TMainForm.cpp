@@ -1,6 +1,8 @@
 #include "shell/TMainForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLinearGradient>
@@ -74,13 +76,13 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
     timer_.setInterval(200);
     connect(&timer_, &QTimer::timeout, this, [this] { flow_.TimerTimer(); });
     timer_.start();
+    // The file is written as a whole when the run ends and after a new best time, not
+    // once per value.
+    store_.HoldWrites();
     CreateDialogs();
 }
 
-TMainForm::~TMainForm() {
-    // The place is kept as the window goes, after the close has written the rest.
-    if (closeConfirmed_) SavePlacement();
-}
+TMainForm::~TMainForm() = default;
 
 ToolButton* TMainForm::AddButton(const char* name, QRect place, Glyph glyph) {
     auto* button = new ToolButton(ToolPanel_, QString::fromLatin1(name), place);
@@ -217,14 +219,23 @@ int TMainForm::ShowModal(DialogId id) {
     case DialogId::Tongue: return TongueDlg_->exec();
     case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
     case DialogId::Info: return InfoDialog_->exec();
-    case DialogId::Highscore: return HighscoreDlg_->ShowModal(0);
+    case DialogId::Highscore: {
+        const int result = HighscoreDlg_->ShowModal(0);
+        // A wiped list is kept at once, as a new entry is.
+        if (!store_.Flush()) ReportWriteFailure();
+        return result;
+    }
     default: break;
     }
     MessageDlg* dlg = dialog(id);
     return dlg ? dlg->exec() : kModalOk;
 }
 
-void TMainForm::ShowHighscore(int32_t time) { HighscoreDlg_->ShowModal(time); }
+void TMainForm::ShowHighscore(int32_t time) {
+    HighscoreDlg_->ShowModal(time);
+    // A new best time reaches the disk now, so a crash later in the run cannot lose it.
+    if (!store_.Flush()) ReportWriteFailure();
+}
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue;
@@ -304,8 +315,7 @@ void TMainForm::RestorePlacement() {
 void TMainForm::SavePlacement() {
     const QString placement =
         FormatPlacement(frameGeometry(), isMinimized() ? kShowMinimized : kShowNormal);
-    if (!store_.WriteText(QStringLiteral("Common"), QStringLiteral("MainForm"), placement))
-        ReportWriteFailure();
+    store_.WriteText(QStringLiteral("Common"), QStringLiteral("MainForm"), placement);
 }
 
 void TMainForm::ReportWriteFailure() {
@@ -327,9 +337,28 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     closeConfirmed_ = true;
     flow_.FormClose();
     HelpSystem_.reset();
-    if (!WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked())))
-        ReportWriteFailure();
+    WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked()));
+    // The place is the one the window closes at; it goes into the same single write.
+    SavePlacement();
+    if (!store_.Flush()) ReportWriteFailure();
     event->accept();
+}
+
+void TMainForm::CloseWithoutAsking() {
+    if (closeConfirmed_ && !isVisible()) return;  // already closed; a second signal changes nothing
+    // Open dialogs are left one by one, each from inside its own loop; the window closes
+    // once none is left, as after Yes to the end question.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTimer::singleShot(0, this, [this] { CloseWithoutAsking(); });
+        return;
+    }
+    closeConfirmed_ = true;
+    close();
+    QCoreApplication::quit();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -64,6 +64,8 @@ public:
     void MusicUpkeep() override;
     ShellAudio& audio() { return audio_; }
     void ReportSwitchFailure(const QString& path) override;
+    // Ends the run as Yes to the end question does, without asking, whatever dialog is open.
+    void CloseWithoutAsking();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
