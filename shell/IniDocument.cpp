@@ -1,5 +1,6 @@
 #include "shell/IniDocument.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace spindora {
@@ -250,6 +251,7 @@ IniDocument IniDocument::Parse(const QByteArray& input) {
     IniDocument doc;
     const QByteArray data = input.startsWith("\xEF\xBB\xBF") ? input.mid(3) : input;
     Section* current = nullptr;  // keys before any section header live in "General"
+    QHash<QString, QHash<QString, size_t>> seen;
     qsizetype pos = 0, start = 0, length = 0, equals = -1;
     while (ReadLine(data, pos, start, length, equals)) {
         const QByteArray line = data.mid(start, length);
@@ -268,12 +270,14 @@ IniDocument IniDocument::Parse(const QByteArray& input) {
         if (!current) current = &doc.SectionFor(QStringLiteral("General"));
         const QString name = UnescapedName(key);
         const QByteArray raw = Trimmed(data.mid(equals + 1, start + length - equals - 1));
-        auto it = std::find_if(current->entries.begin(), current->entries.end(),
-                               [&](const Entry& e) { return e.name == name; });
-        if (it != current->entries.end())
-            it->raw = raw;
-        else
+        // A name given twice keeps its last value; the index keeps large files linear.
+        QHash<QString, size_t>& index = seen[current->name];
+        if (const auto it = index.constFind(name); it != index.constEnd()) {
+            current->entries[*it].raw = raw;
+        } else {
+            index.insert(name, current->entries.size());
             current->entries.push_back({name, raw});
+        }
     }
     return doc;
 }
