@@ -232,10 +232,12 @@ QString UnescapedText(const QByteArray& str) {
     if (!quoted) ChopTrailingSpaces(current, chopLimit);
     const auto typed = [](const QString& text) {
         // "@@" marks a text that begins with '@'; other '@' forms are typed values of which
-        // only a byte array is text.
+        // only texts and byte arrays are text.
         if (text.startsWith(QLatin1String("@@"))) return text.mid(1);
         if (text.startsWith(QLatin1String("@ByteArray(")) && text.endsWith(QLatin1Char(')')))
             return text.mid(11, text.size() - 12);
+        if (text.startsWith(QLatin1String("@String(")) && text.endsWith(QLatin1Char(')')))
+            return text.mid(8, text.size() - 9);
         if (text == QLatin1String("@Invalid()")) return QString();
         return text;
     };

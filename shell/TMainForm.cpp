@@ -323,6 +323,8 @@ void TMainForm::ReportWriteFailure() {
     writeFailureReported_ = true;
     std::fprintf(stderr, "spindora: cannot write the settings to %s\n",
                  qPrintable(store_.FilePath()));
+    // A run ended by a signal (a log-out, a shutdown) has nobody left to answer a box.
+    if (endedBySignal_) return;
     QMessageBox::warning(isVisible() ? this : nullptr, WindowTitle(),
                          SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
 }
@@ -346,6 +348,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::CloseWithoutAsking() {
     if (closeConfirmed_ && !isVisible()) return;  // already closed; a second signal changes nothing
+    endedBySignal_ = true;
     // Open dialogs are left one by one, each from inside its own loop; the window closes
     // once none is left, as after Yes to the end question.
     if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
@@ -353,6 +356,8 @@ void TMainForm::CloseWithoutAsking() {
             dialog->reject();
         else
             modal->close();
+        // A dialog that will not be rejected is hidden, which ends its loop all the same.
+        if (modal->isVisible()) modal->hide();
         QTimer::singleShot(0, this, [this] { CloseWithoutAsking(); });
         return;
     }

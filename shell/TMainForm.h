@@ -117,6 +117,7 @@ private:
     bool closeConfirmed_ = false;
     bool placementRestored_ = false;
     bool writeFailureReported_ = false;
+    bool endedBySignal_ = false;
     bool splashWanted_ = true;
 };
 

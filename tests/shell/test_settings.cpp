@@ -40,13 +40,13 @@ protected:
     }
     // Each case gets a file of its own: a file rewritten within the same instant at the
     // same size looks unchanged to the settings reader's cache.
-    ShellSettings Read(const QByteArray& text) {
+    ShellSettings Read(const QByteArray& text) { return ReadShellSettings(SettingsStore(WriteCase(text))); }
+    QString WriteCase(const QByteArray& text) {
         const QString path = dir.filePath(QStringLiteral("case-%1.conf").arg(++cases));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
-        file.close();
-        return ReadShellSettings(SettingsStore(path));
+        return path;
     }
     int cases = 0;
     QTemporaryDir dir;
@@ -145,6 +145,27 @@ TEST_F(SettingsTest, AnUnwritableStoreFailsWithoutHarm) {
     SettingsStore nowhere;
     EXPECT_TRUE(nowhere.WriteInteger("common", "mode", 1)) << "a store without a file drops writes";
     EXPECT_EQ(nowhere.ReadInteger("common", "mode", 0), 0);
+}
+
+// Files as earlier versions of the game wrote them, escapes and all, read as they were meant.
+TEST_F(SettingsTest, FilesWrittenByEarlierVersionsReadTheSame) {
+    const struct {
+        QByteArray stored;
+        QString text;
+    } rows[] = {
+        {"player=\"J\xC3\xB6rg \xC3\x96tzi, Esq.\"", QStringLiteral("Jörg Ötzi, Esq.")},
+        {"player=@@home", "@home"},
+        {"player=tab\\there\\nand a new line", "tab\there\nand a new line"},
+        {"player=back\\\\slash \\\"quoted\\\"", "back\\slash \"quoted\""},
+        {"player=\" spaced \"", " spaced "},
+        {"player=a, b,c", "a,b,c"},
+        {"pl%E4yer=key with an umlaut", "key with an umlaut"},
+    };
+    for (const auto& row : rows) {
+        SettingsStore store(WriteCase("[highscore]\n" + row.stored + "\n"));
+        const QString name = row.stored.startsWith("pl%") ? QStringLiteral("pläyer") : QStringLiteral("player");
+        EXPECT_EQ(store.ReadText("highscore", name, "?"), row.text) << row.stored.constData();
+    }
 }
 
 // The ways a disk lets a write down: full halfway through, unable to flush, unable to
