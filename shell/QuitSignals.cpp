@@ -1,5 +1,7 @@
 #include "shell/QuitSignals.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -44,6 +46,18 @@ QuitSignals::QuitSignals(std::function<void()> quit) : quit_(std::move(quit)) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &action, &previous[i]);
+}
+
+bool DismissActiveModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+    // Hiding ends a dialog's loop all the same.
+    if (modal->isVisible()) modal->hide();
+    return true;
 }
 
 QuitSignals::~QuitSignals() {

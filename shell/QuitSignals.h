@@ -22,4 +22,8 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
+// Ends the modal dialog in front, if any, as its Cancel would, or by hiding it when it
+// refuses; false when none was open. Its exec() returns once the event loop runs again.
+bool DismissActiveModal();
+
 }  // namespace spindora

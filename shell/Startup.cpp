@@ -57,10 +57,11 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
     // Made before the window, so that a signal that comes early waits for the event loop;
     // gone before it, so that no late signal reaches a window that is no more.
     const QuitSignals quitSignals([&form] {
+        // Before the window exists only the message of a failed start can be open.
         if (form)
             form->CloseWithoutAsking();
         else
-            QCoreApplication::quit();
+            DismissActiveModal();
     });
     form = CreateMainForm(random, programDir,
                                options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);

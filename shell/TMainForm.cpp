@@ -1,8 +1,6 @@
 #include "shell/TMainForm.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLinearGradient>
@@ -16,6 +14,7 @@
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
 #include "shell/Captions.h"
+#include "shell/QuitSignals.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/WindowPlacement.h"
 
@@ -351,13 +350,7 @@ void TMainForm::CloseWithoutAsking() {
     endedBySignal_ = true;
     // Open dialogs are left one by one, each from inside its own loop; the window closes
     // once none is left, as after Yes to the end question.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-        // A dialog that will not be rejected is hidden, which ends its loop all the same.
-        if (modal->isVisible()) modal->hide();
+    if (DismissActiveModal()) {
         QTimer::singleShot(0, this, [this] { CloseWithoutAsking(); });
         return;
     }
