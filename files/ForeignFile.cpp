@@ -1,6 +1,7 @@
 #include "files/ForeignFile.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
