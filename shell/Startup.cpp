@@ -64,7 +64,7 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
             DismissActiveModal();
     });
     form = CreateMainForm(random, programDir,
-                               options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
+                          options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
     if (!form) return 1;
     form->show();
     return QApplication::exec();
