@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <link.h>
 
+#include "files/ForeignFile.h"
+
 namespace spindora {
 
 // chmlib's struct chmUnitInfo, written out so that the build needs no chmlib headers.
@@ -70,7 +72,13 @@ ChmLibrary& ChmLibrary::Shared() {
 
 std::unique_ptr<ChmLibrary::File> ChmLibrary::Open(const QString& path) const {
     if (!handle_) return nullptr;
-    void* file = open_(QFile::encodeName(path).constData());
+    // chmlib opens by name and would wait forever on a FIFO or read a device without end:
+    // only a regular file of a sane size is handed on, as the very file that was checked
+    // where the system lets it be named by its descriptor.
+    const OpenedFile checked = OpenForeignFile(path, FileKind::Help);
+    if (checked.check != FileCheck::Regular) return nullptr;
+    const QString byDescriptor = QStringLiteral("/proc/self/fd/%1").arg(checked.file.Fd());
+    void* file = open_(QFile::encodeName(QFileInfo::exists(byDescriptor) ? byDescriptor : path).constData());
     if (!file) return nullptr;
     return std::make_unique<File>(*this, file);
 }

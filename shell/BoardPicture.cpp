@@ -1,10 +1,9 @@
 #include "shell/BoardPicture.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstdint>
 
 #include "assets/Raster.h"
+#include "files/ForeignFile.h"
 
 namespace spindora {
 namespace {
@@ -67,10 +66,7 @@ bool HoldsWholeBitmap(const QByteArray& bmp) {
 }
 
 QImage LoadBoardPicture(const QString& path, QSize least) {
-    if (!QFileInfo(path).isFile()) return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = ReadForeignFile(path, FileKind::Picture).bytes;
     if (!HoldsWholeBitmap(bytes)) return {};
     const QImage loaded = QImage::fromData(bytes, "BMP");
     if (loaded.isNull() || loaded.width() < least.width() || loaded.height() < least.height())

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "files/ForeignFile.h"
 #include "shell/AudioLibraries.h"
 
 namespace spindora {
@@ -91,8 +92,7 @@ void MidiPlayer::Fail(const QString& why) {
 bool MidiPlayer::Open(const QString& path) {
     Close();
     if (failed_) return false;
-    QFile file(path);
-    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray bytes = ReadForeignFile(path, FileKind::Midi).bytes;
     if (!IsStandardMidi(bytes)) {
         Fail(path + QStringLiteral(" is no readable MIDI file"));
         return false;

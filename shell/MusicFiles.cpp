@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "files/ForeignFile.h"
+
 namespace spindora {
 
 MidiSearch::MidiSearch(const QString& programDir) : dir_(programDir) {
@@ -9,6 +11,10 @@ MidiSearch::MidiSearch(const QString& programDir) : dir_(programDir) {
     names_ = QDir(programDir).entryList({QStringLiteral("*.mid")},
                                         QDir::Files | QDir::Hidden | QDir::System,
                                         QDir::Name | QDir::IgnoreCase);
+    // Listing counts FIFOs and device nodes as files; only regular ones can be music.
+    names_.removeIf([&](const QString& name) {
+        return OpenForeignFile(QDir(programDir).filePath(name), FileKind::Midi).check == FileCheck::NotRegular;
+    });
 }
 
 QString MidiSearch::First() {

@@ -1,50 +1,48 @@
 #include "shell/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
-#include <optional>
+#include <cstdio>
+#include <fcntl.h>
+#include <stdio.h>
+
+#include "files/FileReplace.h"
+#include "files/ForeignFile.h"
 
 namespace spindora {
 namespace {
 
-// The stored key of `name` in `section`, spelled as the file spells it; nothing when
-// absent. A section may appear more than once under different cases.
-std::optional<QString> FindKey(QSettings& file, const QString& section, const QString& name) {
-    for (const QString& group : file.childGroups()) {
-        if (group.compare(section, Qt::CaseInsensitive) != 0) continue;
-        file.beginGroup(group);
-        const QStringList keys = file.childKeys();
-        file.endGroup();
-        for (const QString& key : keys)
-            if (key.compare(name, Qt::CaseInsensitive) == 0) return group + QLatin1Char('/') + key;
-    }
-    return std::nullopt;
-}
-
-// Where a new value goes: into a section that already exists under any case.
-QString NewKey(QSettings& file, const QString& section, const QString& name) {
-    for (const QString& group : file.childGroups())
-        if (group.compare(section, Qt::CaseInsensitive) == 0) return group + QLatin1Char('/') + name;
-    return section + QLatin1Char('/') + name;
-}
-
-std::optional<QString> ReadRaw(const QString& path, const QString& section, const QString& name) {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
-    QSettings file(path, QSettings::IniFormat);
-    const std::optional<QString> key = FindKey(file, section, name);
-    if (!key) return std::nullopt;
-    const QVariant value = file.value(*key);
-    // A hand-written value with commas and no quotes reads as a list; it meant one text.
-    if (value.userType() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+// Moves an oversized file out of the way under `<name>.damaged`, never over an earlier one.
+bool SetAside(const QString& path) {
+    const QString target = FollowLinks(path);
+    const QByteArray from = QFile::encodeName(target);
+    const QByteArray to = QFile::encodeName(target + QStringLiteral(".damaged"));
+    return ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0;
 }
 
 }  // namespace
 
-SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
+SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {
+    if (filePath_.isEmpty()) return;
+    const ForeignBytes file = ReadForeignFile(filePath_, FileKind::Settings);
+    switch (file.check) {
+    case FileCheck::Regular: document_ = IniDocument::Parse(file.bytes); break;
+    case FileCheck::Missing: break;
+    case FileCheck::TooLarge: {
+        const bool moved = SetAside(filePath_);
+        std::fprintf(stderr, "spindora: the settings file %s is too large to be settings; %s\n",
+                     qPrintable(filePath_),
+                     moved ? "it is kept with the ending .damaged and the game starts afresh"
+                           : "it is left alone and nothing is saved this run");
+        keepOff_ = !moved;
+        break;
+    }
+    case FileCheck::NotRegular:
+    case FileCheck::Unreadable: keepOff_ = true; break;
+    }
+}
 
 QString SettingsStore::DefaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -52,7 +50,7 @@ QString SettingsStore::DefaultPath() {
 }
 
 int SettingsStore::ReadInteger(const QString& section, const QString& name, int fallback) const {
-    const std::optional<QString> text = ReadRaw(filePath_, section, name);
+    const std::optional<QString> text = document_.Value(section, name);
     if (!text) return fallback;
     bool ok = false;
     const int value = text->trimmed().toInt(&ok);
@@ -65,7 +63,7 @@ bool SettingsStore::ReadBool(const QString& section, const QString& name, bool f
 
 QString SettingsStore::ReadText(const QString& section, const QString& name,
                                 const QString& fallback) const {
-    return ReadRaw(filePath_, section, name).value_or(fallback);
+    return document_.Value(section, name).value_or(fallback);
 }
 
 bool SettingsStore::WriteInteger(const QString& section, const QString& name, int value) {
@@ -78,15 +76,18 @@ bool SettingsStore::WriteBool(const QString& section, const QString& name, bool 
 
 bool SettingsStore::WriteText(const QString& section, const QString& name, const QString& value) {
     if (filePath_.isEmpty()) return true;
-    if (!QDir().mkpath(QFileInfo(filePath_).absolutePath())) return false;
-    QSettings file(filePath_, QSettings::IniFormat);
-    // QSettings replaces the file through a temporary one, so the old file stays whole
-    // until the new one is complete.
-    file.setAtomicSyncRequired(true);
-    const QString key = FindKey(file, section, name).value_or(NewKey(file, section, name));
-    file.setValue(key, value);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    document_.SetValue(section, name, value);
+    dirty_ = true;
+    return holding_ || Flush();
+}
+
+bool SettingsStore::Flush() {
+    if (filePath_.isEmpty() || !dirty_) return true;
+    if (keepOff_) return false;
+    if (!QDir().mkpath(QFileInfo(FollowLinks(filePath_)).absolutePath())) return false;
+    if (ReplaceFile(filePath_, document_.Serialize()) != ReplaceResult::Written) return false;
+    dirty_ = false;
+    return true;
 }
 
 }  // namespace spindora

@@ -10,6 +10,7 @@
 #include "shell/Captions.h"
 #include "shell/CommandLine.h"
 #include "shell/PuzzleRegistry.h"
+#include "shell/QuitSignals.h"
 
 namespace spindora {
 
@@ -52,8 +53,18 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
     SetDebugLog(&log);
     const struct Unset { ~Unset() { SetDebugLog(nullptr); } } unsetLog;
     SeededRandom random(options.seed ? *options.seed : ClockSeed());
-    auto form = CreateMainForm(random, programDir,
-                               options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
+    std::unique_ptr<TMainForm> form;
+    // Made before the window, so that a signal that comes early waits for the event loop;
+    // gone before it, so that no late signal reaches a window that is no more.
+    const QuitSignals quitSignals([&form] {
+        // Before the window exists only the message of a failed start can be open.
+        if (form)
+            form->CloseWithoutAsking();
+        else
+            DismissActiveModal();
+    });
+    form = CreateMainForm(random, programDir,
+                          options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
     if (!form) return 1;
     form->show();
     return QApplication::exec();

@@ -16,6 +16,7 @@
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
 #include "shell/Captions.h"
+#include "shell/QuitSignals.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/WindowPlacement.h"
 
@@ -79,13 +80,13 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
                    : QString();
     };
     timer_.start();
+    // The file is written as a whole when the run ends and after a new best time, not
+    // once per value.
+    store_.HoldWrites();
     CreateDialogs();
 }
 
-TMainForm::~TMainForm() {
-    // The place is kept as the window goes, after the close has written the rest.
-    if (closeConfirmed_) SavePlacement();
-}
+TMainForm::~TMainForm() = default;
 
 ToolButton* TMainForm::AddButton(const char* name, QRect place, Glyph glyph) {
     auto* button = new ToolButton(ToolPanel_, QString::fromLatin1(name), place);
@@ -251,14 +252,23 @@ int TMainForm::ShowModal(DialogId id) {
     case DialogId::Tongue: return tongueDialog()->exec();
     case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
     case DialogId::Info: return infoDialog()->exec();
-    case DialogId::Highscore: return highscoreDialog()->ShowModal(0);
+    case DialogId::Highscore: {
+        const int result = highscoreDialog()->ShowModal(0);
+        // A wiped list is kept at once, as a new entry is.
+        if (!store_.Flush()) ReportWriteFailure();
+        return result;
+    }
     default: break;
     }
     MessageDlg* dlg = dialog(id);
     return dlg ? dlg->exec() : kModalOk;
 }
 
-void TMainForm::ShowHighscore(int32_t time) { highscoreDialog()->ShowModal(time); }
+void TMainForm::ShowHighscore(int32_t time) {
+    highscoreDialog()->ShowModal(time);
+    // A new best time reaches the disk now, so a crash later in the run cannot lose it.
+    if (!store_.Flush()) ReportWriteFailure();
+}
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue;
@@ -341,8 +351,7 @@ void TMainForm::RestorePlacement() {
 void TMainForm::SavePlacement() {
     const QString placement =
         FormatPlacement(frameGeometry(), isMinimized() ? kShowMinimized : kShowNormal);
-    if (!store_.WriteText(QStringLiteral("Common"), QStringLiteral("MainForm"), placement))
-        ReportWriteFailure();
+    store_.WriteText(QStringLiteral("Common"), QStringLiteral("MainForm"), placement);
 }
 
 void TMainForm::ReportWriteFailure() {
@@ -350,6 +359,8 @@ void TMainForm::ReportWriteFailure() {
     writeFailureReported_ = true;
     std::fprintf(stderr, "spindora: cannot write the settings to %s\n",
                  qPrintable(store_.FilePath()));
+    // A run ended by a signal (a log-out, a shutdown) has nobody left to answer a box.
+    if (endedBySignal_) return;
     QMessageBox::warning(isVisible() ? this : nullptr, WindowTitle(),
                          SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
 }
@@ -368,9 +379,25 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     closeConfirmed_ = true;
     flow_.FormClose();
     HelpSystem_.reset();
-    if (!WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked())))
-        ReportWriteFailure();
+    WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked()));
+    // The place is the one the window closes at; it goes into the same single write.
+    SavePlacement();
+    if (!store_.Flush()) ReportWriteFailure();
     event->accept();
+}
+
+void TMainForm::CloseWithoutAsking() {
+    if (closeConfirmed_ && !isVisible()) return;  // already closed; a second signal changes nothing
+    endedBySignal_ = true;
+    // Open dialogs are left one by one, each from inside its own loop; the window closes
+    // once none is left, as after Yes to the end question.
+    if (DismissActiveModal()) {
+        QTimer::singleShot(0, this, [this] { CloseWithoutAsking(); });
+        return;
+    }
+    closeConfirmed_ = true;
+    close();
+    QCoreApplication::quit();
 }
 
 void TMainForm::setVisible(bool visible) {

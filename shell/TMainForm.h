@@ -66,6 +66,8 @@ public:
     void MusicUpkeep() override;
     ShellAudio& audio() { return audio_; }
     void ReportSwitchFailure(const QString& path) override;
+    // Ends the run as Yes to the end question does, without asking, whatever dialog is open.
+    void CloseWithoutAsking();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,6 +126,7 @@ private:
     bool closeConfirmed_ = false;
     bool placementRestored_ = false;
     bool writeFailureReported_ = false;
+    bool endedBySignal_ = false;
     bool splashWanted_ = true;
 };
 

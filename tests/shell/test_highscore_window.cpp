@@ -76,5 +76,20 @@ TEST(HighscoreWindow, ASolvedGamesNameAndTimeOutliveARestart) {
     EXPECT_EQ(times, (std::vector<QString>{QString::number(solvedIn), "-----", "-----", "-----", "-----"}));
 }
 
+// A new best time is on disk as soon as its list closes, before the game ends: a crash
+// later in the run cannot take it.
+TEST(HighscoreWindow, ANewBestTimeIsOnDiskBeforeTheRunEnds) {
+    SeededRandom random(4);
+    auto form = test::ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    const QString config = form->store().FilePath();
+    WhenModalActive([](QWidget* list) { TypeInto(list, {Qt::Key_Return}); });
+    form->ShowHighscore(123);
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[highscore]\nplayer=Mr. Brain\n")) << text.constData();
+}
+
 }  // namespace
 }  // namespace spindora

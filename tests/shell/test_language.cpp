@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <csignal>
+#include <sys/stat.h>
+#include <cstdlib>
 
 #include "shell/ShownMainForm.h"
 
@@ -213,6 +216,95 @@ TEST(Restart, AnUnwritableStoreIsReportedOnceAndTheGameStillCloses) {
     EXPECT_EQ(status, 0);
     ASSERT_EQ(counter.texts.size(), 1) << counter.texts.join(" | ").toStdString();
     EXPECT_EQ(counter.texts[0], "The settings could not be saved to " + config + ".");
+}
+
+// A log-out, a shutdown or Ctrl+C ends the run as Yes to the end question does: whatever
+// is open, the run's mode and levels are kept and the game ends well, with music or without.
+// A store that cannot be written is reported without a box that nobody is left to answer.
+TEST(Restart, ASignalEndsTheRunAsYesDoesWhateverIsGoingOn) {
+    enum class State { Idle, DialogOpen, MusicPlaying };
+    const struct {
+        State state;
+        int signal;
+        bool storeIsFifo = false;
+    } cases[] = {{State::Idle, SIGTERM}, {State::DialogOpen, SIGHUP}, {State::MusicPlaying, SIGINT},
+                 {State::Idle, SIGTERM, true}};
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        for (const char* picture : {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(SPINDORA_BUILD_DIR) + picture, dir.filePath(picture)));
+        if (c.state == State::MusicPlaying) {
+            // One piano note of five quarters at 96 ticks a quarter: it outlasts the test.
+            const char track[] = {0x00, char(0xC0), 0x00, 0x00, char(0x90), 0x3C, 0x64,
+                                  char(0x83), 0x60, char(0x80), 0x3C, 0x40, 0x00, char(0xFF), 0x2F, 0x00};
+            QFile midi(dir.filePath("x.mid"));
+            ASSERT_TRUE(midi.open(QIODevice::WriteOnly));
+            midi.write(QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 21) + char(sizeof track) +
+                       QByteArray(track, sizeof track));
+            midi.close();
+            setenv("SDL_AUDIODRIVER", "disk", 1);
+            setenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath("out.raw")).constData(), 1);
+            setenv("SDL_DISKAUDIODELAY", "4", 1);
+        }
+        const QString config = dir.filePath("V1.conf");
+        QFile file(config);
+        if (c.storeIsFifo) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(config).constData(), 0666), 0);
+        } else {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("[common]\ntongue=0\nmusic=1\n");
+            file.close();
+        }
+        bool signalled = false;
+        QTimer::singleShot(0, [&] {
+            WhenModalActive([&](QWidget* splash) {
+                QTest::mouseClick(splash, Qt::LeftButton);
+                QTimer::singleShot(0, [&] {
+                    TMainForm* form = ShownMainWindow();
+                    ASSERT_NE(form, nullptr);
+                    QTest::mouseClick(form->findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
+                    QTest::mousePress(form->findChild<QWidget*>("OptionBtn"), Qt::LeftButton);
+                    const auto send = [&] {
+                        signalled = true;
+                        std::raise(c.signal);
+                    };
+                    switch (c.state) {
+                    case State::Idle: send(); break;
+                    case State::DialogOpen:
+                        WhenModalActive([&](QWidget*) { send(); });
+                        QTest::mouseClick(form->findChild<QWidget*>("HighScoreBtn"), Qt::LeftButton);
+                        break;
+                    case State::MusicPlaying:
+                        form->MusicUpkeep();
+                        ASSERT_TRUE(form->audio().Midi().WaitUntilReady());
+                        form->MusicUpkeep();
+                        ASSERT_TRUE(form->audio().Midi().Playing());
+                        send();
+                        break;
+                    }
+                });
+            });
+        });
+        testing::internal::CaptureStderr();
+        const int status = RunGame({"--config", config}, dir.path() + QLatin1Char('/'));
+        const std::string said = testing::internal::GetCapturedStderr();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_TRUE(signalled);
+        EXPECT_EQ(status, 0) << c.signal;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        if (c.storeIsFifo) {
+            EXPECT_NE(said.find("cannot write the settings to"), std::string::npos) << said;
+            struct stat st {};
+            ASSERT_EQ(::stat(QFile::encodeName(config).constData(), &st), 0);
+            EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO is still there";
+            continue;
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        file.close();
+        for (const char* line : {"mode=1\n", "hmode=2\n", "MainForm="})
+            EXPECT_TRUE(text.contains(line)) << c.signal << ": " << line << " in\n" << text.constData();
+    }
 }
 
 }  // namespace

@@ -5,7 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <utility>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/FileReplace.h"
 #include "shell/SettingsStore.h"
 #include "shell/ShellSettings.h"
 #include "shell/WindowPlacement.h"
@@ -33,13 +40,13 @@ protected:
     }
     // Each case gets a file of its own: a file rewritten within the same instant at the
     // same size looks unchanged to the settings reader's cache.
-    ShellSettings Read(const QByteArray& text) {
+    ShellSettings Read(const QByteArray& text) { return ReadShellSettings(SettingsStore(WriteCase(text))); }
+    QString WriteCase(const QByteArray& text) {
         const QString path = dir.filePath(QStringLiteral("case-%1.conf").arg(++cases));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
-        file.close();
-        return ReadShellSettings(SettingsStore(path));
+        return path;
     }
     int cases = 0;
     QTemporaryDir dir;
@@ -138,6 +145,126 @@ TEST_F(SettingsTest, AnUnwritableStoreFailsWithoutHarm) {
     SettingsStore nowhere;
     EXPECT_TRUE(nowhere.WriteInteger("common", "mode", 1)) << "a store without a file drops writes";
     EXPECT_EQ(nowhere.ReadInteger("common", "mode", 0), 0);
+}
+
+// Files as earlier versions of the game wrote them, escapes and all, read as they were meant.
+TEST_F(SettingsTest, FilesWrittenByEarlierVersionsReadTheSame) {
+    const struct {
+        QByteArray stored;
+        QString text;
+    } rows[] = {
+        {"player=\"J\xC3\xB6rg \xC3\x96tzi, Esq.\"", QStringLiteral("Jörg Ötzi, Esq.")},
+        {"player=@@home", "@home"},
+        {"player=tab\\there\\nand a new line", "tab\there\nand a new line"},
+        {"player=back\\\\slash \\\"quoted\\\"", "back\\slash \"quoted\""},
+        {"player=\" spaced \"", " spaced "},
+        {"player=a, b,c", "a,b,c"},
+        {"pl%E4yer=key with an umlaut", "key with an umlaut"},
+    };
+    for (const auto& row : rows) {
+        SettingsStore store(WriteCase("[highscore]\n" + row.stored + "\n"));
+        const QString name = row.stored.startsWith("pl%") ? QStringLiteral("pläyer") : QStringLiteral("player");
+        EXPECT_EQ(store.ReadText("highscore", name, "?"), row.text) << row.stored.constData();
+    }
+}
+
+// The ways a disk lets a write down: full halfway through, unable to flush, unable to
+// rename. Each must leave the old file as it was, and no new file beside it.
+TEST_F(SettingsTest, AFailedWriteKeepsTheOldFileWholeAndLeavesNothingBeside) {
+    struct Fault {
+        const char* what;
+        ReplaceCalls calls;
+    };
+    const ReplaceCalls real = ReplaceSystemCalls();
+    const Fault faults[] = {
+        {"a write cut short by a full disk",
+         {[](int fd, const void* data, size_t size) -> ssize_t {
+              static bool first = true;
+              if (std::exchange(first, false)) return ::write(fd, data, size / 2);
+              errno = ENOSPC;
+              return -1;
+          },
+          ::fsync, ::rename}},
+        {"a flush that fails",
+         {::write, [](int) { errno = EIO; return -1; }, ::rename}},
+        {"a rename that fails",
+         {::write, ::fsync, [](const char*, const char*) { errno = EXDEV; return -1; }}},
+    };
+    const QByteArray old = "[common]\nmode=3\ngmode=5\n\n[highscore]\nplayer=Ida\nzib01=abc\n";
+    for (const Fault& fault : faults) {
+        WriteFile(old);
+        SettingsStore store(Path());
+        ReplaceSystemCalls() = fault.calls;
+        ShellSettings s;
+        s.levels.gmode = 2;
+        const bool written = WriteShellSettings(store, s);
+        ReplaceSystemCalls() = real;
+        EXPECT_FALSE(written) << fault.what << " is reported";
+        EXPECT_EQ(FileText(), old) << fault.what;
+        EXPECT_EQ(QDir(QFileInfo(Path()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"V1.conf"}) << fault.what;
+    }
+}
+
+// Held writes stay in memory and reach the file in one replacement.
+TEST_F(SettingsTest, HeldWritesReachTheFileAllAtOnce) {
+    WriteFile("[common]\nmode=3\n");
+    SettingsStore store(Path());
+    store.HoldWrites();
+    const ReplaceCalls real = ReplaceSystemCalls();
+    static int renames = 0;
+    renames = 0;
+    ReplaceSystemCalls().rename = [](const char* from, const char* to) {
+        ++renames;
+        return ::rename(from, to);
+    };
+    ShellSettings s;
+    s.mode = 2;
+    EXPECT_TRUE(WriteShellSettings(store, s));
+    EXPECT_TRUE(store.WriteText("Common", "MainForm", "200,0,1,1,2,3,4"));
+    EXPECT_EQ(FileText(), "[common]\nmode=3\n") << "nothing written before the flush";
+    EXPECT_EQ(store.ReadInteger("common", "mode", 0), 2) << "but every read sees the new value";
+    EXPECT_TRUE(store.Flush());
+    ReplaceSystemCalls() = real;
+    EXPECT_EQ(renames, 1);
+    const QByteArray text = FileText();
+    EXPECT_TRUE(text.contains("mode=2\n")) << text.constData();
+    EXPECT_TRUE(text.contains("MainForm=\"200,0,1,1,2,3,4\"\n")) << text.constData();
+}
+
+// A settings file of more than a mebibyte is no settings file: the run starts afresh and
+// the file is kept aside, whole, for whoever wants to look at it.
+TEST_F(SettingsTest, AnOversizedFileIsKeptAsideAndNeverOverwritten) {
+    const QByteArray huge = "[common]\nmode=3\n" + QByteArray(1024 * 1024, ';');
+    WriteFile(huge);
+    testing::internal::CaptureStderr();
+    SettingsStore store(Path());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("V1.conf"), std::string::npos) << said;
+    EXPECT_EQ(store.ReadInteger("common", "mode", 0), 0) << "read as empty";
+    ASSERT_TRUE(store.WriteInteger("common", "gmode", 4));
+    EXPECT_EQ(FileText(), "[common]\ngmode=4\n");
+    QFile aside(Path() + ".damaged");
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), huge);
+}
+
+// A settings file kept elsewhere behind a link stays there, and the link stays a link.
+TEST_F(SettingsTest, ALinkedFileHasItsTargetRewritten) {
+    const QString real = dir.filePath("dotfiles/spindora.conf");
+    QDir().mkpath(dir.filePath("dotfiles"));
+    QDir().mkpath(QFileInfo(Path()).absolutePath());
+    QFile target(real);
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+    target.write("[highscore]\nplayer=Ida\n");
+    target.close();
+    ASSERT_TRUE(QFile::link(real, Path()));
+    SettingsStore store(Path());
+    EXPECT_EQ(store.ReadText("highscore", "player", ""), "Ida");
+    ASSERT_TRUE(store.WriteInteger("common", "mode", 2));
+    EXPECT_TRUE(QFileInfo(Path()).isSymLink());
+    ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+    EXPECT_EQ(target.readAll(), "[highscore]\nplayer=Ida\n\n[common]\nmode=2\n");
 }
 
 TEST(WindowPlacement, SevenNumbersMarkedTwoHundredGiveTheCorner) {
