@@ -274,8 +274,19 @@ void TMainForm::DisableMusicIfLost() {
     if (audio_.MusicLost()) MidiBtn_->setEnabled(false);
 }
 
+namespace {
+
+// The text names a file, spelt as it is: a folder called "<b>" is no markup.
+void Warn(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, WindowTitle(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
 void TMainForm::ReportSwitchFailure(const QString& path) {
-    QMessageBox::warning(this, WindowTitle(), SwitchFailureText(flow_.tongue, path));
+    Warn(this, SwitchFailureText(flow_.tongue, path));
 }
 
 void TMainForm::TongueBtnClick() {
@@ -313,8 +324,7 @@ void TMainForm::ReportWriteFailure() {
     writeFailureReported_ = true;
     std::fprintf(stderr, "spindora: cannot write the settings to %s\n",
                  qPrintable(store_.FilePath()));
-    QMessageBox::warning(isVisible() ? this : nullptr, WindowTitle(),
-                         SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
+    Warn(isVisible() ? this : nullptr, SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
 }
 
 void TMainForm::BrizzelBtnClick() { QDesktopServices::openUrl(QUrl(MakerWebAddress())); }
