@@ -32,6 +32,9 @@ QLabel* ListLabel(QWidget* parent, const char* stem, int row, int left, int widt
     label->setObjectName(QString::fromLatin1(stem) + QString::number(row));
     label->setGeometry(left, kRowTop + kRowPitch * row, width, kRowPitch);
     label->setAlignment(align | Qt::AlignTop);
+    // A name is what the player typed, letter for letter: "<b>" or "<img src=...>" in it is
+    // no markup, and a picture it names is never opened.
+    label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }

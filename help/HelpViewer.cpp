@@ -39,16 +39,29 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    // Only the help file is read. Anything else, and anything the file lacks, is answered
+    // with an empty resource rather than none: given none, the text document opens the
+    // named file from the disk itself, and a picture that does not decode is tried again
+    // there by its bare name, so a page could read a device, hang on a pipe or show a
+    // private picture.
     const QUrl url = loading_.resolved(name);
-    if (url.scheme() != QLatin1String(kScheme)) return {};
+    const bool inside = url.scheme() == QLatin1String(kScheme);
     // Going back and forward loads a page without doSetSource.
-    if (type == QTextDocument::HtmlResource) loading_ = url;
-    const QByteArray bytes = file_->Read(url.path());
-    if (bytes.isEmpty()) return {};
-    if (type == QTextDocument::ImageResource) return QImage::fromData(bytes);
+    if (inside && type == QTextDocument::HtmlResource) loading_ = url;
+    const QByteArray bytes = inside ? file_->Read(url.path()) : QByteArray();
+    if (type == QTextDocument::ImageResource) {
+        const QImage picture = QImage::fromData(bytes);
+        return picture.isNull() ? EmptyPicture() : picture;
+    }
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
         return QString::fromUtf8(bytes);
     return bytes;
+}
+
+QImage HelpBrowser::EmptyPicture() {
+    QImage blank(1, 1, QImage::Format_ARGB32);
+    blank.fill(Qt::transparent);
+    return blank;
 }
 
 QUrl HelpViewer::UrlOf(const QString& page) {

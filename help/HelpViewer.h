@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QTextBrowser>
 #include <QWidget>
 #include <memory>
@@ -17,6 +18,8 @@ class HelpBrowser final : public QTextBrowser {
 public:
     HelpBrowser(std::shared_ptr<const HelpFile> file, QWidget* parent);
     QVariant loadResource(int type, const QUrl& name) override;
+    // What a picture the help file does not hold shows as: one transparent pixel.
+    static QImage EmptyPicture();
 
 protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;

@@ -4,13 +4,15 @@
 
 #include "assets/Raster.h"
 #include "files/ForeignFile.h"
+#include "shell/BitmapBody.h"
 
 namespace spindora {
 namespace {
 
 constexpr int kFileHeaderSize = 14;
 constexpr uint32_t kCoreHeaderSize = 12;  // the oldest variant, with 16-bit sizes
-constexpr uint32_t kRle8 = 1, kRle4 = 2;
+constexpr uint32_t kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
+constexpr int kMasksAt = kFileHeaderSize + 40;  // after a 40-byte header, inside the later ones
 
 uint32_t U32(const QByteArray& b, int at) {
     return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) |
@@ -55,7 +57,19 @@ bool HoldsWholeBitmap(const QByteArray& bmp) {
 
     if (compression == kRle8 || compression == kRle4) {
         // Run-length data has no size of its own to compute; the header must state it.
-        return imageSize > 0 && dataOffset + int64_t{imageSize} <= fileSize;
+        if (imageSize == 0 || dataOffset + int64_t{imageSize} > fileSize) return false;
+        if (depth != (compression == kRle8 ? 8u : 4u)) return false;
+        return RunLengthBodyFits(reinterpret_cast<const uint8_t*>(bmp.constData()) + dataOffset,
+                                 imageSize, width, height, compression == kRle4);
+    }
+    if (compression == kBitFields || compression == kAlphaBitFields) {
+        const bool withAlpha = compression == kAlphaBitFields || infoSize >= 56;
+        const int64_t masksEnd = kMasksAt + (withAlpha ? 16 : 12);
+        if (masksEnd > (infoSize == 40 ? dataOffset : kFileHeaderSize + int64_t{infoSize}))
+            return false;
+        if (!ColourMasksUsable(U32(bmp, kMasksAt), U32(bmp, kMasksAt + 4), U32(bmp, kMasksAt + 8),
+                               withAlpha ? U32(bmp, kMasksAt + 12) : 0))
+            return false;
     }
     switch (depth) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;

@@ -321,8 +321,19 @@ void TMainForm::DisableMusicIfLost() {
     if (audio_.MusicLost()) MidiBtn_->setEnabled(false);
 }
 
+namespace {
+
+// The text names a file, spelt as it is: a folder called "<b>" is no markup.
+void Warn(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, WindowTitle(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
 void TMainForm::ReportSwitchFailure(const QString& path) {
-    QMessageBox::warning(this, WindowTitle(), SwitchFailureText(flow_.tongue, path));
+    Warn(this, SwitchFailureText(flow_.tongue, path));
 }
 
 void TMainForm::TongueBtnClick() {
@@ -361,8 +372,7 @@ void TMainForm::ReportWriteFailure() {
                  qPrintable(store_.FilePath()));
     // A run ended by a signal (a log-out, a shutdown) has nobody left to answer a box.
     if (endedBySignal_) return;
-    QMessageBox::warning(isVisible() ? this : nullptr, WindowTitle(),
-                         SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
+    Warn(isVisible() ? this : nullptr, SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
 }
 
 void TMainForm::BrizzelBtnClick() {

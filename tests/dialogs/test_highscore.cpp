@@ -184,6 +184,71 @@ TEST_F(HighscoreDlgTest, ANewTimeOpensTheNameBoxOverItsRowAndOkStoresTheName) {
     EXPECT_EQ(again.PlayerName, name);
 }
 
+// True when the label shows its text as the characters they are, not as markup.
+bool ShowsPlainly(const QLabel* label) {
+    return label->textFormat() == Qt::PlainText ||
+           (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
+}
+
+// True when some pixel of `area` in the window's picture is pure green.
+bool GreenIn(const QImage& window, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (window.pixel(x, y) == qRgb(0, 255, 0)) return true;
+    return false;
+}
+
+// A name shows letter for letter, typed or found in the store, and so again after a
+// restart: what looks like markup is text, and a picture it names is never opened.
+TEST_F(HighscoreDlgTest, ANameShowsAsExactlyItsCharacters) {
+    QImage green(40, 40, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(green.save(dir.filePath("green.png")));
+    const QString rightToLeft = QChar(0x200F) + QStringLiteral("Dana Levi from Tel Aviv!");
+    ASSERT_EQ(rightToLeft.size(), 25);
+    const struct { QString name; bool typed; } names[] = {
+        {QStringLiteral("<img src=/dev/zero>"), true},
+        {QStringLiteral("<b>x</b>"), true},
+        {QStringLiteral("&amp;"), true},
+        {rightToLeft, true},
+        {QString(), true},
+        {"<img src=" + dir.filePath("green.png") + ">", false},
+    };
+    int list = 0;
+    for (const auto& n : names) {
+        SCOPED_TRACE(n.name.toStdString());
+        levelKey = QStringLiteral("plu0%1").arg(++list);
+        if (n.typed) {
+            Store(levelKey, {"100,Ann"});
+            THighscoreDlg dlg(nullptr, store, levelKey, tongue, Bitmaps(kDialogBackgroundItem));
+            Show(dlg, 200, [&](QWidget*) {
+                dlg.Edit1()->clear();
+                TypeText(n.name);
+            });
+            EXPECT_EQ(Stored(levelKey + "1"), "200," + n.name);
+            EXPECT_EQ(store.ReadText(kSection, "player", "?"), n.name);
+        } else {
+            Store(levelKey, {"100,Ann", "200," + n.name});
+        }
+        // Started again: a store of its own over the same file.
+        SettingsStore again(store.FilePath());
+        THighscoreDlg dlg(nullptr, again, levelKey, tongue, Bitmaps(kDialogBackgroundItem));
+        QString shown;
+        bool plain = false, pictured = true;
+        Show(dlg, 0, [&](QWidget* open) {
+            shown = dlg.pla(1)->text();
+            plain = ShowsPlainly(dlg.pla(1));
+            pictured = GreenIn(open->grab().toImage(), dlg.pla(1)->geometry());
+        }, {Qt::Key_Escape});
+        EXPECT_EQ(shown, n.name);
+        EXPECT_TRUE(plain);
+        EXPECT_FALSE(pictured) << "the picture the name points at is shown";
+        if (n.typed) {
+            EXPECT_EQ(dlg.PlayerName, n.name);
+        }
+    }
+}
+
 TEST_F(HighscoreDlgTest, AFullListRefusesASlowTimeAndCancelKeepsWhatWasStored) {
     Store("kol03", {"100,A", "200,B", "300,C", "400,D", "500,E"});
     const std::vector<QString> before = StoredList("kol03");

@@ -2,13 +2,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "help/HelpFile.h"
+#include "help/HelpViewer.h"
 #include "help/THookHelpSystem.h"
 #include "puzzles/Random.h"
 #include "tests/shell/ShownMainForm.h"
@@ -219,6 +228,95 @@ TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
         testing::internal::GetCapturedStderr();
         EXPECT_EQ(text, c.text);
     }
+}
+
+// Notices whether anything opens a pipe for reading: such a reader waits in open() until a
+// writer comes, so the watch opens it for writing, which lets the reader go on and is seen.
+class PipeWatch {
+public:
+    explicit PipeWatch(const QString& path) : path_(QFile::encodeName(path)) {
+        thread_ = std::thread([this] {
+            while (!stop_) {
+                const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    opened_ = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
+    }
+    ~PipeWatch() {
+        stop_ = true;
+        thread_.join();
+    }
+    bool Opened() const { return opened_; }
+
+private:
+    QByteArray path_;
+    std::atomic<bool> stop_{false}, opened_{false};
+    std::thread thread_;
+};
+
+// A page may name pictures and style sheets anywhere; only those inside the help file are
+// read, everything else is an empty picture. Nothing outside is opened, not even a pipe
+// that would keep the window waiting.
+TEST(HelpWindow, APageReadsNothingFromOutsideTheHelpFile) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.png"), local = dir.filePath("local.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QImage green(4, 4, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(green.save(local));
+    QDir().mkpath(dir.filePath("project/en"));
+    QDir().mkpath(dir.filePath("project/pics"));
+    QImage blue(6, 6, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(dir.filePath("project/pics/inside.png")));
+    const QStringList outside = {
+        QUrl::fromLocalFile(pipe).toString(), pipe, QUrl::fromLocalFile(local).toString(), local,
+        QStringLiteral("http://127.0.0.1:9/remote.png")};
+    QString page = QStringLiteral("<html><head><title>Spindora</title>"
+                                  "<link rel=\"stylesheet\" href=\"%1\"></head><body>"
+                                  "<p><img src=\"../pics/inside.png\"></p>").arg(outside[0]);
+    for (const QString& src : outside) page += QStringLiteral("<p><img src=\"%1\"></p>").arg(src);
+    page += QStringLiteral("</body></html>");
+    const struct { const char* name; QByteArray text; } files[] = {
+        {"project/spdr.hhp", "[OPTIONS]\nCompiled file=spdr.chm\nDefault topic=en/index.html\n"
+                             "Title=Spindora\n\n[FILES]\nen/index.html\npics/inside.png\n"},
+        {"project/en/index.html", page.toUtf8()},
+    };
+    for (const auto& f : files) {
+        QFile file(dir.filePath(f.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(f.text);
+    }
+    QProcess compiler;
+    compiler.setWorkingDirectory(dir.filePath("project"));
+    compiler.start(QStringLiteral(SPINDORA_CHMCMD), {"spdr.hhp"});
+    ASSERT_TRUE(compiler.waitForFinished(60000));
+    std::shared_ptr<const HelpFile> file = HelpFile::Open(ChmLibrary::Shared(), dir.filePath("project/spdr.chm"));
+    ASSERT_TRUE(file);
+
+    PipeWatch watch(pipe);
+    HelpViewer viewer(file);
+    viewer.ShowPage("/en/index.html");
+    viewer.show();
+    const QImage shown = viewer.browser()->viewport()->grab().toImage();
+    EXPECT_FALSE(watch.Opened()) << "the pipe was opened";
+    QTextDocument* document = viewer.browser()->document();
+    EXPECT_EQ(document->resource(QTextDocument::ImageResource, QUrl("../pics/inside.png")).value<QImage>().pixelColor(0, 0),
+              QColor(Qt::blue));
+    for (const QString& src : outside) {
+        const QImage picture = document->resource(QTextDocument::ImageResource, QUrl(src)).value<QImage>();
+        EXPECT_EQ(picture.size(), QSize(1, 1)) << src.toStdString();
+        EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0) << src.toStdString();
+    }
+    bool greenShown = false;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) greenShown = greenShown || shown.pixel(x, y) == qRgb(0, 255, 0);
+    EXPECT_FALSE(greenShown) << "the local picture is on the page";
+    EXPECT_FALSE(watch.Opened()) << "the pipe was opened";
 }
 
 }  // namespace

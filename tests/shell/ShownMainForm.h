@@ -68,6 +68,13 @@ inline void AnswerNextModals(std::vector<std::vector<Qt::Key>> answers) {
     });
 }
 
+// Leaves the window's clock to the test, which ticks it with TimerTimer(): the timer still
+// runs, as the game's does, but its 200 ms ticks no longer reach the game, so a slow machine
+// cannot add a second to a clock while a modal window waits for its answer.
+inline void DriveClockByHand(TMainForm& form) {
+    QObject::disconnect(&form.timer(), &QTimer::timeout, nullptr, nullptr);
+}
+
 // The main window the running game shows, if any.
 inline TMainForm* VisibleMainForm() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -85,6 +92,7 @@ inline void AfterTheSplash(std::function<void(TMainForm&)> play) {
             QTimer::singleShot(0, [play] {
                 TMainForm* form = VisibleMainForm();
                 ASSERT_NE(form, nullptr);
+                DriveClockByHand(*form);
                 play(*form);
                 AnswerNextModal(Qt::Key_Return);  // yes, end the game
                 form->close();
@@ -110,6 +118,7 @@ inline std::unique_ptr<TMainForm> ShownForm(
     RandomSource& random, const QString& settings = QStringLiteral("[common]\ntongue=0\n")) {
     auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR), SettingsFile(settings));
     if (form) {
+        DriveClockByHand(*form);
         form->LeaveOutSplash();
         form->show();
         QApplication::processEvents();

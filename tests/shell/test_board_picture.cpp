@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <functional>
+#include <random>
 
 #include "shell/BoardPicture.h"
 #include "shell/FakeShell.h"
@@ -60,6 +61,69 @@ QByteArray WithWidth(QByteArray b, qint32 width) {
     return b;
 }
 
+// A run-length coded bitmap (8 or 4 bits) with `body` as its pixel data; palette entry 7 is
+// `colour`.
+QByteArray MakeRunLengthBitmap(int width, int height, int depth, QRgb colour, const QByteArray& body) {
+    const int colours = 1 << depth;
+    const int offset = 14 + 40 + 4 * colours;
+    QByteArray b(offset, '\0');
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, b.data() + at); };
+    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, b.data() + at); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(10, static_cast<quint32>(offset));
+    put32(14, 40);
+    put32(18, static_cast<quint32>(width));
+    put32(22, static_cast<quint32>(height));
+    put16(26, 1);
+    put16(28, static_cast<quint16>(depth));
+    put32(30, depth == 8 ? 1 : 2);
+    put32(34, static_cast<quint32>(body.size()));
+    put32(46, static_cast<quint32>(colours));
+    put32(54 + 4 * 7, colour & 0xFFFFFF);
+    b += body;
+    put32(2, static_cast<quint32>(b.size()));
+    return b;
+}
+
+// Every row of entry 7: three pixels given one by one (padded to a 16-bit boundary), then
+// runs of at most 255. Rows end with an end of line and the end marker follows, or, as some
+// writers do, the marker takes the last row's end of line.
+QByteArray WholeRunLengthBody(int width, int height, int depth, bool markerEndsLastRow) {
+    QByteArray body;
+    for (int y = 0; y < height; ++y) {
+        if (depth == 8) body.append("\0\3\7\7\7\0", 6);
+        else body.append("\0\3\x77\x70", 4);
+        for (int x = 3; x < width; x += 255) {
+            body += static_cast<char>(std::min(255, width - x));
+            body += depth == 8 ? '\7' : '\x77';
+        }
+        if (y < height - 1 || !markerEndsLastRow) body.append("\0\0", 2);
+    }
+    return body.append("\0\1", 2);
+}
+
+QByteArray RandomBytes(unsigned seed, int size) {
+    std::mt19937 random(seed);
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+// A 32-bit picture whose colours are cut out by the given masks: the 40-byte header is
+// followed by the three masks.
+QByteArray WithColourMasks(QByteArray b, quint32 red, quint32 green, quint32 blue) {
+    QByteArray masks(12, '\0');
+    qToLittleEndian(red, masks.data());
+    qToLittleEndian(green, masks.data() + 4);
+    qToLittleEndian(blue, masks.data() + 8);
+    b.insert(54, masks);
+    qToLittleEndian(quint32{3}, b.data() + 30);
+    qToLittleEndian(static_cast<quint32>(54 + 12), b.data() + 10);
+    qToLittleEndian(static_cast<quint32>(b.size()), b.data() + 2);
+    return b;
+}
+
 TEST(BoardPicture, AcceptsWholeBitmapsOfEveryDepthAndRowOrder) {
     const QRgb teal = qRgb(10, 140, 150);
     const struct { const char* name; QByteArray bytes; } good[] = {
@@ -67,6 +131,10 @@ TEST(BoardPicture, AcceptsWholeBitmapsOfEveryDepthAndRowOrder) {
         {"24-bit odd width, padded rows", MakeBitmap(813, 334, 24, teal)},
         {"8-bit with palette", MakeBitmap(812, 333, 8, teal)},
         {"32-bit top-down", MakeBitmap(812, -333, 32, teal)},
+        {"32-bit with colour masks", WithColourMasks(MakeBitmap(812, 333, 32, teal), 0xFF0000, 0xFF00, 0xFF)},
+        {"8-bit run-length", MakeRunLengthBitmap(812, 333, 8, teal, WholeRunLengthBody(812, 333, 8, false))},
+        {"4-bit run-length, marker ends the last row",
+         MakeRunLengthBitmap(812, 333, 4, teal, WholeRunLengthBody(812, 333, 4, true))},
     };
     QTemporaryDir dir;
     for (const auto& g : good) {
@@ -93,7 +161,11 @@ TEST(BoardPicture, AcceptsWholeBitmapsOfEveryDepthAndRowOrder) {
 // Every damaged picture is refused like a missing one: at start-up and at a mode switch,
 // naming the file.
 TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {
+    const QRgb teal = qRgb(10, 140, 150);
     const QByteArray whole = MakeBitmap(812, 333, 24, qRgb(200, 100, 50));
+    auto Writing = [](QByteArray bytes) {
+        return [bytes](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(bytes); };
+    };
     const struct { const char* name; std::function<void(const QString&)> write; } damaged[] = {
         {"cut after the headers", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(whole.left(54)); }},
         {"cut at half", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(whole.left(whole.size() / 2)); }},
@@ -103,6 +175,21 @@ TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {
         {"negative width", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(WithWidth(whole, -812)); }},
         {"empty file", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); }},
         {"a directory", [&](const QString& p) { QDir().mkpath(p); }},
+        {"8-bit run-length body of only the end marker", Writing(MakeRunLengthBitmap(812, 333, 8, teal, QByteArray("\0\1", 2)))},
+        {"4-bit run-length body of only the end marker", Writing(MakeRunLengthBitmap(812, 333, 4, teal, QByteArray("\0\1", 2)))},
+        {"8-bit run-length body of one run", Writing(MakeRunLengthBitmap(812, 333, 8, teal, QByteArray("\xff\7", 2)))},
+        {"4-bit run-length body of one run, then the end marker",
+         Writing(MakeRunLengthBitmap(812, 333, 4, teal, QByteArray("\xff\x77\0\1", 4)))},
+        {"8-bit run-length random codes", Writing(MakeRunLengthBitmap(812, 333, 8, teal, RandomBytes(18, 60000)))},
+        {"4-bit run-length random codes", Writing(MakeRunLengthBitmap(812, 333, 4, teal, RandomBytes(19, 60000)))},
+        {"8-bit run-length one row short", Writing(MakeRunLengthBitmap(812, 334, 8, teal, WholeRunLengthBody(812, 333, 8, false)))},
+        {"8-bit run-length runs past the row's end", Writing(MakeRunLengthBitmap(811, 333, 8, teal, WholeRunLengthBody(812, 333, 8, false)))},
+        {"4-bit run-length jumps off the picture's side",
+         Writing(MakeRunLengthBitmap(812, 333, 4, teal, WholeRunLengthBody(812, 333, 4, false).prepend("\xff\x77\xff\x77\x5a\x77\0\2\xff\0", 10)))},
+        {"8-bit run-length jumps below the last row",
+         Writing(MakeRunLengthBitmap(812, 333, 8, teal, QByteArray("\0\2\0\xff\0\2\0\x4e\0\1", 10)))},
+        {"colour masks all zero", Writing(WithColourMasks(MakeBitmap(812, 333, 32, teal), 0, 0, 0))},
+        {"colour masks overlap", Writing(WithColourMasks(MakeBitmap(812, 333, 32, teal), 0xFFFF00, 0xFF00, 0xFF))},
     };
     const QString b1 = dir.filePath("b1.bmp"), b2 = dir.filePath("b2.bmp");
     for (const auto& d : damaged) {

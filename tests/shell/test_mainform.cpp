@@ -288,6 +288,33 @@ TEST(MainForm, MissingOrTruncatedBoardPictureEndsStartUpWithTheMessage) {
     EXPECT_EQ(text, "Not enough memory! Programm aborted.");
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<TMainForm*>(w) && w->isVisible()) << "no window was shown";
+
+    // A picture missing at a switch is named as its path is spelt, though the path looks
+    // like markup.
+    const QString odd = dir.filePath("<b>x</b>") + "/";
+    ASSERT_TRUE(QDir().mkpath(odd));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SPINDORA_BUILD_DIR) + "b1.bmp", odd + "b1.bmp"));
+    auto form = CreateMainForm(random, odd, test::SettingsFile());
+    ASSERT_NE(form, nullptr);
+    test::DriveClockByHand(*form);
+    form->LeaveOutSplash();
+    form->show();
+    QApplication::processEvents();
+    text.clear();
+    Qt::TextFormat format = Qt::RichText;
+    test::WhenModalActive([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            text = box->text();
+            format = box->textFormat();
+        }
+        test::TypeInto(modal, {Qt::Key_Return});
+    });
+    QTest::mousePress(form->findChild<QWidget*>("OptionBtn"), Qt::LeftButton);
+    QTest::mouseClick(form->findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
+    EXPECT_EQ(text, "The picture " + odd + "b2.bmp is missing or cannot be read.");
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(form->flow().CurrentMode, 0);
+    form->flow().FormClose();
 }
 
 }  // namespace
