@@ -10,6 +10,7 @@
 #include "dialogs/THighscoreDlg.h"
 #include "dialogs/TInfoDialog.h"
 #include "dialogs/TSplash.h"
+#include "shell/BoardKeys.h"
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
@@ -33,6 +34,7 @@ public:
     bool FormCreate(const ShellSettings& settings);
     GameFlow& flow() { return flow_; }
     BoardWidget* boardWidget() const { return box_; }
+    BoardKeys* boardKeys() const { return boardKeys_; }
     ClockWidget* timbox() const { return timbox_; }
     QTimer& timer() { return timer_; }
     MessageDlg* dialog(DialogId id) const;
@@ -54,8 +56,11 @@ public:
     void ShowHighscore(int32_t time) override;
     BoardBox& box() override { return *box_; }
     void BeginBoardPaint() override { box_->BeginBatch(); }
-    void EndBoardPaint() override { box_->EndBatch(); }
-    void DrawClock(int32_t ticks) override { timbox_->Draw(ticks); }
+    void EndBoardPaint() override {
+        box_->EndBatch();
+        NameBoard();
+    }
+    void DrawClock(int32_t ticks) override;
     void PlaceRulesShape(const QRect& windowRect) override { rulesShape_ = windowRect; }
     void ApplyCaptions() override;
     void EnableOptionBtn(bool enabled) override;
@@ -73,6 +78,8 @@ protected:
 private:
     void BuildToolPanel();
     void BuildClock();
+    void AddKeys();
+    void NameBoard();
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
     void BrizzelBtnClick();
@@ -89,6 +96,7 @@ private:
     QTimer timer_;
     QWidget* ToolPanel_ = nullptr;
     BoardWidget* box_ = nullptr;
+    BoardKeys* boardKeys_ = nullptr;
     ClockWidget* timbox_ = nullptr;
     QLabel* TimeLabel_ = nullptr;
     QRect rulesShape_;
