@@ -95,7 +95,7 @@ void BoardKeys::GiveKeysBack() {
     // wait for a dialog that follows it (the best times after the solved notice) first.
     QTimer::singleShot(0, this, [this] {
         QWidget* window = board_.window();
-        if (window->isVisible() && !QApplication::activeModalWidget() && !window->isActiveWindow())
+        if (window->isVisible() && !QApplication::activeModalWidget())
             window->activateWindow();
     });
 }
