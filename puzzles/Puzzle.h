@@ -41,7 +41,7 @@ public:
     virtual void ChangeLevel(MouseButton button) = 0;
     virtual void BoardMouseDown(int x, int y, MouseButton button) = 0;
 
-    // The pieces a press acts on at the current level, in reading order.
+    // The pieces a press acts on at the current level; the keyboard focus starts on the first.
     virtual std::vector<PressTarget> PressTargets() const { return {}; }
     // The level button drawn on the board; empty for a board without one.
     virtual QRect LevelButtonArea() const { return {}; }
