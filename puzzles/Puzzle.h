@@ -1,8 +1,28 @@
 #pragma once
+#include <QPainterPath>
+#include <QRect>
+#include <vector>
+
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/PuzzleHost.h"
 
 namespace spindora {
+
+// A place on the board that a press acts on. The keyboard presses the middle of its area
+// through BoardMouseDown, just as a mouse press there would, and the pointer turns into a
+// hand over it.
+struct PressTarget {
+    QRect area;  // board coordinates, every pixel of it a hit
+    // The focus mark: drawn around or between the pieces, never over one.
+    QPainterPath mark;
+    QPoint press() const { return area.center(); }
+};
+// The focus mark is stroked this wide along its path; a puzzle keeps that clear of its pieces.
+inline constexpr double kFocusMarkWidth = 3.0;
+// The pixels strictly between two bounds on each axis, as the level buttons' hit tests have them.
+constexpr QRect BetweenBounds(int left, int top, int right, int bottom) {
+    return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
+}
 
 // The five operations through which the shell drives the puzzle of the current mode.
 class Puzzle {
@@ -20,6 +40,11 @@ public:
     }
     virtual void ChangeLevel(MouseButton button) = 0;
     virtual void BoardMouseDown(int x, int y, MouseButton button) = 0;
+
+    // The pieces a press acts on at the current level; the keyboard focus starts on the first.
+    virtual std::vector<PressTarget> PressTargets() const { return {}; }
+    // The level button drawn on the board; empty for a board without one.
+    virtual QRect LevelButtonArea() const { return {}; }
 
     // The least size of the background picture: the board and the sheet beside it.
     virtual QSize SheetSize() const { return kBoardRect.size(); }

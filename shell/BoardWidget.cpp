@@ -37,6 +37,7 @@ void BoardWidget::EndBatch() {
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), image_, rect);
+    if (paintOver) paintOver(painter);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 #include "puzzles/BoardBox.h"
 #include "puzzles/PuzzleHost.h"
 
@@ -26,6 +28,8 @@ public:
     std::function<void(int x, int y, MouseButton button)> onMouseDown;
     // The hint for a place on the board, or an empty text for none.
     std::function<QString(QPoint)> hintAt;
+    // Drawn over the board on screen only, never into its picture: the focus mark.
+    std::function<void(QPainter&)> paintOver;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

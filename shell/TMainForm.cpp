@@ -15,8 +15,10 @@
 
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/Captions.h"
 #include "shell/QuitSignals.h"
+#include "shell/Shortcuts.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/WindowPlacement.h"
 
@@ -79,6 +81,7 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
                    ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue))
                    : QString();
     };
+    AddKeys();
     timer_.start();
     // The file is written as a whole when the run ends and after a new best time, not
     // once per value.
@@ -139,6 +142,9 @@ void TMainForm::BuildToolPanel() {
     OptionBtn_->ActOnMouseDown();
     connect(OptionBtn_, &ToolButton::mouseDown, this,
             [this](MouseButton button) { flow_.OptionBtnMouseDown(button); });
+    // The mouse acts on its press and never clicks it: a click comes from the keyboard.
+    connect(OptionBtn_, &QToolButton::clicked, this,
+            [this] { flow_.OptionBtnMouseDown(MouseButton::Left); });
     connect(PauseBtn_, &QToolButton::clicked, this, [this] { flow_.PauseBtnClick(); });
     connect(HighScoreBtn_, &QToolButton::clicked, this, [this] { flow_.HighScoreBtnClick(); });
     connect(InfoBtn_, &QToolButton::clicked, this, [this] { flow_.InfoBtnClick(); });
@@ -149,6 +155,30 @@ void TMainForm::BuildToolPanel() {
     connect(MidiBtn_, &QToolButton::clicked, this, [this] { MidiBtnClick(); });
     connect(modeGroup_, &QButtonGroup::idClicked, this,
             [this](int mode) { flow_.SwitchMode(static_cast<uint8_t>(mode)); });
+}
+
+void TMainForm::AddKeys() {
+    boardKeys_ = new BoardKeys(*box_, flow_);
+    AddButtonKeys(*this, {
+        {Qt::Key_1, modeBtns_[0]}, {Qt::Key_2, modeBtns_[1]},
+        {Qt::Key_3, modeBtns_[2]}, {Qt::Key_4, modeBtns_[3]},
+        {Qt::Key_F2, MixBtn_}, {Qt::Key_P, PauseBtn_}, {Qt::Key_Pause, PauseBtn_},
+        {Qt::Key_F1, HelpBtn_}, {QKeySequence(Qt::CTRL | Qt::Key_H), HighScoreBtn_},
+        {Qt::Key_L, TongueBtn_}, {Qt::Key_S, soundbtn_}, {Qt::Key_M, MidiBtn_},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn_},
+    });
+    // Keys are the board's from the start; Tab reaches the tool bar.
+    setTabOrder(BrizzelBtn_, box_);
+    box_->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::NameBoard() {
+    box_->setAccessibleName(BoardAccessibleName(flow_.CurrentMode, flow_.Levels(), flow_.tongue));
+}
+
+void TMainForm::DrawClock(int32_t ticks) {
+    timbox_->Draw(ticks);
+    timbox_->setAccessibleDescription(ClockAccessibleDescription(ticks, flow_.tongue));
 }
 
 void TMainForm::BuildClock() {
@@ -272,7 +302,10 @@ void TMainForm::ShowHighscore(int32_t time) {
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue;
-    const auto hint = [tongue](QWidget* w, Hint h) { w->setToolTip(AsTooltip(HintText(h, tongue))); };
+    const auto hint = [tongue](QWidget* w, Hint h) {
+        w->setToolTip(AsTooltip(HintText(h, tongue)));
+        w->setAccessibleName(HintText(h, tongue));
+    };
     hint(MixBtn_, Hint::Mix);
     hint(OptionBtn_, Hint::Option);
     hint(PauseBtn_, Hint::Pause);
@@ -290,6 +323,9 @@ void TMainForm::ApplyCaptions() {
     hint(InfoBtn_, Hint::Info);
     hint(BrizzelBtn_, Hint::Brizzel);
     setWindowTitle(WindowTitle());
+    NameBoard();
+    timbox_->setAccessibleDescription(
+        ClockAccessibleDescription(flow_.ClockTicks[flow_.CurrentMode], tongue));
 }
 
 void TMainForm::EnableOptionBtn(bool enabled) { OptionBtn_->setEnabled(enabled); }

@@ -9,6 +9,7 @@
 #include "dialogs/THighscoreDlg.h"
 #include "dialogs/TInfoDialog.h"
 #include "dialogs/TSplash.h"
+#include "shell/BoardKeys.h"
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
@@ -33,6 +34,7 @@ public:
     bool FormCreate(const ShellSettings& settings);
     GameFlow& flow() { return flow_; }
     BoardWidget* boardWidget() const { return box_; }
+    BoardKeys* boardKeys() const { return boardKeys_; }
     ClockWidget* timbox() const { return timbox_; }
     ShellTimer& timer() { return timer_; }
     // The dialogs, each made when first asked for.
@@ -56,8 +58,11 @@ public:
     void ShowHighscore(int32_t time) override;
     BoardBox& box() override { return *box_; }
     void BeginBoardPaint() override { box_->BeginBatch(); }
-    void EndBoardPaint() override { box_->EndBatch(); }
-    void DrawClock(int32_t ticks) override { timbox_->Draw(ticks); }
+    void EndBoardPaint() override {
+        box_->EndBatch();
+        NameBoard();
+    }
+    void DrawClock(int32_t ticks) override;
     void PlaceRulesShape(const QRect& windowRect) override { rulesShape_ = windowRect; }
     void ApplyCaptions() override;
     void EnableOptionBtn(bool enabled) override;
@@ -82,6 +87,8 @@ protected:
 private:
     void BuildToolPanel();
     void BuildClock();
+    void AddKeys();
+    void NameBoard();
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
     void BrizzelBtnClick();
@@ -99,6 +106,7 @@ private:
     ShellTimer timer_;
     QWidget* ToolPanel_ = nullptr;
     BoardWidget* box_ = nullptr;
+    BoardKeys* boardKeys_ = nullptr;
     ClockWidget* timbox_ = nullptr;
     QLabel* TimeLabel_ = nullptr;
     QRect rulesShape_;

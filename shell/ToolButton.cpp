@@ -10,7 +10,8 @@ ToolButton::ToolButton(QWidget* parent, const QString& name, QRect geometry)
     : QToolButton(parent) {
     setObjectName(name);
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the tool bar; a click leaves the keys with the board.
+    setFocusPolicy(Qt::TabFocus);
     setGeometry(geometry);
     setIconSize(QSize(geometry.width() - 4, geometry.height() - 4));
 }

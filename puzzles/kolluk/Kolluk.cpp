@@ -131,6 +131,25 @@ void Kolluk::ChangeLevel(MouseButton button) {
     MixBoard();
 }
 
+std::vector<PressTarget> Kolluk::PressTargets() const {
+    std::vector<PressTarget> targets;
+    for (int r = 0; r < kRings; ++r) {
+        PressTarget target{QRect(RingHitOrigin[r], QSize(kRingHitReach + 1, kRingHitReach + 1)), {}};
+        // A circle in the ring's hollow, inside the path its balls roll along.
+        QPointF middle;
+        for (const int place : Rings[r]) middle += PlaceOrigin[place] + QPointF(kPlatformSize, kPlatformSize) / 2;
+        middle /= kRingLength;
+        constexpr double kHollow = 40;
+        target.mark.addEllipse(middle, kHollow, kHollow);
+        targets.push_back(target);
+    }
+    return targets;
+}
+
+QRect Kolluk::LevelButtonArea() const {
+    return BetweenBounds(kLevelLeft, kLevelTop, kLevelRight, kLevelBottom);
+}
+
 QSize Kolluk::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
 void Kolluk::BoardMouseDown(int x, int y, MouseButton button) {

@@ -16,6 +16,8 @@ public:
     void ChangeLevel(MouseButton button) override;
     void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
+    std::vector<PressTarget> PressTargets() const override;
+    QRect LevelButtonArea() const override;
 
     void Rotate(int ring, bool clockwise);
     void Roll(int ring, bool clockwise);

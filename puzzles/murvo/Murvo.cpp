@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "puzzles/murvo/Layout.h"
 #include "puzzles/murvo/Moves.h"
 #include "puzzles/murvo/MurvoDrawing.h"
 #include "puzzles/murvo/MurvoSheet.h"
@@ -90,6 +91,29 @@ void Murvo::PaintBoard() { PaintMurvoBoard(host_, position_, Level()); }
 void Murvo::ChangeLevel(MouseButton button) {
     StepLevel(host_.Levels().rmode, kLevels, button);
     MixBoard();
+}
+
+std::vector<PressTarget> Murvo::PressTargets() const {
+    std::vector<PressTarget> targets;
+    for (const uint8_t move : OfferedMoves(Level())) {
+        const Move& m = MoveAt(move);
+        const QPoint spot = kBoardCentre + m.hotSpot;
+        const int reach = kHotSpotReach - 1;
+        PressTarget target{QRect(spot - QPoint(reach, reach), spot + QPoint(reach, reach)), {}};
+        // A ring round each disc the press would turn: clear of that disc's square and of
+        // its neighbours', which stand 40 pixels apart.
+        constexpr double kAround = 20;
+        for (int k = 0; k < m.size; ++k)
+            target.mark.addEllipse(QPointF(kBoardCentre + PlaceOffset(m.ring[k])) + QPointF(0.5, 0.5),
+                                   kAround, kAround);
+        targets.push_back(target);
+    }
+    return targets;
+}
+
+QRect Murvo::LevelButtonArea() const {
+    return QRect(QPoint(kLevelButtonLeft + 1, kLevelButtonTop + 1),
+                 QPoint(kBoardWidth - 1, kBoardHeight - 1));
 }
 
 void Murvo::BoardMouseDown(int x, int y, MouseButton button) {

@@ -13,6 +13,8 @@ public:
     void ChangeLevel(MouseButton button) override;
     void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
+    std::vector<PressTarget> PressTargets() const override;
+    QRect LevelButtonArea() const override;
 
     // Turns the ring of `move` by one place in the model only.
     void Turn(int move, bool clockwise);

@@ -48,7 +48,8 @@ constexpr QRect LevelFigure(int level) {
 }
 
 // The level button is the whole lower right corner of the board.
-constexpr bool OnLevelButton(int x, int y) { return x > 430 && y > 270; }
+inline constexpr int kLevelButtonLeft = 430, kLevelButtonTop = 270;
+constexpr bool OnLevelButton(int x, int y) { return x > kLevelButtonLeft && y > kLevelButtonTop; }
 
 inline constexpr QRect kRulesRect{317, 223, 165, 70};
 

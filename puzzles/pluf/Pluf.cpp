@@ -159,6 +159,28 @@ void Pluf::ChangeLevel(MouseButton button) {
     MixBoard();
 }
 
+std::vector<PressTarget> Pluf::PressTargets() const {
+    std::vector<PressTarget> targets;
+    for (int plate = 1; plate <= Count(); ++plate) {
+        const QPoint corner = PlateCorner(plate);
+        PressTarget target{QRect(corner + QPoint(11, 11), QSize(54, 54)), {}};
+        // A hexagon along the plate's rim, outside the ring of buttons in every phase.
+        const QPointF middle = QPointF(corner) + QPointF(kPlateCentre, kPlateCentre);
+        constexpr double kRim = 33, kHalfSide = kRim / 1.7320508;
+        const QPointF corners[] = {{-kHalfSide, -kRim}, {kHalfSide, -kRim}, {2 * kHalfSide, 0},
+                                   {kHalfSide, kRim},   {-kHalfSide, kRim}, {-2 * kHalfSide, 0}};
+        target.mark.moveTo(middle + corners[0]);
+        for (const QPointF& c : corners) target.mark.lineTo(middle + c);
+        target.mark.closeSubpath();
+        targets.push_back(target);
+    }
+    return targets;
+}
+
+QRect Pluf::LevelButtonArea() const {
+    return BetweenBounds(kLevelLeft, kLevelTop, kLevelRight, kLevelBottom);
+}
+
 void Pluf::BoardMouseDown(int x, int y, MouseButton button) {
     if (OnLevelButton(x, y)) {
         host_.OptionBtnMouseDown(button);

@@ -20,6 +20,8 @@ public:
     void ChangeLevel(MouseButton button) override;
     void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
+    std::vector<PressTarget> PressTargets() const override;
+    QRect LevelButtonArea() const override;
 
     // Plates in play at the current level.
     int Count() const;

@@ -91,6 +91,24 @@ void Zibbo::ChangeLevel(MouseButton button) {
     MixBoard();
 }
 
+std::vector<PressTarget> Zibbo::PressTargets() const {
+    // The mark runs in the 12-pixel gap that rings each dial, six pixels off its picture.
+    constexpr double kGapMiddle = (kGridPitch - kPieceSize) / 2.0;
+    std::vector<PressTarget> targets;
+    for (int k = 0; k < 9; ++k) {
+        const QPoint at = PiecePosition(k);
+        PressTarget target{QRect(at, QSize(kGridPitch, kGridPitch)), {}};
+        target.mark.addRect(QRectF(at, QSizeF(kPieceSize, kPieceSize))
+                                .adjusted(-kGapMiddle, -kGapMiddle, kGapMiddle, kGapMiddle));
+        targets.push_back(target);
+    }
+    return targets;
+}
+
+QRect Zibbo::LevelButtonArea() const {
+    return BetweenBounds(kLevelLeft, kLevelTop, kLevelRight, kLevelBottom);
+}
+
 QSize Zibbo::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
 void Zibbo::BoardMouseDown(int x, int y, MouseButton button) {

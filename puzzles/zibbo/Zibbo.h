@@ -14,6 +14,8 @@ public:
     void ChangeLevel(MouseButton button) override;
     void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
+    std::vector<PressTarget> PressTargets() const override;
+    QRect LevelButtonArea() const override;
 
     void Turn(int k, bool forward, bool redraw);
     bool IsSolved() const;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolButton>
@@ -14,6 +15,12 @@ namespace {
 using test::ShownForm;
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// What an assistive tool reads as the widget's name.
+QString AccessibleName(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("(none)");
+}
 
 // Only 1 is German; English stands for every other value, the unchosen -1 included.
 constexpr int kLanguages[] = {1, 0, -1, 2};
@@ -80,10 +87,13 @@ TEST(Captions, EveryHintTheClockLabelAndTheTitleInBothLanguages) {
                 for (const Caption& c : kFixedHints) {
                     if (QToolButton* b = button(c.control)) {
                         EXPECT_EQ(b->toolTip(), In(c, tongue)) << c.control;
+                        EXPECT_EQ(AccessibleName(b), In(c, tongue)) << c.control;
                     }
                 }
                 EXPECT_EQ(sound->toolTip(), In(soundDown ? kSoundOn : kSoundOff, tongue));
                 EXPECT_EQ(music->toolTip(), In(musicDown ? kMusicOn : kMusicOff, tongue));
+                EXPECT_EQ(AccessibleName(sound), In(soundDown ? kSoundOn : kSoundOff, tongue));
+                EXPECT_EQ(AccessibleName(music), In(musicDown ? kMusicOn : kMusicOff, tongue));
                 EXPECT_EQ(label->text(), tongue == 1 ? "Zeit:" : "Time:");
                 EXPECT_EQ(form->windowTitle(), "Spindora V1.3");
             }

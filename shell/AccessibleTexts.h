@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+#include "puzzles/LevelSettings.h"
+
+namespace spindora {
+
+// What assistive tools read out for the board and the clock.
+QString BoardAccessibleName(uint8_t mode, const LevelSettings& levels, int tongue);
+QString ClockAccessibleDescription(int32_t ticks, int tongue);
+
+}  // namespace spindora

@@ -1,0 +1,16 @@
+#include "shell/Shortcuts.h"
+
+#include <QAbstractButton>
+#include <QShortcut>
+
+namespace spindora {
+
+void AddButtonKeys(QWidget& window, std::initializer_list<ButtonKey> keys) {
+    for (const ButtonKey& key : keys) {
+        auto* shortcut = new QShortcut(key.key, &window);
+        // click() does nothing on a disabled button, just as the mouse cannot click it.
+        QObject::connect(shortcut, &QShortcut::activated, key.button, &QAbstractButton::click);
+    }
+}
+
+}  // namespace spindora
