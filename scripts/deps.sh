@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
@@ -17,6 +17,10 @@ packages=(
 # The tests also play the installed game on a private X server.
 if [[ ${1:-} == --with-display || ${1:-} == --for-tests ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils)
+fi
+# And they have lintian judge the Debian package.
+if [[ ${1:-} == --for-tests ]]; then
+  packages+=(lintian)
 fi
 
 missing=()
