@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
@@ -18,6 +18,10 @@ packages=(
 # window manager.
 if [[ ${1:-} == --with-display || ${1:-} == --for-tests ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils openbox)
+fi
+# And they have lintian judge the Debian package.
+if [[ ${1:-} == --for-tests ]]; then
+  packages+=(lintian)
 fi
 
 missing=()

@@ -195,7 +195,7 @@ TEST(InstalledGame, FourPuzzlesSolvedWithTheMouseLeaveTheirHighscoresInTheSettin
     game.setProcessEnvironment(environment);
     game.setWorkingDirectory(scratch.filePath(QStringLiteral("elsewhere")));
     game.setProcessChannelMode(QProcess::ForwardedChannels);
-    game.start(prefix + QStringLiteral("/bin/spindora"),
+    game.start(prefix + QStringLiteral("/games/spindora"),
                {QStringLiteral("--seed"), QString::number(kSeed), QStringLiteral("--config"), settings});
     ASSERT_TRUE(game.waitForStarted(5000));
     struct Ender {
