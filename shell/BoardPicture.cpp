@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdint>
+#include <cstdio>
 
 #include "puzzles/Raster.h"
 
@@ -76,6 +77,29 @@ QImage LoadBoardPicture(const QString& path, QSize least) {
     if (loaded.isNull() || loaded.width() < least.width() || loaded.height() < least.height())
         return {};
     return ToRasterFormat(loaded);
+}
+
+QString DenseBoardPicturePath(const QString& path, int scale) {
+    if (scale <= 1) return path;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const int cut = dot > slash ? dot : static_cast<int>(path.size());
+    return path.left(cut) + QStringLiteral("@%1x").arg(scale) + path.mid(cut);
+}
+
+QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
+    if (scale <= 1) return oneToOne;
+    const QString densePath = DenseBoardPicturePath(path, scale);
+    QImage dense = LoadBoardPicture(densePath, least * scale);
+    if (dense.isNull()) {
+        std::fprintf(stderr, "spindora: %s is missing or damaged; using %s scaled up\n",
+                     qPrintable(densePath), qPrintable(path));
+        // Pixel for pixel, so the masks stay pure black and white.
+        dense = oneToOne.scaled(oneToOne.size() * scale, Qt::IgnoreAspectRatio,
+                                Qt::FastTransformation);
+    }
+    dense.setDevicePixelRatio(scale);
+    return dense;
 }
 
 }  // namespace spindora

@@ -48,7 +48,8 @@ contents=$(dpkg-deb -c "$deb")
 listing=$(awk '{print $6}' <<<"$contents")
 has() { grep -Eq "^\./usr/$1\$" <<<"$listing" || fail "the package lacks /usr/$1"; }
 has 'lib/(.*/)?spindora/spindora'
-for file in b1.bmp b2.bmp b3.bmp b4.bmp spdr.chm; do has "lib/(.*/)?spindora/$file"; done
+for file in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.bmp b2@2x.bmp b3@2x.bmp b4@2x.bmp \
+            b1@3x.bmp b2@3x.bmp b3@3x.bmp b4@3x.bmp spdr.chm; do has "lib/(.*/)?spindora/$file"; done
 has 'bin/spindora'
 has 'share/applications/spindora\.desktop'
 for size in 16 22 24 32 48 64 128; do has "share/icons/hicolor/${size}x${size}/apps/spindora\.png"; done

@@ -10,7 +10,8 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "install layout: $*" >&2; exit 1; }
 program=$(find "$root/usr/lib" -path '*/spindora/spindora' -type f)
 [[ -x $program ]] || fail "no program under /usr/lib/.../spindora/"
-for picture in b1.bmp b2.bmp b3.bmp b4.bmp spdr.chm; do
+for picture in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.bmp b2@2x.bmp b3@2x.bmp b4@2x.bmp \
+               b1@3x.bmp b2@3x.bmp b3@3x.bmp b4@3x.bmp spdr.chm; do
   [[ -f $(dirname "$program")/$picture ]] || fail "$picture is not beside the program"
 done
 [[ -L $root/usr/bin/spindora ]] || fail "no command link in /usr/bin"

@@ -45,7 +45,7 @@ void PaintCloth(QPainter& p) {
     const QPointF centre(kBoardCentre);
     const QPainterPath dish = Circle(centre, kDishRadius);
     p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(paint::ClothTexture(size, kDishBaize)));
+    p.setBrush(paint::ClothBrush(size, kDishBaize));
     p.drawPath(dish);
     p.save();
     p.setClipPath(dish);
@@ -127,7 +127,7 @@ QImage PaintBoardPicture() {
 // marks saying that the left button raises it and the right button lowers it.
 
 QImage PaintLevelFigure(const QImage& board, int level) {
-    QImage figure = board.copy(QRect(kLevelFigureAt, kLevelFigureSize));
+    QImage figure = paint::CopyLogical(board, QRect(kLevelFigureAt, kLevelFigureSize));
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
     paint::PaintLevelMarks(p, kPlaque, 3.0, 8.0, 25.0);
@@ -137,7 +137,8 @@ QImage PaintLevelFigure(const QImage& board, int level) {
 
 }  // namespace
 
-QImage PaintMurvoSheet() {
+QImage PaintMurvoSheet(int scale) {
+    const paint::ArtScaleScope density(scale);
     const QImage board = PaintBoardPicture();
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), board);
     QPainter p(&sheet);
