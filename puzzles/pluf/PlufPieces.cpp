@@ -60,7 +60,10 @@ QImage EmptyTurntable() {
 // Plate image and mask of one phase. The plate is drawn with its shadow onto the very
 // turntable pixels it will land on, so the sprite carries the shade and the mask takes
 // in every pixel that the plate changes.
-void PaintPlatePhase(QImage& sheet, int phase) {
+struct PhaseSprite {
+    QImage image, mask;
+};
+PhaseSprite PlatePhaseSprite(int phase) {
     const QImage empty = EmptyTurntable();
     QImage drawn = empty;
     const QPointF centre(kPlateCentre, kPlateCentre);
@@ -80,16 +83,30 @@ void PaintPlatePhase(QImage& sheet, int phase) {
     QImage image = paint::Canvas(QSize(kPlateSize, kPlateSize));
     QImage mask = paint::Canvas(QSize(kPlateSize, kPlateSize));
     const int s = paint::ScaleOf(image);
+    // A denser sprite covers just the pixels the 1:1 one covers: the faint end of the
+    // shadow falls differently at each density, and a plate must not wipe more of the
+    // board on a dense screen.
+    QImage oneToOneMask;
+    if (s > 1) {
+        const paint::ArtScaleScope plain(1);
+        oneToOneMask = PlatePhaseSprite(phase).mask;
+    }
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb now = drawn.pixel(x, y);
             const bool changed =
-                Distance(At(x, s), At(y, s)) <= kShadowReach && now != empty.pixel(x, y);
+                s > 1 ? oneToOneMask.pixel(x / s, y / s) == kBlack
+                      : Distance(At(x, s), At(y, s)) <= kShadowReach && now != empty.pixel(x, y);
             image.setPixel(x, y, changed ? (now | kBlack) : kBlack);
             mask.setPixel(x, y, changed ? kBlack : kWhite);
         }
-    Put(sheet, PlateImage(phase), image);
-    Put(sheet, PlateMask(phase), mask);
+    return {image, mask};
+}
+
+void PaintPlatePhase(QImage& sheet, int phase) {
+    const PhaseSprite sprite = PlatePhaseSprite(phase);
+    Put(sheet, PlateImage(phase), sprite.image);
+    Put(sheet, PlateMask(phase), sprite.mask);
 }
 
 void PaintWindows(QImage& sheet) {
