@@ -77,14 +77,17 @@ int main(int argc, char** argv) {
     embed(spindora::PaintDigitStrip(), spindora::kDigitStripResource, "BMP");
     embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
           spindora::kDialogBackgroundResource, "BMP");
-    embed(spindora::PaintSplashPicture().convertToFormat(QImage::Format_RGB888),
-          spindora::kSplashResource, "BMP");
-    embed(spindora::PaintAboutPicture().convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),
-          spindora::kAboutResource, "BMP");
+    for (const int scale : {1, 2, 3}) {
+        embed(spindora::PaintSplashPicture(scale).convertToFormat(QImage::Format_RGB888),
+              spindora::DenseResourceName(spindora::kSplashResource, scale), "BMP");
+        embed(spindora::PaintAboutPicture(scale).convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),
+              spindora::DenseResourceName(spindora::kAboutResource, scale), "BMP");
+    }
     for (const int size : spindora::kProgramIconSizes)
         embed(spindora::PaintProgramIcon(size), spindora::ProgramIconResourceName(size), "PNG");
     for (const spindora::GlyphLayout& info : spindora::AllGlyphs())
-        embed(spindora::PaintGlyph(info.id), spindora::GlyphResourceName(info), "PNG");
+        for (const int scale : {1, 2, 3})
+            embed(spindora::PaintGlyph(info.id, scale), spindora::GlyphResourceName(info, scale), "PNG");
 
     for (int item = 0; item < spindora::kWaveCount; ++item) {
         const QString name = spindora::WaveResourceName(item);
