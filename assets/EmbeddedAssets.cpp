@@ -79,8 +79,10 @@ QPixmap ForScreen(const char* name) {
     if (dense.isNull()) return QPixmap(ResourcePath(QString::fromLatin1(name)));
     const QSize logical = dense.size() / scale;
     if (ratio < scale) {
-        dense = dense.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+        // Qt 6.4 crashes smooth-scaling a palette picture (the about box's): go by 32 bits.
+        dense = dense.convertToFormat(QImage::Format_RGB32)
+                    .scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                            Qt::SmoothTransformation);
         dense.setDevicePixelRatio(ratio);
     } else {
         dense.setDevicePixelRatio(scale);
