@@ -32,7 +32,7 @@ const QImage& Bitmaps(int item) {
 
 QString GlyphResourceName(const GlyphLayout& info, int scale) {
     const QString name = QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(info.name));
-    return DenseResourceName(qPrintable(name), scale);
+    return DensePictureName(name, scale);
 }
 
 QIcon GlyphIcon(Glyph glyph, int leftPad) {
@@ -60,11 +60,12 @@ QIcon GlyphIcon(Glyph glyph, int leftPad) {
     return icon;
 }
 
-QString DenseResourceName(const char* name, int scale) {
-    const QString plain = QString::fromLatin1(name);
-    if (scale <= 1) return plain;
-    const int dot = plain.lastIndexOf(QLatin1Char('.'));
-    return plain.left(dot) + QStringLiteral("@%1x").arg(scale) + plain.mid(dot);
+QString DensePictureName(const QString& name, int scale) {
+    if (scale <= 1) return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype cut = dot > slash ? dot : name.size();
+    return name.left(cut) + QStringLiteral("@%1x").arg(scale) + name.mid(cut);
 }
 
 namespace {

@@ -33,9 +33,12 @@ inline constexpr const char* kProgramIconResource = "icon.png";  // the 32 x 32 
 // The program icon in the sizes desktops show (menus, panels, task switchers).
 inline constexpr int kProgramIconSizes[] = {16, 22, 24, 32, 48, 64, 128};
 QString ProgramIconResourceName(int size);
-// The resource of `name` (a 1:1 picture) drawn at `scale`: "splash.bmp" at 2 is
-// "splash@2x.bmp"; at 1 it is `name` itself.
-QString DenseResourceName(const char* name, int scale);
+// The file or resource of the 1:1 picture `name` (a path or a bare name) drawn at `scale`:
+// "splash.bmp" at 2 is "splash@2x.bmp"; at 1 it is `name` itself.
+QString DensePictureName(const QString& name, int scale);
+inline QString DenseResourceName(const char* name, int scale) {
+    return DensePictureName(QString::fromLatin1(name), scale);
+}
 QString WaveResourceName(int item);
 
 }  // namespace spindora

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "assets/EmbeddedAssets.h"
 #include "puzzles/Raster.h"
 
 namespace spindora {
@@ -79,17 +80,10 @@ QImage LoadBoardPicture(const QString& path, QSize least) {
     return ToRasterFormat(loaded);
 }
 
-QString DenseBoardPicturePath(const QString& path, int scale) {
-    if (scale <= 1) return path;
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const int cut = dot > slash ? dot : static_cast<int>(path.size());
-    return path.left(cut) + QStringLiteral("@%1x").arg(scale) + path.mid(cut);
-}
-
 QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
     if (scale <= 1) return oneToOne;
-    const QString densePath = DenseBoardPicturePath(path, scale);
+    // "b1.bmp" at 2 is "b1@2x.bmp".
+    const QString densePath = DensePictureName(path, scale);
     QImage dense = LoadBoardPicture(densePath, least * scale);
     if (dense.isNull()) {
         std::fprintf(stderr, "spindora: %s is missing or damaged; using %s scaled up\n",

@@ -15,10 +15,6 @@ bool HoldsWholeBitmap(const QByteArray& bmp);
 // in size. The result is in the raster copies' format.
 QImage LoadBoardPicture(const QString& path, QSize least);
 
-// The file that holds the picture of `path` (a 1:1 board picture) at `scale` device pixels
-// per board pixel: "b1.bmp" at 2 is "b1@2x.bmp"; at 1 it is `path` itself.
-QString DenseBoardPicturePath(const QString& path, int scale);
-
 // The board picture for a surface of `scale` device pixels per board pixel, given the
 // checked 1:1 picture `oneToOne` of `path`. The denser file is a nicety: when it is missing
 // or damaged, one line on standard error says so and the 1:1 picture is scaled up.
