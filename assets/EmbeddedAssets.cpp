@@ -1,6 +1,7 @@
 #include "assets/EmbeddedAssets.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <array>
@@ -29,30 +30,72 @@ const QImage& Bitmaps(int item) {
     return items[item == kDialogBackgroundItem ? 1 : 0];
 }
 
-QString GlyphResourceName(const GlyphLayout& info) {
-    return QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(info.name));
+QString GlyphResourceName(const GlyphLayout& info, int scale) {
+    const QString name = QStringLiteral("glyph_%1.png").arg(QString::fromLatin1(info.name));
+    return DensePictureName(name, scale);
 }
 
 QIcon GlyphIcon(Glyph glyph, int leftPad) {
     const GlyphLayout& info = LayoutOf(glyph);
-    const QPixmap strip(ResourcePath(GlyphResourceName(info)));
     const int width = info.width / info.images;
-    const auto image = [&](int index) {
-        QPixmap cell(leftPad + width, info.height);
-        cell.fill(Qt::transparent);
-        QPainter p(&cell);
-        p.drawPixmap(leftPad, 0, strip, index * width, 0, width, info.height);
-        return cell;
-    };
     QIcon icon;
-    icon.addPixmap(image(0), QIcon::Normal);
-    if (info.images > 1) icon.addPixmap(image(1), QIcon::Disabled);
+    // The 1:1 glyph, and on a dense screen the one drawn for it, which the icon prefers there.
+    const int screenScale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
+    for (const int scale : {1, screenScale}) {
+        if (scale == 1 && !icon.isNull()) break;
+        const QPixmap strip(ResourcePath(GlyphResourceName(info, scale)));
+        if (strip.isNull()) continue;
+        const auto image = [&](int index) {
+            QPixmap cell(QSize(leftPad + width, info.height) * scale);
+            cell.setDevicePixelRatio(scale);
+            cell.fill(Qt::transparent);
+            QPainter p(&cell);
+            p.drawPixmap(QRectF(leftPad, 0, width, info.height), strip,
+                         QRectF(index * width * scale, 0, width * scale, info.height * scale));
+            return cell;
+        };
+        icon.addPixmap(image(0), QIcon::Normal);
+        if (info.images > 1) icon.addPixmap(image(1), QIcon::Disabled);
+    }
     return icon;
 }
 
-QPixmap SplashPicture() { return QPixmap(ResourcePath(QString::fromLatin1(kSplashResource))); }
+QString DensePictureName(const QString& name, int scale) {
+    if (scale <= 1) return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype cut = dot > slash ? dot : name.size();
+    return name.left(cut) + QStringLiteral("@%1x").arg(scale) + name.mid(cut);
+}
 
-QPixmap AboutPicture() { return QPixmap(ResourcePath(QString::fromLatin1(kAboutResource))); }
+namespace {
+
+// A picture for the screen's density: drawn at the next density up and, where the screen
+// lies between two, scaled down smoothly to it; never scaled up.
+QPixmap ForScreen(const char* name) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const int scale = SurfaceScaleFor(ratio);
+    if (scale == 1) return QPixmap(ResourcePath(QString::fromLatin1(name)));
+    QImage dense(ResourcePath(DenseResourceName(name, scale)));
+    if (dense.isNull()) return QPixmap(ResourcePath(QString::fromLatin1(name)));
+    const QSize logical = dense.size() / scale;
+    if (ratio < scale) {
+        // Qt 6.4 crashes smooth-scaling a palette picture (the about box's): go by 32 bits.
+        dense = dense.convertToFormat(QImage::Format_RGB32)
+                    .scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                            Qt::SmoothTransformation);
+        dense.setDevicePixelRatio(ratio);
+    } else {
+        dense.setDevicePixelRatio(scale);
+    }
+    return QPixmap::fromImage(dense);
+}
+
+}  // namespace
+
+QPixmap SplashPicture() { return ForScreen(kSplashResource); }
+
+QPixmap AboutPicture() { return ForScreen(kAboutResource); }
 
 QString WaveResourceName(int item) { return QStringLiteral("wave%1.wav").arg(item); }
 

@@ -24,7 +24,7 @@ QPixmap AboutPicture();
 QByteArray WaveList(int item);
 
 // Resource paths the build-time generator writes and the program reads.
-QString GlyphResourceName(const GlyphLayout& info);
+QString GlyphResourceName(const GlyphLayout& info, int scale = 1);
 inline constexpr const char* kDigitStripResource = "digits.bmp";
 inline constexpr const char* kDialogBackgroundResource = "dialog.bmp";
 inline constexpr const char* kSplashResource = "splash.bmp";
@@ -33,6 +33,12 @@ inline constexpr const char* kProgramIconResource = "icon.png";  // the 32 x 32 
 // The program icon in the sizes desktops show (menus, panels, task switchers).
 inline constexpr int kProgramIconSizes[] = {16, 22, 24, 32, 48, 64, 128};
 QString ProgramIconResourceName(int size);
+// The file or resource of the 1:1 picture `name` (a path or a bare name) drawn at `scale`:
+// "splash.bmp" at 2 is "splash@2x.bmp"; at 1 it is `name` itself.
+QString DensePictureName(const QString& name, int scale);
+inline QString DenseResourceName(const char* name, int scale) {
+    return DensePictureName(QString::fromLatin1(name), scale);
+}
 QString WaveResourceName(int item);
 
 }  // namespace spindora

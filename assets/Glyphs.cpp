@@ -569,17 +569,18 @@ const GlyphLayout& LayoutOf(Glyph id) {
     throw std::invalid_argument("unknown glyph");
 }
 
-QImage PaintGlyph(Glyph id) {
+QImage PaintGlyph(Glyph id, int scale) {
+    const paint::ArtScaleScope density(scale > 0 ? scale : paint::ArtScale());
     const GlyphLayout& info = LayoutOf(id);
     const int cell = info.width / info.images;
-    QImage normal(cell, info.height, QImage::Format_ARGB32_Premultiplied);
+    QImage normal = paint::Canvas(QSize(cell, info.height), QImage::Format_ARGB32_Premultiplied);
     normal.fill(Qt::transparent);
     {
         QPainter p(&normal);
         p.setRenderHint(QPainter::Antialiasing);
         MotifOf(id)(p);
     }
-    QImage glyph(info.width, info.height, QImage::Format_ARGB32);
+    QImage glyph = paint::Canvas(QSize(info.width, info.height), QImage::Format_ARGB32);
     glyph.fill(Qt::transparent);
     {
         QPainter p(&glyph);

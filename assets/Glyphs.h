@@ -25,7 +25,9 @@ const std::vector<GlyphLayout>& AllGlyphs();
 const GlyphLayout& LayoutOf(Glyph id);
 
 // Painted at build time; transparent (alpha 0) outside the motif.
-QImage PaintGlyph(Glyph id);
+// At `scale` the same glyph comes with that many pixels to each of its own (for dense
+// screens), otherwise at the art scale of the picture it goes into.
+QImage PaintGlyph(Glyph id, int scale = 0);
 
 // The maker's mascot of the BrizzelBtn glyph, as shapes in its 26 x 20 cell at the
 // painter's origin, so it can be drawn large by scaling the painter.

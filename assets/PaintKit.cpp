@@ -18,6 +18,32 @@ double Lerp(double a, double b, double t) { return a + (b - a) * t; }
 
 }  // namespace
 
+namespace {
+int artScale = 1;
+}  // namespace
+
+int ArtScale() { return artScale; }
+
+ArtScaleScope::ArtScaleScope(int scale) : previous_(artScale) { artScale = std::max(1, scale); }
+ArtScaleScope::~ArtScaleScope() { artScale = previous_; }
+
+QImage Canvas(QSize logical, QImage::Format format) {
+    QImage picture(logical * artScale, format);
+    picture.setDevicePixelRatio(artScale);
+    return picture;
+}
+
+int ScaleOf(const QImage& picture) {
+    return std::max(1, static_cast<int>(picture.devicePixelRatio() + 0.5));
+}
+
+QImage CopyLogical(const QImage& picture, const QRect& logical) {
+    const int scale = ScaleOf(picture);
+    QImage part = picture.copy(QRect(logical.topLeft() * scale, logical.size() * scale));
+    part.setDevicePixelRatio(scale);
+    return part;
+}
+
 QPointF PointOnCircle(QPointF centre, double radius, double radians) {
     return centre + radius * QPointF(std::cos(radians), std::sin(radians));
 }
@@ -105,7 +131,10 @@ void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, in
                                                         3 * blur + 2, 3 * blur + 2)
                               .translated(offset);
     const QRect area = bounds.toAlignedRect();
-    QImage shadow(area.size(), QImage::Format_ARGB32_Premultiplied);
+    // At the density of what it falls on, so a dense picture gets a smooth shadow.
+    const int scale = std::max(1, static_cast<int>(painter.device()->devicePixelRatio() + 0.5));
+    QImage shadow(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    shadow.setDevicePixelRatio(scale);
     shadow.fill(Qt::transparent);
     {
         QPainter p(&shadow);
@@ -113,7 +142,7 @@ void DropShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, in
         p.translate(offset - QPointF(area.topLeft()));
         p.fillPath(shape, QColor(0, 0, 0, alpha));
     }
-    BlurAlpha(shadow, blur);
+    BlurAlpha(shadow, blur * scale);
     painter.drawImage(area.topLeft(), shadow);
 }
 
@@ -249,9 +278,12 @@ void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const
 void PaintWood(QImage& board) {
     const ValueNoise grain(0x5A1B0u, 64), figure(0xC0FFEEu, 64);
     const QColor dark(74, 38, 18), mid(128, 72, 36), light(168, 104, 56);
-    for (int y = 0; y < board.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(board.scanLine(y));
-        for (int x = 0; x < board.width(); ++x) {
+    const int scale = ScaleOf(board);
+    for (int py = 0; py < board.height(); ++py) {
+        auto* row = reinterpret_cast<QRgb*>(board.scanLine(py));
+        const double y = LogicalPixel(py, scale);
+        for (int px = 0; px < board.width(); ++px) {
+            const double x = LogicalPixel(px, scale);
             // Long horizontal fibres, gently warped so the rings wander like real timber.
             const double warp = 9.0 * figure.At(x * 0.012, y * 0.03) +
                                  2.0 * figure.At(x * 0.05 + 17, y * 0.09 + 5);
@@ -260,7 +292,7 @@ void PaintWood(QImage& board) {
             const double fine = grain.At(x * 0.3 + 31, y * 1.7 + 11);
             double t = 0.55 * rings * rings + 0.3 * fibre + 0.15 * fine;
             QColor c = t < 0.5 ? Mix(dark, mid, t * 2) : Mix(mid, light, (t - 0.5) * 2);
-            row[x] = c.rgb();
+            row[px] = c.rgb();
         }
     }
 }
@@ -378,17 +410,31 @@ void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, do
 
 QImage ClothTexture(QSize size, const Cloth& cloth) {
     const ValueNoise nap(cloth.seed, 64);
-    QImage texture(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(texture.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
+    QImage texture = Canvas(size);
+    const int scale = ScaleOf(texture);
+    for (int py = 0; py < texture.height(); ++py) {
+        auto* row = reinterpret_cast<QRgb*>(texture.scanLine(py));
+        const double y = LogicalPixel(py, scale);
+        for (int px = 0; px < texture.width(); ++px) {
+            const double x = LogicalPixel(px, scale);
             const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
             const double dx = x - cloth.lamp.x(), dy = y - cloth.lamp.y();
             const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / cloth.reach);
-            row[x] = Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
+            row[px] = Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
         }
     }
     return texture;
+}
+
+QBrush ClothBrush(QSize size, const Cloth& cloth) {
+    const QImage texture = ClothTexture(size, cloth);
+    const int scale = ScaleOf(texture);
+    QImage plain = texture;
+    plain.setDevicePixelRatio(1);
+    QBrush brush(plain);
+    // A dense texture laid over board coordinates, pixel for device pixel.
+    if (scale > 1) brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    return brush;
 }
 
 namespace {
@@ -416,7 +462,7 @@ void SinkIntoWood(QPainter& p, const QPainterPath& hole) {
 void PaintCloth(QPainter& p, QSize board, const QPainterPath& shape, const Cloth& cloth) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(ClothTexture(board, cloth)));
+    p.setBrush(ClothBrush(board, cloth));
     p.drawPath(shape);
     SinkIntoWood(p, shape);
 }
@@ -427,7 +473,7 @@ void PaintCloth(QPainter& p, QSize board, const QRect& area, const Cloth& cloth)
     shape.addRect(edge);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(ClothTexture(board, cloth)));
+    p.setBrush(ClothBrush(board, cloth));
     p.drawPath(shape);
     // The cut lies just outside the cloth, so the cloth keeps every pixel of its area.
     QPainterPath cut;
@@ -459,31 +505,39 @@ void PaintGoldTitle(QPainter& p, const QPainterPath& letters) {
 }
 
 bool InsideRound(int size, double radius, int x, int y) {
+    return InsideRound(size, radius, double(x), double(y));
+}
+
+bool InsideRound(int size, double radius, double x, double y) {
     const double dx = x + 0.5 - size / 2.0, dy = y + 0.5 - size / 2.0;
     return dx * dx + dy * dy <= radius * radius;
 }
 
 QImage RoundMask(int size, double radius) {
-    QImage mask(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y) {
+    QImage mask = Canvas(QSize(size, size));
+    const int scale = ScaleOf(mask);
+    for (int y = 0; y < mask.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < size; ++x)
-            row[x] = InsideRound(size, radius, x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        for (int x = 0; x < mask.width(); ++x)
+            row[x] = InsideRound(size, radius, LogicalPixel(x, scale), LogicalPixel(y, scale))
+                         ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
     return mask;
 }
 
 QImage RoundSprite(int size, double radius, const std::function<void(QPainter&)>& paint) {
-    QImage sprite(size, size, QImage::Format_RGB32);
+    QImage sprite = Canvas(QSize(size, size));
+    const int scale = ScaleOf(sprite);
     sprite.fill(Qt::black);
     {
         QPainter p(&sprite);
         paint(p);
     }
-    for (int y = 0; y < size; ++y) {
+    for (int y = 0; y < sprite.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(sprite.scanLine(y));
-        for (int x = 0; x < size; ++x) {
-            if (!InsideRound(size, radius, x, y)) row[x] = qRgb(0, 0, 0);
+        for (int x = 0; x < sprite.width(); ++x) {
+            if (!InsideRound(size, radius, LogicalPixel(x, scale), LogicalPixel(y, scale)))
+                row[x] = qRgb(0, 0, 0);
             else if ((row[x] & 0xFFFFFFu) == 0) row[x] = qRgb(1, 1, 1);
         }
     }
@@ -498,7 +552,7 @@ QFont BoldSans(int pixelSize) {
 }
 
 QImage WoodenBoard(QSize size) {
-    QImage board(size, QImage::Format_RGB32);
+    QImage board = Canvas(size);
     PaintWood(board);
     QPainter p(&board);
     PaintBoardFrame(p, size);
@@ -506,7 +560,7 @@ QImage WoodenBoard(QSize size) {
 }
 
 QImage SheetWithBoard(QSize size, const QImage& board) {
-    QImage sheet(size, QImage::Format_RGB32);
+    QImage sheet = Canvas(size);
     sheet.fill(Qt::black);
     QPainter p(&sheet);
     p.drawImage(0, 0, board);

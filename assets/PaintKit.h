@@ -18,12 +18,37 @@
 #include <numbers>
 #include <vector>
 
-class QImage;
+#include <QImage>
+
 class QPainter;
 
 namespace spindora::paint {
 
 inline constexpr double kPi = std::numbers::pi;
+
+// The density the pictures are painted at: device pixels per logical pixel. Painters work
+// in logical pixels throughout; only the pictures they make hold more pixels. 1 unless an
+// ArtScaleScope is alive.
+int ArtScale();
+class ArtScaleScope {
+public:
+    explicit ArtScaleScope(int scale);
+    ~ArtScaleScope();
+    ArtScaleScope(const ArtScaleScope&) = delete;
+    ArtScaleScope& operator=(const ArtScaleScope&) = delete;
+
+private:
+    int previous_;
+};
+// A picture of `logical` size at the art scale, ready for a painter in logical pixels.
+QImage Canvas(QSize logical, QImage::Format format = QImage::Format_RGB32);
+// The logical place of device pixel `pixel` of a picture of `scale`, as an integer pixel
+// place is used at 1:1 (so its middle lies half a pixel further on).
+constexpr double LogicalPixel(int pixel, int scale) { return (pixel + 0.5) / scale - 0.5; }
+// Device pixels per logical pixel of a picture made by Canvas.
+int ScaleOf(const QImage& picture);
+// The part of `picture` under a logical rectangle, at the picture's density.
+QImage CopyLogical(const QImage& picture, const QRect& logical);
 
 constexpr double Radians(double degrees) { return degrees * kPi / 180.0; }
 
@@ -120,8 +145,10 @@ struct Cloth {
     double reach;
     std::uint32_t seed;
 };
-// The cloth's texture over an image of `size`, in board coordinates.
+// The cloth's texture over an image of `size`, in board coordinates, at the art scale.
 QImage ClothTexture(QSize size, const Cloth& cloth);
+// A brush of the cloth's texture for a painter in board coordinates.
+QBrush ClothBrush(QSize size, const Cloth& cloth);
 // A recess cut into the wood: its inner walls shade the top and left of `hole`, and a
 // dark line marks the cut.
 void SinkIntoWood(QPainter& painter, const QPainterPath& hole);
@@ -189,6 +216,7 @@ enum class ShapeFamily {
 // Round pieces are drawn by OR-ing a sprite over the board where a mask is black. Both are
 // cut from the circle of `radius` about the middle of a `size` square, so they agree.
 bool InsideRound(int size, double radius, int x, int y);
+bool InsideRound(int size, double radius, double x, double y);
 // Black inside the circle, white outside.
 QImage RoundMask(int size, double radius);
 // What `paint` draws on a black square, cut to the circle: black outside, so the OR leaves

@@ -35,12 +35,13 @@ void BrassRule(QPainter& p, double left, double right, double y) {
 
 }  // namespace
 
-QImage PaintSplashPicture() {
-    QImage image(kSplashWidth, kSplashHeight, QImage::Format_RGB32);
+QImage PaintSplashPicture(int scale) {
+    const paint::ArtScaleScope density(scale);
+    QImage image = paint::Canvas(QSize(kSplashWidth, kSplashHeight));
     paint::PaintWood(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintBoardFrame(p, image.size());
+    paint::PaintBoardFrame(p, image.deviceIndependentSize().toSize());
 
     const QPainterPath title = Lettering(QStringLiteral("SPINDORA"), 29, QPointF(100, 31));
     DropShadow(p, title, QPointF(2.0, 2.5), 2, 190);
@@ -73,8 +74,9 @@ QImage PaintSplashPicture() {
     return image;
 }
 
-QImage PaintAboutPicture() {
-    QImage image(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
+QImage PaintAboutPicture(int scale) {
+    const paint::ArtScaleScope density(scale);
+    QImage image = paint::Canvas(QSize(kAboutWidth, kAboutHeight));
     paint::PaintWood(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

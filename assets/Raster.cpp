@@ -1,14 +1,18 @@
 #include "assets/Raster.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace spindora {
 
 void CopyRect(QImage& dest, QPoint at, const QImage& src, const QRect& from, RasterOp op) {
     Q_ASSERT(dest.format() == QImage::Format_RGB32 && src.format() == QImage::Format_RGB32);
-    QRect source = from.intersected(src.rect());
-    QPoint target = at + (source.topLeft() - from.topLeft());
+    Q_ASSERT(SurfaceScale(dest) == SurfaceScale(src));
+    const int scale = SurfaceScale(src);
+    const QRect scaledFrom(from.topLeft() * scale, from.size() * scale);
+    QRect source = scaledFrom.intersected(src.rect());
+    QPoint target = at * scale + (source.topLeft() - scaledFrom.topLeft());
     QRect destRect = QRect(target, source.size()).intersected(dest.rect());
     if (destRect.isEmpty()) return;
     source = QRect(source.topLeft() + (destRect.topLeft() - target), destRect.size());
@@ -35,6 +39,24 @@ void CopyRect(QImage& dest, QPoint at, const QImage& src, const QRect& from, Ras
 
 QImage ToRasterFormat(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+int SurfaceScale(const QImage& surface) {
+    return std::max(1, static_cast<int>(surface.devicePixelRatio() + 0.5));
+}
+
+int SurfaceScaleFor(double ratio) {
+    // A ratio a rounding error above a whole number is that number.
+    const int scale = static_cast<int>(std::ceil(ratio - 1e-3));
+    return std::clamp(scale, 1, kMostSurfaceScale);
+}
+
+QImage MakeSurface(QSize logical, int scale) {
+    QImage surface(logical * scale, QImage::Format_RGB32);
+    if (surface.isNull()) return surface;
+    surface.setDevicePixelRatio(scale);
+    surface.fill(Qt::black);
+    return surface;
 }
 
 }  // namespace spindora

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace spindora {
 
@@ -9,10 +10,26 @@ namespace spindora {
 // Format_RGB32; the source rectangle is clipped to both images.
 enum class RasterOp { Copy, And, Or };
 
+// Rectangles and points are in logical (board) pixels; a surface that holds more device
+// pixels per logical pixel says so through its device pixel ratio, and both images of one
+// copy hold the same number.
 void CopyRect(QImage& dest, QPoint at, const QImage& src, const QRect& from,
               RasterOp op = RasterOp::Copy);
 
 // Converts any loaded picture to the one format the raster copies work on.
 QImage ToRasterFormat(const QImage& image);
+
+// Device pixels per logical pixel of a surface: always whole, so every logical rectangle
+// covers whole device pixels and copies stay exact.
+int SurfaceScale(const QImage& surface);
+
+// The surface scale for a screen of `ratio` device pixels per logical pixel: the nearest
+// whole number at or above it, up to the densest pictures there are (3); the screen
+// shows anything in between by scaling down smoothly.
+int SurfaceScaleFor(double ratio);
+inline constexpr int kMostSurfaceScale = 3;
+
+// A black surface of `logical` size holding `scale` device pixels per logical pixel.
+QImage MakeSurface(QSize logical, int scale);
 
 }  // namespace spindora

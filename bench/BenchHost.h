@@ -1,6 +1,7 @@
 #pragma once
 // A puzzle host for the benchmarks: the puzzle's sheet as Background, a scratch OffScreen,
 // and either an off-screen board or a real window's board to show on.
+#include <QGuiApplication>
 #include <QImage>
 #include <QWidget>
 
@@ -13,11 +14,16 @@
 
 namespace spindora::bench {
 
+// The surface scale of the screen the benchmarks run on (QT_SCALE_FACTOR sets it): the
+// sheets are painted and the surfaces made at that density, as the game would.
+inline int Scale() { return SurfaceScaleFor(qApp->devicePixelRatio()); }
+
 class BenchHost : public PuzzleHost {
 public:
     explicit BenchHost(const QImage& sheet, BoardBox* shown = nullptr)
         : shown_(shown ? shown : &box_), sheet_(ToRasterFormat(sheet)),
-          offScreen_(kOffScreenWidth, kOffScreenHeight, QImage::Format_RGB32) {}
+          offScreen_(MakeSurface(QSize(kOffScreenWidth, kOffScreenHeight), SurfaceScale(sheet))),
+          box_(SurfaceScale(sheet)) {}
     void PlayEffect(int) override {}
     // Animations wait for real only when asked, to time them as a player sees them.
     void WaitMs(unsigned ms) override {

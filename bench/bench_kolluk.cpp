@@ -17,7 +17,7 @@ struct DealtBoard {
         puzzle.PaintBoard();
     }
     static const QImage& Sheet() {
-        static const QImage sheet = kolluk::PaintKollukSheet();
+        static const QImage sheet = kolluk::PaintKollukSheet(bench::Scale());
         return sheet;
     }
     bench::BenchHost host;

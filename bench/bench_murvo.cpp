@@ -14,7 +14,7 @@ namespace {
 using namespace spindora;
 
 const QImage& Sheet() {
-    static const QImage sheet = murvo::PaintMurvoSheet();
+    static const QImage sheet = murvo::PaintMurvoSheet(bench::Scale());
     return sheet;
 }
 

@@ -13,7 +13,7 @@ using namespace spindora;
 
 // The sheet is painted once; every host shares it.
 const QImage& Sheet() {
-    static const QImage sheet = pluf::PaintPlufSheet();
+    static const QImage sheet = pluf::PaintPlufSheet(bench::Scale());
     return sheet;
 }
 

@@ -15,7 +15,7 @@ using namespace spindora;
 class BenchHost final : public bench::BenchHost {
 public:
     explicit BenchHost(BoardBox* shown = nullptr)
-        : bench::BenchHost(zibbo::PaintZibboSheet(), shown) {}
+        : bench::BenchHost(zibbo::PaintZibboSheet(bench::Scale()), shown) {}
 };
 
 void BM_ZibboPressRedraw(benchmark::State& state) {

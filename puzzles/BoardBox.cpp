@@ -1,12 +1,11 @@
 #include "puzzles/BoardBox.h"
 
 #include "puzzles/BoardGeometry.h"
+#include "assets/Raster.h"
 
 namespace spindora {
 
-ImageBoardBox::ImageBoardBox() : image_(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
-    image_.fill(Qt::black);
-}
+ImageBoardBox::ImageBoardBox(int scale) : image_(MakeSurface(kBoardRect.size(), scale)) {}
 
 void ImageBoardBox::show(const QRect& rect) {
     ++showCount_;

@@ -16,7 +16,8 @@ public:
 // An off-screen board for tools, benchmarks and tests: it records what was shown.
 class ImageBoardBox : public BoardBox {
 public:
-    ImageBoardBox();
+    // `scale` device pixels per board pixel, as a screen of that density would hold.
+    explicit ImageBoardBox(int scale = 1);
     QImage& image() override { return image_; }
     void show(const QRect& rect) override;
     int showCount() const { return showCount_; }

@@ -1,7 +1,9 @@
 #include "shell/BoardPicture.h"
 
 #include <cstdint>
+#include <cstdio>
 
+#include "assets/EmbeddedAssets.h"
 #include "assets/Raster.h"
 #include "files/ForeignFile.h"
 #include "shell/BitmapBody.h"
@@ -86,6 +88,22 @@ QImage LoadBoardPicture(const QString& path, QSize least) {
     if (loaded.isNull() || loaded.width() < least.width() || loaded.height() < least.height())
         return {};
     return ToRasterFormat(loaded);
+}
+
+QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
+    if (scale <= 1) return oneToOne;
+    // "b1.bmp" at 2 is "b1@2x.bmp".
+    const QString densePath = DensePictureName(path, scale);
+    QImage dense = LoadBoardPicture(densePath, least * scale);
+    if (dense.isNull()) {
+        std::fprintf(stderr, "spindora: %s is missing or damaged; using %s scaled up\n",
+                     qPrintable(densePath), qPrintable(path));
+        // Pixel for pixel, so the masks stay pure black and white.
+        dense = oneToOne.scaled(oneToOne.size() * scale, Qt::IgnoreAspectRatio,
+                                Qt::FastTransformation);
+    }
+    dense.setDevicePixelRatio(scale);
+    return dense;
 }
 
 }  // namespace spindora

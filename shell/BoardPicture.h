@@ -15,4 +15,9 @@ bool HoldsWholeBitmap(const QByteArray& bmp);
 // in size. The result is in the raster copies' format.
 QImage LoadBoardPicture(const QString& path, QSize least);
 
+// The board picture for a surface of `scale` device pixels per board pixel, given the
+// checked 1:1 picture `oneToOne` of `path`. The denser file is a nicety: when it is missing
+// or damaged, one line on standard error says so and the 1:1 picture is scaled up.
+QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least);
+
 }  // namespace spindora

@@ -6,13 +6,13 @@
 #include <QToolTip>
 
 #include "puzzles/BoardGeometry.h"
+#include "assets/Raster.h"
 #include "shell/MouseButtons.h"
 
 namespace spindora {
 
 BoardWidget::BoardWidget(QWidget* parent)
-    : QWidget(parent), image_(kBoardWidth, kBoardHeight, QImage::Format_RGB32) {
-    image_.fill(Qt::black);
+    : QWidget(parent), image_(MakeSurface(kBoardRect.size(), SurfaceScaleFor(devicePixelRatioF()))) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(kBoardWidth, kBoardHeight);
 }
@@ -36,7 +36,11 @@ void BoardWidget::EndBatch() {
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), image_, rect);
+    const int scale = SurfaceScale(image_);
+    // Between two densities the board is held at the next one up and scaled down here.
+    if (devicePixelRatioF() != scale) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect.topLeft(), image_, QRect(rect.topLeft() * scale, rect.size() * scale));
     if (paintOver) paintOver(painter);
 }
 

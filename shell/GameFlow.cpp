@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "puzzles/BoardGeometry.h"
+#include "assets/Raster.h"
 #include "shell/BoardPicture.h"
 #include "shell/LevelKey.h"
 
@@ -34,13 +35,15 @@ QString GameFlow::BackgroundPath(uint8_t mode) const {
 bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
     const QString path = BackgroundPath(mode);
     // A picture too small for its sheet is as unusable as a missing one.
-    QImage loaded = puzzles_[mode] ? LoadBoardPicture(path, puzzles_[mode]->SheetSize()) : QImage();
+    const QSize least = puzzles_[mode] ? puzzles_[mode]->SheetSize() : QSize();
+    QImage loaded = puzzles_[mode] ? LoadBoardPicture(path, least) : QImage();
     if (loaded.isNull()) {
         failedFile_ = path;
         return false;
     }
-    into = std::move(loaded);
-    return true;
+    // The 1:1 picture is required and checked on every screen; a denser one only adds detail.
+    into = DenseBoardPicture(path, loaded, SurfaceScale(view_.box().image()), least);
+    return !into.isNull();
 }
 
 bool GameFlow::FormCreate(const ShellSettings& settings) {
@@ -50,12 +53,12 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     levels_ = settings.levels;
 
     if (!LoadBackground(CurrentMode, background_)) return false;
-    offScreen_ = QImage(kOffScreenWidth, kOffScreenHeight, QImage::Format_RGB32);
+    offScreen_ = MakeSurface(QSize(kOffScreenWidth, kOffScreenHeight),
+                             SurfaceScale(view_.box().image()));
     if (offScreen_.isNull()) {
         failedFile_.clear();
         return false;
     }
-    offScreen_.fill(Qt::black);
 
     view_.SetModeButtonDown(CurrentMode);
     GameState.fill(kNotSetUp);

@@ -49,7 +49,8 @@ contents=$(dpkg-deb -c "$deb")
 listing=$(awk '{print $6}' <<<"$contents")
 has() { grep -Eq "^\./usr/$1\$" <<<"$listing" || fail "the package lacks /usr/$1"; }
 has 'lib/games/spindora/spindora'
-for file in b1.bmp b2.bmp b3.bmp b4.bmp spdr.chm; do
+for file in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.bmp b2@2x.bmp b3@2x.bmp b4@2x.bmp \
+            b1@3x.bmp b2@3x.bmp b3@3x.bmp b4@3x.bmp spdr.chm; do
   has "share/games/spindora/$file"
   grep -q "^l.* \./usr/lib/games/spindora/$file -> " <<<"$contents" || fail "$file beside the program is no link"
 done

@@ -41,14 +41,19 @@ int main(int argc, char** argv) {
     QDir().mkpath(programDir);
     QDir().mkpath(embeddedDir);
 
-    bool ok = Save(spindora::zibbo::PaintZibboSheet().convertToFormat(QImage::Format_RGB888),
-                   programDir + "/b1.bmp", "BMP");
-    ok = Save(spindora::kolluk::PaintKollukSheet().convertToFormat(QImage::Format_RGB888),
-              programDir + "/b2.bmp", "BMP") && ok;
-    ok = Save(spindora::murvo::PaintMurvoSheet().convertToFormat(QImage::Format_RGB888),
-              programDir + "/b4.bmp", "BMP") && ok;
-    ok = Save(spindora::pluf::PaintPlufSheet().convertToFormat(QImage::Format_RGB888),
-              programDir + "/b3.bmp", "BMP") && ok;
+    // Each board at 1:1 and at the denser scales of the screens that show more pixels.
+    bool ok = true;
+    for (const int scale : {1, 2, 3}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".bmp") : QStringLiteral("@%1x.bmp").arg(scale);
+        ok = Save(spindora::zibbo::PaintZibboSheet(scale).convertToFormat(QImage::Format_RGB888),
+                  programDir + "/b1" + suffix, "BMP") && ok;
+        ok = Save(spindora::kolluk::PaintKollukSheet(scale).convertToFormat(QImage::Format_RGB888),
+                  programDir + "/b2" + suffix, "BMP") && ok;
+        ok = Save(spindora::murvo::PaintMurvoSheet(scale).convertToFormat(QImage::Format_RGB888),
+                  programDir + "/b4" + suffix, "BMP") && ok;
+        ok = Save(spindora::pluf::PaintPlufSheet(scale).convertToFormat(QImage::Format_RGB888),
+                  programDir + "/b3" + suffix, "BMP") && ok;
+    }
 
     // The program icon in the sizes the desktop's icon theme asks for (installed under
     // share/icons/hicolor).
@@ -72,14 +77,17 @@ int main(int argc, char** argv) {
     embed(spindora::PaintDigitStrip(), spindora::kDigitStripResource, "BMP");
     embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
           spindora::kDialogBackgroundResource, "BMP");
-    embed(spindora::PaintSplashPicture().convertToFormat(QImage::Format_RGB888),
-          spindora::kSplashResource, "BMP");
-    embed(spindora::PaintAboutPicture().convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),
-          spindora::kAboutResource, "BMP");
+    for (const int scale : {1, 2, 3}) {
+        embed(spindora::PaintSplashPicture(scale).convertToFormat(QImage::Format_RGB888),
+              spindora::DenseResourceName(spindora::kSplashResource, scale), "BMP");
+        embed(spindora::PaintAboutPicture(scale).convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),
+              spindora::DenseResourceName(spindora::kAboutResource, scale), "BMP");
+    }
     for (const int size : spindora::kProgramIconSizes)
         embed(spindora::PaintProgramIcon(size), spindora::ProgramIconResourceName(size), "PNG");
     for (const spindora::GlyphLayout& info : spindora::AllGlyphs())
-        embed(spindora::PaintGlyph(info.id), spindora::GlyphResourceName(info), "PNG");
+        for (const int scale : {1, 2, 3})
+            embed(spindora::PaintGlyph(info.id, scale), spindora::GlyphResourceName(info, scale), "PNG");
 
     for (int item = 0; item < spindora::kWaveCount; ++item) {
         const QString name = spindora::WaveResourceName(item);

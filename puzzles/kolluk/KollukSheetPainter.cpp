@@ -199,7 +199,7 @@ QImage PaintBoardPicture() {
 }
 
 QImage PlatformPicture(const QImage& board, int place, int level) {
-    QImage tile = board.copy(QRect(PlaceOrigin[place], QSize(kPlatformSize, kPlatformSize)));
+    QImage tile = paint::CopyLogical(board, QRect(PlaceOrigin[place], QSize(kPlatformSize, kPlatformSize)));
     QPainter p(&tile);
     PaintPlatform(p, QRectF(0, 0, kPlatformSize, kPlatformSize), LevelLayouts[level - 1][place]);
     return tile;
@@ -207,7 +207,7 @@ QImage PlatformPicture(const QImage& board, int place, int level) {
 
 QImage LevelPictureOf(const QImage& board, int level) {
     const QRect area(kLevelPictureAt, QSize(kLevelPictureWidth, kLevelPictureHeight));
-    QImage picture = board.copy(area);
+    QImage picture = paint::CopyLogical(board, area);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     // Left click raises the level, right click lowers it, as on every board.
@@ -221,7 +221,8 @@ QImage LevelPictureOf(const QImage& board, int level) {
 
 }  // namespace
 
-QImage PaintKollukSheet() {
+QImage PaintKollukSheet(int scale) {
+    const paint::ArtScaleScope density(scale);
     const QImage board = PaintBoardPicture();
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), board);
     QPainter p(&sheet);

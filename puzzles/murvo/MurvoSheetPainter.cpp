@@ -45,7 +45,7 @@ void PaintCloth(QPainter& p) {
     const QPointF centre(kBoardCentre);
     const QPainterPath dish = Circle(centre, kDishRadius);
     p.setPen(Qt::NoPen);
-    p.setBrush(QBrush(paint::ClothTexture(size, kDishBaize)));
+    p.setBrush(paint::ClothBrush(size, kDishBaize));
     p.drawPath(dish);
     p.save();
     p.setClipPath(dish);
@@ -124,7 +124,7 @@ QImage PaintBoardPicture() {
 // marks saying that the left button raises it and the right button lowers it.
 
 QImage PaintLevelFigure(const QImage& board, int level) {
-    QImage figure = board.copy(QRect(kLevelFigureAt, kLevelFigureSize));
+    QImage figure = paint::CopyLogical(board, QRect(kLevelFigureAt, kLevelFigureSize));
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
     // The marks and the number share the upper part; ten bars, lit up to this level, run
@@ -139,7 +139,8 @@ QImage PaintLevelFigure(const QImage& board, int level) {
 
 }  // namespace
 
-QImage PaintMurvoSheet() {
+QImage PaintMurvoSheet(int scale) {
+    const paint::ArtScaleScope density(scale);
     const QImage board = PaintBoardPicture();
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), board);
     QPainter p(&sheet);

@@ -98,6 +98,9 @@ void Pluf::DrawPlate(int plate, int phase) {
     const QImage& sheet = host_.Background();
     QImage& offScreen = host_.OffScreen();
     BoardBox& box = host_.box();
+    // The scratch plate follows the sheet's density, which changes with the screen.
+    if (SurfaceScale(scratch_) != SurfaceScale(sheet))
+        scratch_ = MakeSurface(square.size(), SurfaceScale(sheet));
 
     // Start from what the board shows, so the corners of neighbouring plates survive,
     // and clear only the round area this plate can cover.

@@ -31,9 +31,13 @@ constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kWhite = 0xFFFFFFFFu;
 
 // Offsets of a pixel's middle from the middle of the plate's square.
-double FromCentre(int pixel) { return pixel + 0.5 - kPlateCentre; }
+// `pixel` is a logical place: on a dense picture it falls between whole numbers.
+double FromCentre(double pixel) { return pixel + 0.5 - kPlateCentre; }
 
-double Distance(int x, int y) { return std::hypot(FromCentre(x), FromCentre(y)); }
+double Distance(double x, double y) { return std::hypot(FromCentre(x), FromCentre(y)); }
+
+// The logical place of the device pixel (x, y) of a picture of `scale`.
+double At(int pixel, int scale) { return paint::LogicalPixel(pixel, scale); }
 
 void Put(QImage& sheet, const QRect& place, const QImage& part) {
     QPainter p(&sheet);
@@ -43,11 +47,12 @@ void Put(QImage& sheet, const QRect& place, const QImage& part) {
 
 // The turntable as the board shows it under a plate, with nothing on it.
 QImage EmptyTurntable() {
-    QImage square(kPlateSize, kPlateSize, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < kPlateSize; ++y)
-        for (int x = 0; x < kPlateSize; ++x)
-            square.setPixel(x, y, Distance(x, y) <= kShadowReach
-                                      ? art::TurntablePixel(FromCentre(x), FromCentre(y))
+    QImage square = paint::Canvas(QSize(kPlateSize, kPlateSize), QImage::Format_ARGB32_Premultiplied);
+    const int s = paint::ScaleOf(square);
+    for (int y = 0; y < square.height(); ++y)
+        for (int x = 0; x < square.width(); ++x)
+            square.setPixel(x, y, Distance(At(x, s), At(y, s)) <= kShadowReach
+                                      ? art::TurntablePixel(FromCentre(At(x, s)), FromCentre(At(y, s)))
                                       : 0u);
     return square;
 }
@@ -55,7 +60,10 @@ QImage EmptyTurntable() {
 // Plate image and mask of one phase. The plate is drawn with its shadow onto the very
 // turntable pixels it will land on, so the sprite carries the shade and the mask takes
 // in every pixel that the plate changes.
-void PaintPlatePhase(QImage& sheet, int phase) {
+struct PhaseSprite {
+    QImage image, mask;
+};
+PhaseSprite PlatePhaseSprite(int phase) {
     const QImage empty = EmptyTurntable();
     QImage drawn = empty;
     const QPointF centre(kPlateCentre, kPlateCentre);
@@ -72,25 +80,42 @@ void PaintPlatePhase(QImage& sheet, int phase) {
             art::PaintSocket(p, centre + QPointF(offset.dx, offset.dy), kButtonRadius + 1.4);
         }
     }
-    QImage image(kPlateSize, kPlateSize, QImage::Format_RGB32);
-    QImage mask(kPlateSize, kPlateSize, QImage::Format_RGB32);
-    for (int y = 0; y < kPlateSize; ++y)
-        for (int x = 0; x < kPlateSize; ++x) {
+    QImage image = paint::Canvas(QSize(kPlateSize, kPlateSize));
+    QImage mask = paint::Canvas(QSize(kPlateSize, kPlateSize));
+    const int s = paint::ScaleOf(image);
+    // A denser sprite covers just the pixels the 1:1 one covers: the faint end of the
+    // shadow falls differently at each density, and a plate must not wipe more of the
+    // board on a dense screen.
+    QImage oneToOneMask;
+    if (s > 1) {
+        const paint::ArtScaleScope plain(1);
+        oneToOneMask = PlatePhaseSprite(phase).mask;
+    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
             const QRgb now = drawn.pixel(x, y);
-            const bool changed = Distance(x, y) <= kShadowReach && now != empty.pixel(x, y);
+            const bool changed =
+                s > 1 ? oneToOneMask.pixel(x / s, y / s) == kBlack
+                      : Distance(At(x, s), At(y, s)) <= kShadowReach && now != empty.pixel(x, y);
             image.setPixel(x, y, changed ? (now | kBlack) : kBlack);
             mask.setPixel(x, y, changed ? kBlack : kWhite);
         }
-    Put(sheet, PlateImage(phase), image);
-    Put(sheet, PlateMask(phase), mask);
+    return {image, mask};
+}
+
+void PaintPlatePhase(QImage& sheet, int phase) {
+    const PhaseSprite sprite = PlatePhaseSprite(phase);
+    Put(sheet, PlateImage(phase), sprite.image);
+    Put(sheet, PlateMask(phase), sprite.mask);
 }
 
 void PaintWindows(QImage& sheet) {
-    QImage inner(kPlateSize, kPlateSize, QImage::Format_RGB32);
-    QImage outer(kPlateSize, kPlateSize, QImage::Format_RGB32);
-    for (int y = 0; y < kPlateSize; ++y)
-        for (int x = 0; x < kPlateSize; ++x) {
-            const bool covered = Distance(x, y) <= kWindowRadius;
+    QImage inner = paint::Canvas(QSize(kPlateSize, kPlateSize));
+    QImage outer = paint::Canvas(QSize(kPlateSize, kPlateSize));
+    const int s = paint::ScaleOf(inner);
+    for (int y = 0; y < inner.height(); ++y)
+        for (int x = 0; x < inner.width(); ++x) {
+            const bool covered = Distance(At(x, s), At(y, s)) <= kWindowRadius;
             inner.setPixel(x, y, covered ? kWhite : kBlack);
             outer.setPixel(x, y, covered ? kBlack : kWhite);
         }
@@ -118,7 +143,7 @@ const QColor kLit(236, 120, 30);
 // The cream face of one figure with the mark of the mouse button that steps it: the left
 // button for the level, the right one for the colours.
 QImage Figure(int width, bool level) {
-    QImage figure(width, 30, QImage::Format_RGB32);
+    QImage figure = paint::Canvas(QSize(width, 30));
     QPainter p(&figure);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF face(0, 0, width, 30);

@@ -31,12 +31,16 @@ void PaintTurntables(QImage& board, QPainter& p) {
     for (int plate = 1; plate <= kPlates; ++plate)
         DropShadow(p, Circle(PlateMiddle(plate), art::kTurntableRadius), QPointF(2.0, 2.6), 2, 190);
     p.end();
+    const int s = paint::ScaleOf(board);
     for (int plate = 1; plate <= kPlates; ++plate) {
-        const QPoint corner = PlateCorner(plate);
-        for (int y = 0; y < kPlateSize; ++y)
-            for (int x = 0; x < kPlateSize; ++x) {
-                const double dx = x + 0.5 - kPlateCentre, dy = y + 0.5 - kPlateCentre;
-                const double cover = std::clamp(art::kTurntableRadius + 0.5 - std::hypot(dx, dy), 0.0, 1.0);
+        const QPoint corner = PlateCorner(plate) * s;
+        for (int y = 0; y < kPlateSize * s; ++y)
+            for (int x = 0; x < kPlateSize * s; ++x) {
+                const double dx = paint::LogicalPixel(x, s) + 0.5 - kPlateCentre;
+                const double dy = paint::LogicalPixel(y, s) + 0.5 - kPlateCentre;
+                // The edge is smoothed over one device pixel, however dense the picture.
+                const double cover = std::clamp(
+                    (art::kTurntableRadius + 0.5 / s - std::hypot(dx, dy)) * s, 0.0, 1.0);
                 if (cover <= 0) continue;
                 QRgb& pixel = reinterpret_cast<QRgb*>(board.scanLine(corner.y() + y))[corner.x() + x];
                 pixel = paint::Blend(pixel, art::TurntablePixel(dx, dy), cover);
@@ -137,7 +141,8 @@ QImage PaintBoard() {
 
 }  // namespace
 
-QImage PaintPlufSheet() {
+QImage PaintPlufSheet(int scale) {
+    const paint::ArtScaleScope density(scale);
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     PaintPlufPieces(sheet);
     return sheet;

@@ -331,7 +331,8 @@ std::vector<DialPart> DialColours() {
             {QColor::fromRgb(kTickCream), Bars}};
 }
 
-QImage PaintZibboSheet() {
+QImage PaintZibboSheet(int scale) {
+    const paint::ArtScaleScope density(scale);
     QImage sheet = paint::SheetWithBoard(QSize(kSheetWidth, kSheetHeight), PaintBoard());
     QPainter p(&sheet);
     for (int v = 0; v < kDirections; ++v) p.drawImage(DirectionImage(v).topLeft(), DialImage(v));
