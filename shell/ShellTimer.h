@@ -27,6 +27,9 @@ public:
     void Wake();
     // One tick, as the system timer delivers it.
     void Tick();
+    // For tests that tick by hand: the timer keeps its schedule, but what it delivers
+    // reaches nobody, so a slow machine cannot slip an extra tick into a test.
+    void DetachSystemTicks() { QObject::disconnect(&timer_, &QTimer::timeout, nullptr, nullptr); }
 
 private:
     QTimer timer_;

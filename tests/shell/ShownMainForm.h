@@ -72,7 +72,7 @@ inline void AnswerNextModals(std::vector<std::vector<Qt::Key>> answers) {
 // runs, as the game's does, but its 200 ms ticks no longer reach the game, so a slow machine
 // cannot add a second to a clock while a modal window waits for its answer.
 inline void DriveClockByHand(TMainForm& form) {
-    QObject::disconnect(&form.timer(), &QTimer::timeout, nullptr, nullptr);
+    form.timer().DetachSystemTicks();
 }
 
 // The main window the running game shows, if any.
