@@ -54,6 +54,8 @@ bool HoldsWholeBitmap(const QByteArray& bmp) {
         imageSize = U32(bmp, 34);
     }
     if (width <= 0 || height == 0 || planes != 1) return false;
+    // Run-length pictures are bottom-up only; a top-down one is no valid picture.
+    if (height < 0 && (compression == kRle8 || compression == kRle4)) return false;
     if (height < 0) height = -height;
     if (dataOffset < kFileHeaderSize + int64_t{infoSize} || dataOffset > fileSize) return false;
 

@@ -183,6 +183,7 @@ TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {
         {"8-bit run-length random codes", Writing(MakeRunLengthBitmap(812, 333, 8, teal, RandomBytes(18, 60000)))},
         {"4-bit run-length random codes", Writing(MakeRunLengthBitmap(812, 333, 4, teal, RandomBytes(19, 60000)))},
         {"8-bit run-length one row short", Writing(MakeRunLengthBitmap(812, 334, 8, teal, WholeRunLengthBody(812, 333, 8, false)))},
+        {"8-bit run-length stored top-down", Writing(MakeRunLengthBitmap(812, -333, 8, teal, WholeRunLengthBody(812, 333, 8, false)))},
         {"8-bit run-length runs past the row's end", Writing(MakeRunLengthBitmap(811, 333, 8, teal, WholeRunLengthBody(812, 333, 8, false)))},
         {"4-bit run-length jumps off the picture's side",
          Writing(MakeRunLengthBitmap(812, 333, 4, teal, WholeRunLengthBody(812, 333, 4, false).prepend("\xff\x77\xff\x77\x5a\x77\0\2\xff\0", 10)))},
