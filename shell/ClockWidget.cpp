@@ -34,7 +34,7 @@ void ClockWidget::Draw(int32_t ticks) {
 void ClockWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // Between two densities the clock is held at the next one up and scaled down here.
-    if (devicePixelRatioF() != SurfaceScale(image_)) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (devicePixelRatioF() < SurfaceScale(image_)) painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, image_);
 }
 
