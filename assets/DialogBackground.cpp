@@ -50,9 +50,12 @@ void PaintMottle(QImage& image) {
     const ValueNoise grain(0x6E11Au, 32);
     const QRgb salmon = qRgb(238, 168, 148);
     const QRgb sage = qRgb(172, 192, 164);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    const int scale = paint::ScaleOf(image);
+    for (int py = 0; py < image.height(); ++py) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const double y = paint::LogicalPixel(py, scale);
+        for (int px = 0; px < image.width(); ++px) {
+            const double x = paint::LogicalPixel(px, scale);
             double field = 0;
             for (const Blob& blob : blobs) {
                 const double dx = x - blob.x, dy = y - blob.y;
@@ -63,7 +66,7 @@ void PaintMottle(QImage& image) {
             const double u = 0.8 * x + 0.6 * y, v = -0.6 * x + 0.8 * y;
             const double light = 0.965 + 0.05 * grain.At(u / 7.0, v / 7.0) +
                                  0.02 * grain.At(u / 2.3 + 5.5, v / 2.3 + 2.5);
-            row[x] = Shade(Blend(salmon, sage, mix), light);
+            row[px] = Shade(Blend(salmon, sage, mix), light);
         }
     }
 }
@@ -143,8 +146,9 @@ void PaintSpinningTop(QPainter& p) {
     p.restore();
 }
 
-QImage PaintDialogBackground() {
-    QImage image(kDialogBackgroundWidth, kDialogBackgroundHeight, QImage::Format_RGB32);
+QImage PaintDialogBackground(int scale) {
+    const paint::ArtScaleScope density(scale);
+    QImage image = paint::Canvas(QSize(kDialogBackgroundWidth, kDialogBackgroundHeight));
     PaintMottle(image);
     QPainter p(&image);
     p.translate(kDialogLogoRect.topLeft());

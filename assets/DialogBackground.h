@@ -16,6 +16,7 @@ inline constexpr QRect kDialogLogoRect{17, 141, 57, 45};
 void PaintSpinningTop(QPainter& painter);
 
 // Mottled salmon and grey-green with the logo in the lower left; Format_RGB32.
-QImage PaintDialogBackground();
+// At `scale` the same picture comes with that many pixels to each of its own.
+QImage PaintDialogBackground(int scale = 1);
 
 }  // namespace spindora

@@ -1,5 +1,9 @@
 #include "assets/DigitStrip.h"
 
+#include <QPainter>
+
+#include "assets/PaintKit.h"
+
 namespace spindora {
 namespace {
 
@@ -17,6 +21,23 @@ constexpr unsigned char kPatterns[10][7] = {
     {0b0110, 0b1001, 0b1001, 0b0111, 0b0001, 0b0001, 0b0110},  // 9
 };
 
+// On a dense screen a dot has pixels enough to be a round lamp rather than a square.
+QImage PaintDenseStrip(int scale) {
+    const paint::ArtScaleScope density(scale);
+    QImage strip = paint::Canvas(QSize(kDigitStripWidth, kDigitCellHeight));
+    strip.fill(Qt::black);
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int cell = 0; cell <= 10; ++cell)
+        for (int column = 0; column < 4; ++column)
+            for (int row = 0; row < 7; ++row) {
+                p.setBrush(QColor(DigitDotLit(cell, column, row) ? kDotLit : kDotUnlit));
+                p.drawEllipse(QRectF(cell * kDigitCellWidth + column * 3, row * 3, 2, 2));
+            }
+    return strip;
+}
+
 }  // namespace
 
 bool DigitDotLit(int digit, int column, int row) {
@@ -24,7 +45,8 @@ bool DigitDotLit(int digit, int column, int row) {
     return (kPatterns[digit][row] >> (3 - column)) & 1;
 }
 
-QImage PaintDigitStrip() {
+QImage PaintDigitStrip(int scale) {
+    if (scale > 1) return PaintDenseStrip(scale);
     QImage strip(kDigitStripWidth, kDigitCellHeight, QImage::Format_Indexed8);
     strip.setColorTable({qRgb(0, 0, 0), kDotUnlit, kDotLit});
     strip.fill(0);

@@ -15,7 +15,8 @@ inline constexpr QRgb kDotUnlit = qRgb(0, 64, 0);
 bool DigitDotLit(int digit, int column, int row);
 
 // Eleven 11 x 20 cells of 4 x 7 dots, digit d at x = 11 d, the blank cell at x = 110.
-// Format_Indexed8 (a 256-colour palette).
-QImage PaintDigitStrip();
+// Format_Indexed8 (a 256-colour palette). At `scale` the same strip comes with that many
+// pixels to each of its own, its dots drawn round as lamps (Format_RGB32).
+QImage PaintDigitStrip(int scale = 1);
 
 }  // namespace spindora

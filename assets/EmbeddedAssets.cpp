@@ -20,12 +20,23 @@ QImage LoadResource(const char* name) {
     return image;
 }
 
+// A picture to copy into surfaces at the screen's density, so drawn for the next whole
+// density up as they are; the 1:1 one where the build lacks the denser one.
+QImage LoadForSurfaces(const char* name) {
+    const int scale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
+    QImage dense = scale > 1 ? QImage(ResourcePath(DenseResourceName(name, scale))) : QImage();
+    if (dense.isNull()) return ToRasterFormat(LoadResource(name));
+    dense = ToRasterFormat(dense);
+    dense.setDevicePixelRatio(scale);
+    return dense;
+}
+
 }  // namespace
 
 const QImage& Bitmaps(int item) {
     static const std::array<QImage, 2> items = {
-        ToRasterFormat(LoadResource(kDigitStripResource)),
-        ToRasterFormat(LoadResource(kDialogBackgroundResource)),
+        LoadForSurfaces(kDigitStripResource),
+        LoadForSurfaces(kDialogBackgroundResource),
     };
     return items[item == kDialogBackgroundItem ? 1 : 0];
 }

@@ -11,7 +11,8 @@ namespace spindora {
 inline constexpr int kDigitStripItem = 0;
 inline constexpr int kDialogBackgroundItem = 1;
 
-// Item 0: the clock's digit strip; item 1: the dialog background. Format_RGB32.
+// Item 0: the clock's digit strip; item 1: the dialog background. Format_RGB32, at the
+// screen's density rounded up (its device pixel ratio says which).
 const QImage& Bitmaps(int item);
 // A button glyph; two-image glyphs give the right image for the disabled state.
 // `leftPad` transparent columns before the image shift it right where the button centres it.

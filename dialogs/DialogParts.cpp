@@ -9,8 +9,14 @@ namespace spindora {
 
 void PaintDialogFace(QPainter& painter, const QImage& background, QSize size,
                      std::initializer_list<QRect> frames) {
-    const int top = background.height() - size.height();
-    painter.drawImage(QPoint(0, 0), background, QRect(QPoint(0, top), size));
+    // The picture may hold more device pixels than the window's own (a dense screen), and
+    // between two densities it is held at the next one up and scaled down smoothly here.
+    const qreal scale = background.devicePixelRatio();
+    const qreal top = background.deviceIndependentSize().height() - size.height();
+    if (painter.device()->devicePixelRatioF() < scale)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), size), background,
+                      QRectF(QPointF(0, top) * scale, QSizeF(size) * scale));
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));

@@ -11,8 +11,7 @@ namespace spindora {
 inline constexpr int kClockWidth = 77;
 
 QImage ComposeClock(const QImage& digitStrip, int32_t ticks) {
-    QImage clock(kClockWidth, kDigitCellHeight, QImage::Format_RGB32);
-    clock.fill(Qt::black);
+    QImage clock = MakeSurface(QSize(kClockWidth, kDigitCellHeight), SurfaceScale(digitStrip));
     const auto cells = ClockCells(ticks);
     for (int i = 0; i < kClockCells; ++i) {
         const QRect cell(cells[i] * kDigitCellWidth, 0, kDigitCellWidth, kDigitCellHeight);
@@ -34,6 +33,8 @@ void ClockWidget::Draw(int32_t ticks) {
 
 void ClockWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Between two densities the clock is held at the next one up and scaled down here.
+    if (devicePixelRatioF() < SurfaceScale(image_)) painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, image_);
 }
 

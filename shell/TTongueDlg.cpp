@@ -16,10 +16,12 @@ namespace {
 
 // The flag pictures differ in how much empty border they carry; cut to the flags and given
 // one margin, both rows keep the same gap between their flags and their words.
+// The icon gives its picture at the screen's density: the cut and the margin go by its pixels.
 QPixmap EvenlySpaced(const QIcon& icon, const GlyphLayout& info) {
-    constexpr int kMargin = 3;
-    const QImage image = icon.pixmap(QSize(info.width / info.images, info.height)).toImage()
-                             .convertToFormat(QImage::Format_ARGB32);
+    QImage image = icon.pixmap(QSize(info.width / info.images, info.height)).toImage()
+                       .convertToFormat(QImage::Format_ARGB32);
+    const qreal density = image.devicePixelRatio();
+    const int margin = qRound(3 * density);
     int left = image.width(), right = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -28,11 +30,13 @@ QPixmap EvenlySpaced(const QIcon& icon, const GlyphLayout& info) {
                 right = std::max(right, x);
             }
     if (right < left) return QPixmap::fromImage(image);
-    QImage spaced(right - left + 1 + 2 * kMargin, image.height(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1);  // copied pixel for pixel
+    QImage spaced(right - left + 1 + 2 * margin, image.height(), QImage::Format_ARGB32_Premultiplied);
     spaced.fill(Qt::transparent);
     QPainter painter(&spaced);
-    painter.drawImage(QPoint(kMargin, 0), image, QRect(left, 0, right - left + 1, image.height()));
+    painter.drawImage(QPoint(margin, 0), image, QRect(left, 0, right - left + 1, image.height()));
     painter.end();
+    spaced.setDevicePixelRatio(density);
     return QPixmap::fromImage(spaced);
 }
 
@@ -66,7 +70,7 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
         auto* button = new QPushButton(QIcon(flags), text, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(84, top, 221, 27);
-        button->setIconSize(flags.size());
+        button->setIconSize(flags.deviceIndependentSize().toSize());
         button->setAutoDefault(true);
         GiveGameFinish(button);
         return button;

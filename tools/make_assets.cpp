@@ -75,9 +75,12 @@ int main(int argc, char** argv) {
         embedded << name;
     };
     embed(spindora::PaintDigitStrip(), spindora::kDigitStripResource, "BMP");
-    embed(spindora::PaintDialogBackground().convertToFormat(QImage::Format_RGB888),
-          spindora::kDialogBackgroundResource, "BMP");
+    for (const int scale : {2, 3})
+        embed(spindora::PaintDigitStrip(scale).convertToFormat(QImage::Format_RGB888),
+              spindora::DenseResourceName(spindora::kDigitStripResource, scale), "BMP");
     for (const int scale : {1, 2, 3}) {
+        embed(spindora::PaintDialogBackground(scale).convertToFormat(QImage::Format_RGB888),
+              spindora::DenseResourceName(spindora::kDialogBackgroundResource, scale), "BMP");
         embed(spindora::PaintSplashPicture(scale).convertToFormat(QImage::Format_RGB888),
               spindora::DenseResourceName(spindora::kSplashResource, scale), "BMP");
         embed(spindora::PaintAboutPicture(scale).convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither),

@@ -11,11 +11,14 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "assets/EmbeddedAssets.h"
+#include "dialogs/MessageDialogs.h"
 #include "puzzles/MurvoRules.h"
 #include "assets/Raster.h"
 #include "puzzles/pluf/PlufSheet.h"
 #include "shell/FakeShell.h"
 #include "shell/PuzzleRegistry.h"
+#include "shell/ClockWidget.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {
@@ -135,6 +138,34 @@ TEST(DenseScreen, EveryBoardAgreesWithTheOneToOneBoardAfterADealAndAPress) {
             reference.boxMouseDown(press.at.x(), press.at.y(), MouseButton::Left);
             ASSERT_EQ(flow.GameState[press.mode], kRunning);
         }
+    }
+}
+
+TEST(DenseScreen, ClockAndDialogFaceHoldTheScreensPixels) {
+    const int scale = ScreenScale();
+    SeededRandom random(5);
+    auto form = test::ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    const QImage clock = form->timbox()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(clock.size(), QSize(77, 20) * scale);
+
+    QWidget main;
+    int tongue = 0;
+    MessageDlg done(DoneDlgLayout(), &main, tongue, Bitmaps(kDialogBackgroundItem));
+    done.msg()->clear();
+    const QImage shot = done.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(250, 125) * scale);
+    // Under the message frame and left of the button only the picture shows, logo and all.
+    const QImage face = shot.copy(QRect(QPoint(1, 54) * scale, QSize(166, 70) * scale));
+    if (scale < 2) return;
+    const struct {
+        const char* what;
+        const QImage& image;
+    } pictures[] = {{"the clock", clock}, {"the dialog face", face}};
+    for (const auto& picture : pictures) {
+        const double share = MixedBlockShare(picture.image);
+        EXPECT_GE(share, 0.25) << picture.what << " is its 1:1 picture pixel-doubled";
+        std::printf("%s: %.0f %% of 2 x 2 blocks differ\n", picture.what, 100 * share);
     }
 }
 
