@@ -53,9 +53,6 @@ QString StartupFailureText(int tongue) { return Pick(kStartupFailure, tongue); }
 
 QString AsTooltip(QString text) { return text.replace(QChar('\r'), QChar('\n')); }
 
-}  // namespace spindora
-
-namespace spindora {
 
 QString SwitchFailureText(int tongue, const QString& path) {
     static constexpr TextPair text{"Das Bild %1 fehlt oder ist nicht lesbar.",
@@ -63,9 +60,6 @@ QString SwitchFailureText(int tongue, const QString& path) {
     return Pick(text, tongue).arg(path);
 }
 
-}  // namespace spindora
-
-namespace spindora {
 
 QString SettingsWriteFailureText(int tongue, const QString& path) {
     static constexpr TextPair text{
@@ -74,9 +68,6 @@ QString SettingsWriteFailureText(int tongue, const QString& path) {
     return Pick(text, tongue).arg(path);
 }
 
-}  // namespace spindora
-
-namespace spindora {
 
 QString WebFailureText(int tongue, const QString& address) {
     static constexpr TextPair text{"Die Webseite lässt sich hier nicht öffnen. Ihre Adresse ist %1",
