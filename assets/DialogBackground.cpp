@@ -50,25 +50,19 @@ void PaintMottle(QImage& image) {
     const ValueNoise grain(0x6E11Au, 32);
     const QRgb salmon = qRgb(238, 168, 148);
     const QRgb sage = qRgb(172, 192, 164);
-    const int scale = paint::ScaleOf(image);
-    for (int py = 0; py < image.height(); ++py) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(py));
-        const double y = paint::LogicalPixel(py, scale);
-        for (int px = 0; px < image.width(); ++px) {
-            const double x = paint::LogicalPixel(px, scale);
-            double field = 0;
-            for (const Blob& blob : blobs) {
-                const double dx = x - blob.x, dy = y - blob.y;
-                field += blob.weight * std::exp(-(dx * dx + dy * dy) / (blob.radius * blob.radius));
-            }
-            const double mix = SmoothStep(-0.45, 0.45, -field);
-            // Rotated lattice so the grain shows no rows or columns.
-            const double u = 0.8 * x + 0.6 * y, v = -0.6 * x + 0.8 * y;
-            const double light = 0.965 + 0.05 * grain.At(u / 7.0, v / 7.0) +
-                                 0.02 * grain.At(u / 2.3 + 5.5, v / 2.3 + 2.5);
-            row[px] = Shade(Blend(salmon, sage, mix), light);
+    paint::FillByLogicalPixel(image, [&](double x, double y) {
+        double field = 0;
+        for (const Blob& blob : blobs) {
+            const double dx = x - blob.x, dy = y - blob.y;
+            field += blob.weight * std::exp(-(dx * dx + dy * dy) / (blob.radius * blob.radius));
         }
-    }
+        const double mix = SmoothStep(-0.45, 0.45, -field);
+        // Rotated lattice so the grain shows no rows or columns.
+        const double u = 0.8 * x + 0.6 * y, v = -0.6 * x + 0.8 * y;
+        const double light = 0.965 + 0.05 * grain.At(u / 7.0, v / 7.0) +
+                             0.02 * grain.At(u / 2.3 + 5.5, v / 2.3 + 2.5);
+        return Shade(Blend(salmon, sage, mix), light);
+    });
 }
 
 }  // namespace

@@ -278,23 +278,17 @@ void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const
 void PaintWood(QImage& board) {
     const ValueNoise grain(0x5A1B0u, 64), figure(0xC0FFEEu, 64);
     const QColor dark(74, 38, 18), mid(128, 72, 36), light(168, 104, 56);
-    const int scale = ScaleOf(board);
-    for (int py = 0; py < board.height(); ++py) {
-        auto* row = reinterpret_cast<QRgb*>(board.scanLine(py));
-        const double y = LogicalPixel(py, scale);
-        for (int px = 0; px < board.width(); ++px) {
-            const double x = LogicalPixel(px, scale);
-            // Long horizontal fibres, gently warped so the rings wander like real timber.
-            const double warp = 9.0 * figure.At(x * 0.012, y * 0.03) +
-                                 2.0 * figure.At(x * 0.05 + 17, y * 0.09 + 5);
-            const double rings = 0.5 + 0.5 * std::sin((y + warp * 3.2) * 0.42);
-            const double fibre = grain.At(x * 0.02, y * 0.9);
-            const double fine = grain.At(x * 0.3 + 31, y * 1.7 + 11);
-            double t = 0.55 * rings * rings + 0.3 * fibre + 0.15 * fine;
-            QColor c = t < 0.5 ? Mix(dark, mid, t * 2) : Mix(mid, light, (t - 0.5) * 2);
-            row[px] = c.rgb();
-        }
-    }
+    FillByLogicalPixel(board, [&](double x, double y) {
+        // Long horizontal fibres, gently warped so the rings wander like real timber.
+        const double warp = 9.0 * figure.At(x * 0.012, y * 0.03) +
+                             2.0 * figure.At(x * 0.05 + 17, y * 0.09 + 5);
+        const double rings = 0.5 + 0.5 * std::sin((y + warp * 3.2) * 0.42);
+        const double fibre = grain.At(x * 0.02, y * 0.9);
+        const double fine = grain.At(x * 0.3 + 31, y * 1.7 + 11);
+        double t = 0.55 * rings * rings + 0.3 * fibre + 0.15 * fine;
+        QColor c = t < 0.5 ? Mix(dark, mid, t * 2) : Mix(mid, light, (t - 0.5) * 2);
+        return c.rgb();
+    });
 }
 
 void PaintBoardFrame(QPainter& p, QSize size) {
@@ -411,18 +405,12 @@ void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, do
 QImage ClothTexture(QSize size, const Cloth& cloth) {
     const ValueNoise nap(cloth.seed, 64);
     QImage texture = Canvas(size);
-    const int scale = ScaleOf(texture);
-    for (int py = 0; py < texture.height(); ++py) {
-        auto* row = reinterpret_cast<QRgb*>(texture.scanLine(py));
-        const double y = LogicalPixel(py, scale);
-        for (int px = 0; px < texture.width(); ++px) {
-            const double x = LogicalPixel(px, scale);
-            const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
-            const double dx = x - cloth.lamp.x(), dy = y - cloth.lamp.y();
-            const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / cloth.reach);
-            row[px] = Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
-        }
-    }
+    FillByLogicalPixel(texture, [&](double x, double y) {
+        const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
+        const double dx = x - cloth.lamp.x(), dy = y - cloth.lamp.y();
+        const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / cloth.reach);
+        return Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
+    });
     return texture;
 }
 

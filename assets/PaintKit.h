@@ -47,6 +47,17 @@ QImage Canvas(QSize logical, QImage::Format format = QImage::Format_RGB32);
 constexpr double LogicalPixel(int pixel, int scale) { return (pixel + 0.5) / scale - 0.5; }
 // Device pixels per logical pixel of a picture made by Canvas.
 int ScaleOf(const QImage& picture);
+// Sets every device pixel of an RGB32 `picture` to `colourAt(x, y)` at its logical place,
+// so textures worked out per pixel come out the same at every density.
+template <typename ColourAt>
+void FillByLogicalPixel(QImage& picture, ColourAt colourAt) {
+    const int scale = ScaleOf(picture);
+    for (int py = 0; py < picture.height(); ++py) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(py));
+        const double y = LogicalPixel(py, scale);
+        for (int px = 0; px < picture.width(); ++px) row[px] = colourAt(LogicalPixel(px, scale), y);
+    }
+}
 // The part of `picture` under a logical rectangle, at the picture's density.
 QImage CopyLogical(const QImage& picture, const QRect& logical);
 

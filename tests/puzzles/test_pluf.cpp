@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "puzzles/PlufPlates.h"
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/pluf/Pluf.h"
 #include "puzzles/pluf/PlufSheet.h"
@@ -17,13 +18,7 @@ namespace {
 using test::FakeHost;
 using test::ScriptedRandom;
 
-// Top-left corners of the 22 plates' squares, as the honeycomb places them.
-const QPoint kCorners[23] = {
-    {},          {211, 20},  {211, 92},  {211, 164}, {211, 236}, {149, 56},  {149, 128},
-    {149, 200},  {273, 56},  {273, 128}, {273, 200}, {87, 92},   {87, 164},  {335, 92},
-    {335, 164},  {25, 200},  {87, 236},  {335, 20},  {397, 56},  {87, 20},   {25, 56},
-    {25, 128},   {397, 128},
-};
+constexpr const QPoint (&kCorners)[23] = test::kPlufPlateCorners;
 // Where the neighbour on each slot stands: up, upper right, lower right, down, lower
 // left, upper left.
 const QPoint kSlotSteps[6] = {{0, -72}, {62, -36}, {62, 36}, {0, 72}, {-62, 36}, {-62, -36}};

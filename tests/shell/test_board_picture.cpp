@@ -14,25 +14,32 @@ namespace {
 
 using test::GameFlowTest;
 
-// A bitmap written byte by byte after the file format, independent of any image writer:
-// 14-byte file header, 40-byte info header, palette for 8 bits, rows padded to 4 bytes.
+void Put32(QByteArray& b, int at, quint32 v) { qToLittleEndian(v, b.data() + at); }
+
+// The 14-byte file header and the 40-byte info header, written byte by byte after the file
+// format, independent of any image writer; `size` bytes in all, pixels from `offset` on.
+QByteArray BitmapHeaders(int size, int offset, int width, int height, int depth) {
+    QByteArray b(size, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 2, static_cast<quint32>(size));
+    Put32(b, 10, static_cast<quint32>(offset));
+    Put32(b, 14, 40);
+    Put32(b, 18, static_cast<quint32>(width));
+    Put32(b, 22, static_cast<quint32>(height));
+    qToLittleEndian(quint16{1}, b.data() + 26);
+    qToLittleEndian(static_cast<quint16>(depth), b.data() + 28);
+    return b;
+}
+
+// A whole bitmap: palette for 8 bits, rows padded to 4 bytes.
 QByteArray MakeBitmap(int width, int height, int depth, QRgb colour) {
     const int rows = height < 0 ? -height : height;
     const int rowBytes = (width * depth + 31) / 32 * 4;
     const int palette = depth == 8 ? 256 * 4 : 0;
     const int offset = 14 + 40 + palette;
-    QByteArray b(offset + rowBytes * rows, '\0');
-    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, b.data() + at); };
-    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, b.data() + at); };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, static_cast<quint32>(b.size()));
-    put32(10, static_cast<quint32>(offset));
-    put32(14, 40);
-    put32(18, static_cast<quint32>(width));
-    put32(22, static_cast<quint32>(height));
-    put16(26, 1);
-    put16(28, static_cast<quint16>(depth));
+    QByteArray b = BitmapHeaders(offset + rowBytes * rows, offset, width, height, depth);
+    auto put32 = [&](int at, quint32 v) { Put32(b, at, v); };
     if (depth == 8) {
         put32(46, 256);
         put32(54 + 4 * 7, colour & 0xFFFFFF);  // palette entry 7
@@ -66,17 +73,8 @@ QByteArray WithWidth(QByteArray b, qint32 width) {
 QByteArray MakeRunLengthBitmap(int width, int height, int depth, QRgb colour, const QByteArray& body) {
     const int colours = 1 << depth;
     const int offset = 14 + 40 + 4 * colours;
-    QByteArray b(offset, '\0');
-    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, b.data() + at); };
-    auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, b.data() + at); };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(10, static_cast<quint32>(offset));
-    put32(14, 40);
-    put32(18, static_cast<quint32>(width));
-    put32(22, static_cast<quint32>(height));
-    put16(26, 1);
-    put16(28, static_cast<quint16>(depth));
+    QByteArray b = BitmapHeaders(offset, offset, width, height, depth);
+    auto put32 = [&](int at, quint32 v) { Put32(b, at, v); };
     put32(30, depth == 8 ? 1 : 2);
     put32(34, static_cast<quint32>(body.size()));
     put32(46, static_cast<quint32>(colours));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/MessageDlg.h"
+#include "puzzles/PlufPlates.h"
 #include "puzzles/kolluk/Kolluk.h"
 #include "puzzles/murvo/Murvo.h"
 #include "puzzles/zibbo/Zibbo.h"
@@ -26,14 +27,8 @@ namespace {
 
 using test::RecordingRandom;
 
-// Top-left corners of PLUF's plate squares, as the honeycomb places them; a plate is
-// pressed in its middle, 37 pixels in.
-const QPoint kPlateCorners[23] = {
-    {},          {211, 20},  {211, 92},  {211, 164}, {211, 236}, {149, 56},  {149, 128},
-    {149, 200},  {273, 56},  {273, 128}, {273, 200}, {87, 92},   {87, 164},  {335, 92},
-    {335, 164},  {25, 200},  {87, 236},  {335, 20},  {397, 56},  {87, 20},   {25, 56},
-    {25, 128},   {397, 128},
-};
+// A PLUF plate is pressed in its middle, 37 pixels into its square.
+constexpr const QPoint (&kPlateCorners)[23] = test::kPlufPlateCorners;
 QPoint PlateMiddle(int plate) { return kPlateCorners[plate] + QPoint(37, 37); }
 // ZIBBO k's press square: its 78-pixel picture and the 12-pixel gap right and below.
 QRect DialSquare(int k) { return {40 + 90 * (k % 3), 40 + 90 * (k / 3), 90, 90}; }
