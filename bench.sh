@@ -11,6 +11,7 @@ idle=10
 
 "$root/scripts/deps.sh" --with-display
 "$root/scripts/build.sh" >/dev/null
+cmake --build "$root/build" --target spindora_bench >/dev/null
 peer=/usr/games/sgt-twiddle
 if [[ ! -x $peer ]]; then
   echo "Installing sgt-puzzles for the comparison"

@@ -7,8 +7,8 @@ build=$root/build-asan
 # -O1 keeps the instrumented tests quick without hiding the stack traces. Line tables
 # (-g1) are all a sanitizer report needs to name files and lines, and compile in a good
 # part less time than full debug information.
-cmake -S "$root" -B "$build" -DSPINDORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" >/dev/null
+"$root/scripts/configure.sh" "$root" "$build" -DSPINDORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1"
 cmake --build "$build" -j"$(nproc)"
 # No strict_string_checks: it takes strndup(s, n) to read all n bytes, and the X keyboard
 # library legally hands it names that are bounded by n, not by a terminating zero.
