@@ -18,7 +18,9 @@ namespace spindora {
     X(fluid_settings_setstr) X(fluid_settings_setint) X(new_fluid_synth)                    \
     X(delete_fluid_synth) X(fluid_synth_sfload) X(new_fluid_player) X(delete_fluid_player)  \
     X(fluid_player_add_mem) X(fluid_player_play) X(fluid_player_stop)                       \
-    X(fluid_player_get_status) X(fluid_synth_all_sounds_off) X(fluid_synth_write_s16)
+    X(fluid_player_get_status) X(fluid_synth_all_sounds_off) X(fluid_synth_write_s16)       \
+    X(fluid_synth_sfunload) X(new_fluid_defsfloader) X(fluid_sfloader_set_callbacks)        \
+    X(fluid_synth_add_sfloader)
 
 struct AudioLibraries {
 #define SPINDORA_AUDIO_MEMBER(name) decltype(&::name) name = nullptr;

@@ -5,10 +5,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <malloc.h>
 #include <vector>
 
 #include "files/ForeignFile.h"
 #include "shell/AudioLibraries.h"
+#include "shell/SoundFontSubset.h"
 
 namespace spindora {
 
@@ -17,6 +19,9 @@ struct MidiPlayer::Synth {
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
     std::vector<int16_t> scratch;
+    int fontId = -1;
+    std::unique_ptr<SoundFontSubset> font;  // null when the whole file is loaded
+    MidiPrograms loaded;                    // the programs whose presets are loaded
     ~Synth() {
         if (player) Audio()->delete_fluid_player(player);
         if (synth) Audio()->delete_fluid_synth(synth);
@@ -26,7 +31,27 @@ struct MidiPlayer::Synth {
 
 namespace {
 
-MidiPlayer::Synth* LoadSynth(QByteArray soundFont, int sampleRate) {
+// Loads the presets that `programs` need in place of those loaded before. A soundfont
+// whose tables cannot be cut is loaded whole, as FluidSynth reads it.
+bool LoadFont(MidiPlayer::Synth& s, const QString& soundFont, const MidiPrograms& programs) {
+    if (OpenForeignFile(soundFont, FileKind::SoundFont).check != FileCheck::Regular) return false;
+    std::unique_ptr<SoundFontSubset> cut = SoundFontSubset::Cut(soundFont, programs);
+    // Once unloaded, a font is never read again, even while its last voices fade.
+    if (s.fontId >= 0) Audio()->fluid_synth_sfunload(s.synth, s.fontId, 0);
+    const std::string name = cut ? cut->Name() : QFile::encodeName(soundFont).toStdString();
+    s.fontId = Audio()->fluid_synth_sfload(s.synth, name.c_str(), 1);
+    s.font = std::move(cut);
+    s.loaded = s.font ? programs : MidiPrograms().set();
+    // What FluidSynth parsed to build the font is freed by now; its pages go back at once
+    // rather than stay with the game while the music plays.
+    malloc_trim(0);
+    if (s.fontId != FLUID_FAILED) return true;
+    s.fontId = -1;
+    s.loaded.reset();
+    return false;
+}
+
+MidiPlayer::Synth* LoadSynth(QString soundFont, int sampleRate, MidiPrograms programs) {
     // FluidSynth would print its own complaints; the player says one line itself.
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
         Audio()->fluid_set_log_function(level, nullptr, nullptr);
@@ -47,7 +72,8 @@ MidiPlayer::Synth* LoadSynth(QByteArray soundFont, int sampleRate) {
     Audio()->fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1);
     Audio()->fluid_settings_setint(synth->settings, "synth.lock-memory", 0);
     synth->synth = Audio()->new_fluid_synth(synth->settings);
-    if (!synth->synth || Audio()->fluid_synth_sfload(synth->synth, soundFont.constData(), 1) == FLUID_FAILED)
+    if (!synth->synth || !SoundFontSubset::AddLoader(synth->settings, synth->synth) ||
+        !LoadFont(*synth, soundFont, programs))
         return nullptr;
     return synth.release();
 }
@@ -98,6 +124,8 @@ bool MidiPlayer::Open(const QString& path) {
         return false;
     }
     fileName_ = path;
+    // A piece whose events cannot be followed to the end gets every preset.
+    programs_ = ProgramsOfPiece(bytes).value_or(MidiPrograms().set());
     bytes_ = std::move(bytes);
     return true;
 }
@@ -112,8 +140,7 @@ bool MidiPlayer::SynthReady() {
     if (synth_) return true;
     if (failed_ || !device_.Open()) return false;
     if (!loading_.valid())
-        loading_ = std::async(std::launch::async, LoadSynth, QFile::encodeName(soundFont_),
-                              device_.SampleRate());
+        loading_ = std::async(std::launch::async, LoadSynth, soundFont_, device_.SampleRate(), programs_);
     if (loading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return false;
     synth_.reset(loading_.get());
     if (!synth_) {
@@ -134,8 +161,17 @@ bool MidiPlayer::WaitUntilReady() {
     return SynthReady();
 }
 
+bool MidiPlayer::PresetsCoverPiece() {
+    std::lock_guard guard(lock_);
+    return (programs_ & ~synth_->loaded).none() || LoadFont(*synth_, soundFont_, programs_);
+}
+
 void MidiPlayer::Play() {
     if (bytes_.isEmpty() || !SynthReady()) return;
+    if (!PresetsCoverPiece()) {
+        Fail(QStringLiteral("cannot load the soundfont ") + soundFont_);
+        return;
+    }
     std::lock_guard guard(lock_);
     fluid_player_t*& player = synth_->player;
     if (player && Audio()->fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) return;

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "shell/AudioDevice.h"
+#include "shell/MidiPrograms.h"
 
 namespace spindora {
 
@@ -16,9 +17,10 @@ QString DefaultSoundFont();
 bool IsStandardMidi(const QByteArray& bytes);
 
 // `Midi`: one MIDI file at a time, rendered by FluidSynth into SDL2_mixer's music hook.
-// The soundfont is loaded once per run, on a worker thread at the first play, so neither
+// The synthesiser is made once per run, on a worker thread at the first play, so neither
 // start-up nor the window waits for it; until it is ready the player is "not playing"
-// and the next play asks again.
+// and the next play asks again. It holds only the soundfont's presets that the piece
+// selects, and loads others when a piece needs them.
 class MidiPlayer {
 public:
     MidiPlayer(AudioDevice& device, QString soundFont);
@@ -50,12 +52,15 @@ public:
 
 private:
     bool SynthReady();
+    // Loads the presets of the open piece's programs unless they are loaded already.
+    bool PresetsCoverPiece();
     static void Render(void* self, unsigned char* stream, int length);
 
     AudioDevice& device_;
     QString soundFont_;
     QString fileName_;
     QByteArray bytes_;
+    MidiPrograms programs_ = MidiPrograms().set(0);
     std::future<Synth*> loading_;
     std::unique_ptr<Synth> synth_;
     mutable std::mutex lock_;  // between the interface thread and the audio callback

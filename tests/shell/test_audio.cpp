@@ -9,8 +9,12 @@
 #include <cstdlib>
 #include <thread>
 
+#include "shell/AudioLibraries.h"
+#include "shell/MidiPlayer.h"
+#include "shell/MidiPrograms.h"
 #include "shell/MusicFiles.h"
 #include "shell/ShellAudio.h"
+#include "shell/SoundFontSubset.h"
 
 namespace spindora {
 namespace {
@@ -230,6 +234,137 @@ TEST(MidiFiles, OnlyWholeStandardMidiFilesAreAccepted) {
     EXPECT_FALSE(IsStandardMidi(QByteArray()));
     QByteArray noTracks = ShortPiece().left(14);
     EXPECT_FALSE(IsStandardMidi(noTracks));
+}
+
+// The bytes of a literal, without the terminating zero.
+template <size_t N>
+QByteArray Bytes(const char (&text)[N]) {
+    return QByteArray(text, N - 1);
+}
+
+// A format-0 file around one track's events.
+QByteArray Piece(const QByteArray& track) {
+    QByteArray midi("MThd\0\0\0\x06\0\0\0\x01\0\x60", 14);
+    char length[4];
+    qToBigEndian(quint32(track.size()), length);
+    return midi + "MTrk" + QByteArray(length, 4) + track;
+}
+
+TEST(MidiFiles, ProgramChangesAreFoundOnEveryChannelAndNowhereElse) {
+    struct Row {
+        const char* what;
+        QByteArray track;
+        const char* programs;  // nullptr: the track cannot be read to its end
+    };
+    const Row rows[] = {
+        {"none at all", Bytes("\x00\x90\x3C\x64\x30\x80\x3C\x40\x00\xFF\x2F\x00"), "0"},
+        {"two channels, the second twice through running status",
+         Bytes("\x00\xC0\x21\x00\xC1\x30\x10\x2A\x00\xFF\x2F\x00"), "0 33 42 48"},
+        {"drum channel", Bytes("\x00\xC9\x19\x00\x99\x24\x64"), "0 25"},
+        {"inside a text and a system exclusive message",
+         Bytes("\x00\xFF\x01\x03\xC5\x10\xC6\x00\xF0\x03\xC7\x11\xF7\x00\xFF\x2F\x00"), "0"},
+        {"after a controller, a pitch bend and a pressure",
+         Bytes("\x00\xB3\x00\x08\x00\xE3\x00\x40\x00\xD3\x50\x00\xC3\x7F"), "0 127"},
+        {"a data byte after a meta event", Bytes("\x00\xC2\x07\x00\xFF\x06\x01\x41\x00\x08"), nullptr},
+        {"an event cut short", Bytes("\x00\xC0\x21\x00\x90\x3C"), nullptr},
+        {"a program change without its number", Bytes("\x00\xC0"), nullptr},
+        {"a delta time of five bytes", Bytes("\x80\x80\x80\x80\x00\xC0\x01"), nullptr},
+        {"a status byte of the system", Bytes("\x00\xF8\x00\xC0\x01"), nullptr},
+    };
+    for (const Row& row : rows) {
+        const std::optional<MidiPrograms> found = ProgramsOfPiece(Piece(row.track));
+        if (!row.programs) {
+            EXPECT_FALSE(found.has_value()) << row.what;
+            continue;
+        }
+        ASSERT_TRUE(found.has_value()) << row.what;
+        QStringList numbers;
+        for (int p = 0; p < 128; ++p)
+            if (found->test(p)) numbers << QString::number(p);
+        EXPECT_EQ(numbers.join(u' ').toStdString(), row.programs) << row.what;
+    }
+    QByteArray longer = Piece(Bytes("\x00\xC0\x21"));
+    longer[21] = 4;  // the track claims a byte more than the file holds
+    EXPECT_FALSE(ProgramsOfPiece(longer).has_value());
+}
+
+// Everything FluidSynth renders for a piece with the given soundfont name, to the end.
+QByteArray Render(const std::string& soundFont, const QByteArray& piece) {
+    const AudioLibraries& fl = *Audio();
+    fluid_settings_t* settings = fl.new_fluid_settings();
+    fl.fluid_settings_setstr(settings, "player.timing-source", "sample");
+    fl.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_synth_t* synth = fl.new_fluid_synth(settings);
+    QByteArray out;
+    if (SoundFontSubset::AddLoader(settings, synth) && fl.fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED) {
+        fluid_player_t* player = fl.new_fluid_player(synth);
+        fl.fluid_player_add_mem(player, piece.constData(), size_t(piece.size()));
+        fl.fluid_player_play(player);
+        int16_t block[2 * 512];
+        for (int i = 0; i < 2000 && fl.fluid_player_get_status(player) == FLUID_PLAYER_PLAYING; ++i) {
+            fl.fluid_synth_write_s16(synth, 512, block, 0, 2, block, 1, 2);
+            out.append(reinterpret_cast<const char*>(block), sizeof block);
+        }
+        fl.delete_fluid_player(player);
+    }
+    fl.delete_fluid_synth(synth);
+    fl.delete_fluid_settings(settings);
+    return out;
+}
+
+TEST(SoundFontCut, APieceSoundsSampleForSampleAsWithTheWholeFont) {
+    ASSERT_NE(Audio(), nullptr);
+    // A bass, strings from a bank the font lacks (FluidSynth falls back on bank 0), a drum
+    // kit the font lacks (it falls back on the standard kit) and a piano that is never
+    // selected: each channel starts on it.
+    const QByteArray piece = Piece(Bytes(
+        "\x00\xC0\x21\x00\xB1\x00\x08\x00\xC1\x30\x00\xC9\x1A"
+        "\x00\x90\x28\x64\x00\x91\x43\x64\x00\x99\x24\x64\x00\x92\x48\x64"
+        "\x60\x80\x28\x40\x00\x81\x43\x40\x00\x89\x24\x40\x00\x82\x48\x40\x00\xFF\x2F\x00"));
+    const std::optional<MidiPrograms> programs = ProgramsOfPiece(piece);
+    ASSERT_TRUE(programs.has_value());
+    const QByteArray whole = Render(QFile::encodeName(DefaultSoundFont()).toStdString(), piece);
+    ASSERT_GT(whole.size(), 44100 * 4 / 2) << "the whole font played less than half a second";
+    ASSERT_NE(whole.count('\0'), whole.size()) << "the whole font played silence";
+
+    const auto cut = SoundFontSubset::Cut(DefaultSoundFont(), *programs);
+    ASSERT_TRUE(cut);
+    EXPECT_LT(cut->Size(), QFileInfo(DefaultSoundFont()).size());
+    EXPECT_TRUE(Render(cut->Name(), piece) == whole) << "the cut font sounds different";
+
+    // Cut to the piano alone, the same piece loses its bass, strings and drums.
+    const auto pianoOnly = SoundFontSubset::Cut(DefaultSoundFont(), MidiPrograms().set(0));
+    ASSERT_TRUE(pianoOnly);
+    EXPECT_FALSE(Render(pianoOnly->Name(), piece) == whole);
+
+    // A name that looks like a cut font's but names none is not opened.
+    char forged[64];
+    std::snprintf(forged, sizeof forged, "spindora-cut-soundfont:1:%p", static_cast<void*>(forged));
+    EXPECT_TRUE(Render(forged, piece).isEmpty());
+}
+
+TEST(SoundFontCut, FilesThatAreNoWholeSoundfontAreNotCut) {
+    QTemporaryDir dir;
+    QFile original(DefaultSoundFont());
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray font = original.readAll();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    EXPECT_TRUE(SoundFontSubset::Cut(write("whole.sf2", font), MidiPrograms().set(0)));
+    EXPECT_FALSE(SoundFontSubset::Cut(write("short.sf2", font.left(font.size() - 100)), MidiPrograms().set(0)));
+    EXPECT_FALSE(SoundFontSubset::Cut(write("empty.sf2", QByteArray()), MidiPrograms().set(0)));
+    EXPECT_FALSE(SoundFontSubset::Cut(write("piece.sf2", ShortPiece()), MidiPrograms().set(0)));
+    EXPECT_FALSE(SoundFontSubset::Cut(dir.filePath(QStringLiteral("missing.sf2")), MidiPrograms().set(0)));
+    // A preset table whose runs go backwards.
+    QByteArray backwards = font;
+    const qsizetype phdr = backwards.indexOf("phdr");
+    ASSERT_GT(phdr, 0);
+    qToLittleEndian(quint16(0xFFFF), backwards.data() + phdr + 8 + 24);
+    EXPECT_FALSE(SoundFontSubset::Cut(write("backwards.sf2", backwards), MidiPrograms().set(0)));
 }
 
 }  // namespace
