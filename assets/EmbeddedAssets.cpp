@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
-#include <array>
 
+#include "assets/PictureReader.h"
 #include "assets/Raster.h"
 
 namespace spindora {
@@ -15,7 +15,7 @@ QString ResourcePath(const QString& name) { return QStringLiteral(":/assets/") +
 
 QImage LoadResource(const char* name) {
     const QString path = ResourcePath(QString::fromLatin1(name));
-    QImage image(path);
+    QImage image = ReadPicture(path);
     Q_ASSERT_X(!image.isNull(), "Bitmaps", "embedded picture missing from the build");
     return image;
 }
@@ -24,7 +24,7 @@ QImage LoadResource(const char* name) {
 // density up as they are; the 1:1 one where the build lacks the denser one.
 QImage LoadForSurfaces(const char* name) {
     const int scale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
-    QImage dense = scale > 1 ? QImage(ResourcePath(DenseResourceName(name, scale))) : QImage();
+    QImage dense = scale > 1 ? ReadPicture(ResourcePath(DenseResourceName(name, scale))) : QImage();
     if (dense.isNull()) return ToRasterFormat(LoadResource(name));
     dense = ToRasterFormat(dense);
     dense.setDevicePixelRatio(scale);
@@ -34,11 +34,14 @@ QImage LoadForSurfaces(const char* name) {
 }  // namespace
 
 const QImage& Bitmaps(int item) {
-    static const std::array<QImage, 2> items = {
-        LoadForSurfaces(kDigitStripResource),
-        LoadForSurfaces(kDialogBackgroundResource),
-    };
-    return items[item == kDialogBackgroundItem ? 1 : 0];
+    // Each is decoded at its first use: the dialog face (a quarter of a MiB) waits for the
+    // first dialog, which many runs never open.
+    if (item == kDialogBackgroundItem) {
+        static const QImage face = LoadForSurfaces(kDialogBackgroundResource);
+        return face;
+    }
+    static const QImage digits = LoadForSurfaces(kDigitStripResource);
+    return digits;
 }
 
 QString GlyphResourceName(const GlyphLayout& info, int scale) {
@@ -54,7 +57,7 @@ QIcon GlyphIcon(Glyph glyph, int leftPad) {
     const int screenScale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
     for (const int scale : {1, screenScale}) {
         if (scale == 1 && !icon.isNull()) break;
-        const QPixmap strip(ResourcePath(GlyphResourceName(info, scale)));
+        const QPixmap strip = QPixmap::fromImage(ReadPicture(ResourcePath(GlyphResourceName(info, scale))));
         if (strip.isNull()) continue;
         const auto image = [&](int index) {
             QPixmap cell(QSize(leftPad + width, info.height) * scale);
@@ -86,9 +89,10 @@ namespace {
 QPixmap ForScreen(const char* name) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     const int scale = SurfaceScaleFor(ratio);
-    if (scale == 1) return QPixmap(ResourcePath(QString::fromLatin1(name)));
-    QImage dense(ResourcePath(DenseResourceName(name, scale)));
-    if (dense.isNull()) return QPixmap(ResourcePath(QString::fromLatin1(name)));
+    const auto oneToOne = [name] { return QPixmap::fromImage(ReadPicture(ResourcePath(QString::fromLatin1(name)))); };
+    if (scale == 1) return oneToOne();
+    QImage dense = ReadPicture(ResourcePath(DenseResourceName(name, scale)));
+    if (dense.isNull()) return oneToOne();
     const QSize logical = dense.size() / scale;
     if (ratio < scale) {
         // Qt 6.4 crashes smooth-scaling a palette picture (the about box's): go by 32 bits.
@@ -121,7 +125,8 @@ QString ProgramIconResourceName(int size) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : kProgramIconSizes) icon.addFile(ResourcePath(ProgramIconResourceName(size)), QSize(size, size));
+    for (const int size : kProgramIconSizes)
+        icon.addPixmap(QPixmap::fromImage(ReadPicture(ResourcePath(ProgramIconResourceName(size)))));
     return icon;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "assets/EmbeddedAssets.h"
+#include "assets/PictureReader.h"
 #include "assets/Raster.h"
 #include "files/ForeignFile.h"
 #include "shell/BitmapBody.h"
@@ -86,7 +87,7 @@ bool HoldsWholeBitmap(const QByteArray& bmp) {
 QImage LoadBoardPicture(const QString& path, QSize least) {
     const QByteArray bytes = ReadForeignFile(path, FileKind::Picture).bytes;
     if (!HoldsWholeBitmap(bytes)) return {};
-    const QImage loaded = QImage::fromData(bytes, "BMP");
+    const QImage loaded = ReadPicture(bytes, "BMP");
     if (loaded.isNull() || loaded.width() < least.width() || loaded.height() < least.height())
         return {};
     return ToRasterFormat(loaded);

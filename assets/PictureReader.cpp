@@ -1,0 +1,29 @@
+#include "assets/PictureReader.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace spindora {
+namespace {
+
+QImage ReadWith(QImageReader& reader) {
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+}  // namespace
+
+QImage ReadPicture(const QByteArray& bytes, const char* format) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    return ReadWith(reader);
+}
+
+QImage ReadPicture(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    return ReadWith(reader);
+}
+
+}  // namespace spindora
