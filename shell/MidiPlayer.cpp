@@ -1,7 +1,6 @@
 #include "shell/MidiPlayer.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -81,24 +80,6 @@ MidiPlayer::Synth* LoadSynth(QString soundFont, int sampleRate, MidiPrograms pro
 }  // namespace
 
 QString DefaultSoundFont() { return QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"); }
-
-bool IsStandardMidi(const QByteArray& bytes) {
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    const qsizetype size = bytes.size();
-    if (size < 14 || std::memcmp(data, "MThd", 4) != 0) return false;
-    const quint32 headerLength = qFromBigEndian<quint32>(data + 4);
-    const quint16 tracks = qFromBigEndian<quint16>(data + 10);
-    if (headerLength < 6 || tracks == 0) return false;
-    qsizetype at = 8 + qsizetype(headerLength);
-    int found = 0;
-    while (at + 8 <= size) {
-        const quint32 length = qFromBigEndian<quint32>(data + at + 4);
-        if (at + 8 + qsizetype(length) > size) return false;
-        if (std::memcmp(data + at, "MTrk", 4) == 0) ++found;
-        at += 8 + qsizetype(length);
-    }
-    return found >= tracks;
-}
 
 MidiPlayer::MidiPlayer(AudioDevice& device, QString soundFont)
     : device_(device), soundFont_(std::move(soundFont)) {}

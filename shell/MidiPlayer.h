@@ -6,15 +6,12 @@
 #include <mutex>
 
 #include "shell/AudioDevice.h"
-#include "shell/MidiPrograms.h"
+#include "shell/MidiFile.h"
 
 namespace spindora {
 
 // The General MIDI soundfont of Debian's timgm6mb-soundfont package.
 QString DefaultSoundFont();
-
-// True for a Standard MIDI File whose header and track chunks are whole.
-bool IsStandardMidi(const QByteArray& bytes);
 
 // `Midi`: one MIDI file at a time, rendered by FluidSynth into SDL2_mixer's music hook.
 // The synthesiser is made once per run, on a worker thread at the first play, so neither

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "files/ForeignFile.h"
-#include "shell/MidiPrograms.h"
+#include "shell/MidiFile.h"
 
 namespace spindora {
 

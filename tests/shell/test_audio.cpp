@@ -11,7 +11,7 @@
 
 #include "shell/AudioLibraries.h"
 #include "shell/MidiPlayer.h"
-#include "shell/MidiPrograms.h"
+#include "shell/MidiFile.h"
 #include "shell/MusicFiles.h"
 #include "shell/ShellAudio.h"
 #include "shell/SoundFontSubset.h"

@@ -5,6 +5,9 @@
 
 namespace spindora {
 
+// True for a Standard MIDI File whose header and track chunks are whole.
+bool IsStandardMidi(const QByteArray& bytes);
+
 // General MIDI program numbers, 0 to 127.
 using MidiPrograms = std::bitset<128>;
 

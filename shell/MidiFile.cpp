@@ -1,7 +1,8 @@
-#include "shell/MidiPrograms.h"
+#include "shell/MidiFile.h"
 
 #include <QtEndian>
 #include <cstring>
+#include <functional>
 
 namespace spindora {
 namespace {
@@ -56,22 +57,40 @@ bool WalkTrack(const uchar* data, qsizetype length, MidiPrograms& programs) {
     return true;
 }
 
-}  // namespace
-
-std::optional<MidiPrograms> ProgramsOfPiece(const QByteArray& midi) {
-    const auto* data = reinterpret_cast<const uchar*>(midi.constData());
-    const qsizetype size = midi.size();
-    if (size < 14 || std::memcmp(data, "MThd", 4) != 0) return std::nullopt;
-    MidiPrograms programs;
-    programs.set(0);
-    qsizetype at = 8 + qsizetype(qFromBigEndian<quint32>(data + 4));
+// Hands each track chunk after a whole "MThd" header to `track`; false when the header is
+// not whole, a chunk runs past the end of the file or `track` says so.
+bool ForEachTrack(const QByteArray& bytes, const std::function<bool(const uchar*, qsizetype)>& track) {
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 14 || std::memcmp(data, "MThd", 4) != 0) return false;
+    const quint32 headerLength = qFromBigEndian<quint32>(data + 4);
+    if (headerLength < 6 || qFromBigEndian<quint16>(data + 10) == 0) return false;
+    qsizetype at = 8 + qsizetype(headerLength);
     while (at + 8 <= size) {
         const qsizetype length = qFromBigEndian<quint32>(data + at + 4);
-        if (length > size - at - 8) return std::nullopt;
-        if (std::memcmp(data + at, "MTrk", 4) == 0 && !WalkTrack(data + at + 8, length, programs))
-            return std::nullopt;
+        if (length > size - at - 8) return false;
+        if (std::memcmp(data + at, "MTrk", 4) == 0 && !track(data + at + 8, length)) return false;
         at += 8 + length;
     }
+    return true;
+}
+
+}  // namespace
+
+bool IsStandardMidi(const QByteArray& bytes) {
+    int found = 0;
+    const bool whole = ForEachTrack(bytes, [&found](const uchar*, qsizetype) {
+        ++found;
+        return true;
+    });
+    return whole && found >= qFromBigEndian<quint16>(bytes.constData() + 10);
+}
+
+std::optional<MidiPrograms> ProgramsOfPiece(const QByteArray& midi) {
+    MidiPrograms programs;
+    programs.set(0);
+    const auto walk = [&programs](const uchar* track, qsizetype length) { return WalkTrack(track, length, programs); };
+    if (!ForEachTrack(midi, walk)) return std::nullopt;
     return programs;
 }
 
