@@ -1,6 +1,5 @@
 #include "assets/PictureReader.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,13 +12,6 @@ QImage ReadWith(QImageReader& reader) {
 }
 
 }  // namespace
-
-QImage ReadPicture(const QByteArray& bytes, const char* format) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer, format);
-    return ReadWith(reader);
-}
 
 QImage ReadPicture(const QString& path) {
     QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());

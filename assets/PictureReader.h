@@ -1,5 +1,4 @@
 #pragma once
-#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -9,9 +8,7 @@ namespace spindora {
 // or even told the format but allowed to guess, Qt first loads every image plugin it has
 // (GIF, ICO, JPEG and the JPEG library) to ask each whether it knows better: a third of a
 // MiB and three library loads for pictures it reads itself. A null image when the bytes
-// are no such picture.
-QImage ReadPicture(const QByteArray& bytes, const char* format);
-// The format from the file name's suffix.
+// are no such picture. The format comes from the file name's suffix.
 QImage ReadPicture(const QString& path);
 
 }  // namespace spindora

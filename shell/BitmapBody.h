@@ -1,20 +1,54 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 namespace spindora {
 
-// True when a run-length coded picture body paints exactly the `width` x `height` pixels
-// its header announces: every run and every literal stretch stays inside its row, a jump
-// lands inside the picture, no escape is unknown, and the end marker follows the last row.
-// The image reader would otherwise fill whatever the body leaves out with black and call
-// that success. `fourBits` selects the 4-bit code, whose literal stretches pack two pixels
-// to a byte.
-bool RunLengthBodyFits(const uint8_t* body, size_t size, int64_t width, int64_t height,
-                       bool fourBits);
+// What walking a run-length coded picture body found.
+enum class RunLengthBody {
+    Whole,     // every code stays inside the picture and the end marker closes it
+    CutShort,  // the bytes end before the end marker, or inside a code
+    Damaged,   // a run or jump leaves the picture, or the end marker comes too early
+};
 
-// True when colour masks can make a picture: red, green and blue each own some bits and no
-// bit belongs to two channels (alpha 0 means none).
+// Receives the palette indices a run-length body paints: `count` pixels from column `x` of
+// row `y`, counted from the bottom row as the file stores them.
+using RunLengthPainter =
+    std::function<void(int64_t x, int64_t y, const uint8_t* indices, int count)>;
+
+// Walks a run-length coded picture body of `width` x `height` pixels. It may skip pixels
+// with a jump or a row ended early; the end marker must follow the last row (or end it
+// once it is full), since one that comes earlier is what a writer cut short leaves.
+// `fourBits` selects the 4-bit code, whose literal stretches pack two pixels to a byte.
+// `paint`, when given, receives what the body paints, of a faulty body the part before the
+// fault.
+RunLengthBody WalkRunLengthBody(const uint8_t* body, size_t size, int64_t width, int64_t height,
+                                bool fourBits, const RunLengthPainter& paint = {});
+
+// True when colour masks can make a picture: red, green and blue each own one unbroken run
+// of bits and no bit belongs to two channels (alpha 0 means none).
 bool ColourMasksUsable(uint32_t red, uint32_t green, uint32_t blue, uint32_t alpha);
+
+// One colour channel cut out of a pixel by a mask of 1 to 32 unbroken bits, its value
+// scaled to 0..255 exactly (value x 255 / (2^bits - 1), rounded), so full is 255 at any
+// width.
+class MaskedChannel {
+public:
+    explicit MaskedChannel(uint32_t mask);
+    uint8_t operator()(uint32_t pixel) const {
+        const uint32_t value = (pixel & mask_) >> shift_;
+        return table_.empty() ? Scale(value) : table_[value];
+    }
+
+private:
+    uint8_t Scale(uint32_t value) const;
+
+    uint32_t mask_;
+    unsigned shift_ = 0;
+    uint64_t full_;
+    std::vector<uint8_t> table_;  // every value's result, for the usual narrow channels
+};
 
 }  // namespace spindora

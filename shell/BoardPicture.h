@@ -6,18 +6,34 @@
 
 namespace spindora {
 
-// True when `bmp` is a Windows bitmap whose pixel data is all there: the image reader
-// fills the rows of a file cut short and calls that success, so the header's promise is
-// checked against the bytes themselves (width, height, depth, row padding and offset).
+// True when `bmp` is a Windows or OS/2 bitmap the board pictures can be read from, with all
+// its pixel data there: an image reader would fill the rows of a file cut short and call
+// that success, so the header's promise is checked against the bytes themselves.
 bool HoldsWholeBitmap(const QByteArray& bmp);
 
-// Reads a board picture; a null image unless the file is a whole bitmap at least `least`
-// in size. The result is in the raster copies' format.
+// A board picture as read, or why there is none.
+struct BoardPictureLoad {
+    QImage picture;   // in the raster copies' format; null when refused
+    QString refusal;  // e.g. "missing", "cut short", "too large (declared 5700 x 5600)"
+};
+
+// Reads a board picture, refused unless it is a whole bitmap of at least `least` and at
+// most `most` pixels. The declared size is checked before anything is decoded.
+BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most);
+
+// The largest picture worth decoding for a board of `least`: room for a denser picture, yet
+// a few bytes that declare a giant one cannot take the memory.
+inline QSize MostBoardPicture(QSize least) { return least * 4; }
+
+// As ReadBoardPicture, without the reason, up to the largest picture any board could use.
 QImage LoadBoardPicture(const QString& path, QSize least);
+
+// One line on standard error: `path` cannot be shown, and why.
+void SayBoardPictureRefused(const QString& path, const QString& why);
 
 // The board picture for a surface of `scale` device pixels per board pixel, given the
 // checked 1:1 picture `oneToOne` of `path`. The denser file is a nicety: when it is missing
-// or damaged, one line on standard error says so and the 1:1 picture is scaled up.
+// or damaged, one line on standard error says so and why, and the 1:1 picture is scaled up.
 QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least);
 
 }  // namespace spindora

@@ -36,13 +36,15 @@ bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
     const QString path = BackgroundPath(mode);
     // A picture too small for its sheet is as unusable as a missing one.
     const QSize least = puzzles_[mode] ? puzzles_[mode]->SheetSize() : QSize();
-    QImage loaded = puzzles_[mode] ? LoadBoardPicture(path, least) : QImage();
-    if (loaded.isNull()) {
+    const BoardPictureLoad loaded =
+        puzzles_[mode] ? ReadBoardPicture(path, least, MostBoardPicture(least)) : BoardPictureLoad{};
+    if (loaded.picture.isNull()) {
+        if (!loaded.refusal.isEmpty()) SayBoardPictureRefused(path, loaded.refusal);
         failedFile_ = path;
         return false;
     }
     // The 1:1 picture is required and checked on every screen; a denser one only adds detail.
-    into = DenseBoardPicture(path, loaded, SurfaceScale(view_.box().image()), least);
+    into = DenseBoardPicture(path, loaded.picture, SurfaceScale(view_.box().image()), least);
     return !into.isNull();
 }
 
