@@ -29,11 +29,6 @@ QString SizeText(int64_t width, int64_t height) {
     return QStringLiteral("%1 x %2").arg(width).arg(height);
 }
 
-void Say(const QString& path, const QString& why, const QString& instead) {
-    std::fprintf(stderr, "spindora: %s: cannot show the board picture: %s%s\n", qPrintable(path),
-                 qPrintable(why), qPrintable(instead));
-}
-
 }  // namespace
 
 bool HoldsWholeBitmap(const QByteArray& bmp) {
@@ -63,7 +58,10 @@ QImage LoadBoardPicture(const QString& path, QSize least) {
     return ReadBoardPicture(path, least, kLargestPicture).picture;
 }
 
-void SayBoardPictureRefused(const QString& path, const QString& why) { Say(path, why, {}); }
+void SayBoardPictureRefused(const QString& path, const QString& why) {
+    // "cannot load" and the path: what install checks look for.
+    std::fprintf(stderr, "spindora: cannot load %s: %s\n", qPrintable(path), qPrintable(why));
+}
 
 QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
     if (scale <= 1) return oneToOne;
@@ -71,7 +69,8 @@ QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale,
     const QString densePath = DensePictureName(path, scale);
     BoardPictureLoad dense = ReadBoardPicture(densePath, least * scale, MostBoardPicture(least * scale));
     if (dense.picture.isNull()) {
-        Say(densePath, dense.refusal, QStringLiteral("; using %1 scaled up").arg(path));
+        std::fprintf(stderr, "spindora: %s: %s; using %s scaled up\n", qPrintable(densePath),
+                     qPrintable(dense.refusal), qPrintable(path));
         // Pixel for pixel, so the masks stay pure black and white.
         dense.picture = oneToOne.scaled(oneToOne.size() * scale, Qt::IgnoreAspectRatio,
                                         Qt::FastTransformation);

@@ -28,7 +28,7 @@ inline QSize MostBoardPicture(QSize least) { return least * 4; }
 // As ReadBoardPicture, without the reason, up to the largest picture any board could use.
 QImage LoadBoardPicture(const QString& path, QSize least);
 
-// One line on standard error: `path` cannot be shown, and why.
+// One line on standard error: the required picture `path` cannot be loaded, and why.
 void SayBoardPictureRefused(const QString& path, const QString& why);
 
 // The board picture for a surface of `scale` device pixels per board pixel, given the

@@ -37,9 +37,10 @@ bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
     // A picture too small for its sheet is as unusable as a missing one.
     const QSize least = puzzles_[mode] ? puzzles_[mode]->SheetSize() : QSize();
     const BoardPictureLoad loaded =
-        puzzles_[mode] ? ReadBoardPicture(path, least, MostBoardPicture(least)) : BoardPictureLoad{};
+        puzzles_[mode] ? ReadBoardPicture(path, least, MostBoardPicture(least))
+                       : BoardPictureLoad{{}, QStringLiteral("no puzzle in this build shows it")};
     if (loaded.picture.isNull()) {
-        if (!loaded.refusal.isEmpty()) SayBoardPictureRefused(path, loaded.refusal);
+        SayBoardPictureRefused(path, loaded.refusal);
         failedFile_ = path;
         return false;
     }

@@ -25,9 +25,9 @@ std::unique_ptr<TMainForm> CreateMainForm(RandomSource& random, const QString& p
     InstallPuzzles(form->flow());
     const ShellSettings settings = ReadShellSettings(form->store());
     if (!form->FormCreate(settings)) {
-        const QString file = form->flow().FailedFile();
-        std::fprintf(stderr, "spindora: cannot load %s\n",
-                     qPrintable(file.isEmpty() ? QStringLiteral("the off-screen bitmap") : file));
+        // A board picture that failed has said so, with the reason, where it was read.
+        if (form->flow().FailedFile().isEmpty())
+            std::fprintf(stderr, "spindora: cannot load the off-screen bitmap\n");
         QMessageBox::critical(nullptr, WindowTitle(), StartupFailureText(settings.tongue));
         return nullptr;
     }

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 #include <functional>
 #include <random>
+#include <vector>
 
 #include "shell/BoardPicture.h"
 #include "shell/FakeShell.h"
@@ -122,6 +126,109 @@ QByteArray WithColourMasks(QByteArray b, quint32 red, quint32 green, quint32 blu
     return b;
 }
 
+// A 16 or 32-bit picture holding `pixels` as they are, top row first.
+QByteArray PixelBitmap(int width, int height, int depth, std::vector<quint32> pixels) {
+    const int rowBytes = (width * depth + 31) / 32 * 4;
+    QByteArray b = BitmapHeaders(54 + rowBytes * height, 54, width, height, depth);
+    for (int i = 0; i < width * height; ++i) {
+        const int at = 54 + (height - 1 - i / width) * rowBytes + i % width * depth / 8;
+        if (depth == 16) qToLittleEndian(static_cast<quint16>(pixels[i]), b.data() + at);
+        else Put32(b, at, pixels[i]);
+    }
+    return b;
+}
+
+// Palette entry i is PaletteEntry(i): every entry differs from every other.
+QRgb PaletteEntry(int i) { return qRgb(i, 255 - i, 99); }
+QByteArray WithPalette(QByteArray b) {
+    for (int i = 0; i < (1 << b[28]); ++i) Put32(b, 54 + 4 * i, PaletteEntry(i));
+    return b;
+}
+
+// 4 x 3, bottom row first: one pixel of entry 7, a jump one right and one up, another pixel,
+// the row ended early, then a whole top row.
+QByteArray SkippingRunLengthBitmap() {
+    return WithPalette(MakeRunLengthBitmap(4, 3, 8, 0, QByteArray("\1\7\0\2\1\1\1\7\0\0\4\7\0\1", 14)));
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes) {
+    QFile file(dir.filePath("b.bmp"));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    return file.fileName();
+}
+
+TEST(BoardPicture, ShowsEveryBodyMaskAndPaletteAsItMust) {
+    const QRgb white = qRgb(255, 255, 255), red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    const QRgb z = PaletteEntry(0), c3 = PaletteEntry(3), c7 = PaletteEntry(7), black = qRgb(0, 0, 0);
+    // OS/2: a 12-byte header, three 3-byte palette entries, one row of indices.
+    QByteArray os2("BM\0\0\0\0\0\0\0\0\x23\0\0\0\x0c\0\0\0\4\0\1\0\1\0\x08\0"
+                   "\x0a\x14\x1e\x28\x32\x3c\x46\x50\x5a\0\1\2\5", 39);
+    QImage mono(3, 1, QImage::Format_Mono);
+    mono.setColorTable({z, c7});
+    for (const int x : {0, 2}) mono.setPixel(x, 0, 1);
+    mono.setPixel(1, 0, 0);
+    QByteArray monoBmp;
+    QBuffer buffer(&monoBmp);
+    buffer.open(QIODevice::WriteOnly);
+    mono.save(&buffer, "BMP");
+    const struct { const char* name; QByteArray bytes; int width; std::vector<QRgb> shown; } rows[] = {
+        {"16-bit 5-5-5", PixelBitmap(2, 2, 16, {0x7FFF, 0x4210, 0x7C00, 0x0001}), 2,
+         {white, qRgb(132, 132, 132), red, qRgb(0, 0, 8)}},
+        {"16-bit 5-6-5", WithColourMasks(PixelBitmap(2, 2, 16, {0xFFFF, 0x0400, 0xF800, 0x001F}), 0xF800, 0x7E0, 0x1F), 2,
+         {white, qRgb(0, 130, 0), red, blue}},
+        {"16-bit 1-bit channels", WithColourMasks(PixelBitmap(2, 1, 16, {5, 2}), 4, 2, 1), 2, {qRgb(255, 0, 255), qRgb(0, 255, 0)}},
+        {"32-bit 10-10-10", WithColourMasks(PixelBitmap(2, 1, 32, {512u << 20 | 1023u << 10 | 1, 0x3FFFFFFF}), 0x3FF00000, 0xFFC00, 0x3FF), 2,
+         {qRgb(128, 255, 0), white}},
+        {"32-bit 11-11-10", WithColourMasks(PixelBitmap(1, 1, 32, {1024u << 21 | 2047u << 10}), 0xFFE00000, 0x1FFC00, 0x3FF), 1,
+         {qRgb(128, 255, 0)}},
+        {"32-bit 20-6-6", WithColourMasks(PixelBitmap(1, 1, 32, {1u << 31 | 63u << 6 | 21}), 0xFFFFF000, 0xFC0, 0x3F), 1,
+         {qRgb(128, 255, 85)}},
+        {"8-bit run-length, skipping", SkippingRunLengthBitmap(), 4, {c7, c7, c7, c7, z, z, c7, z, c7, z, z, z}},
+        {"4-bit run-length, skipping",
+         WithPalette(MakeRunLengthBitmap(4, 2, 4, 0, QByteArray("\0\3\x73\x70\0\0\0\2\2\0\2\x37\0\1", 14))), 4,
+         {z, z, c3, c7, c7, c3, c7, z}},
+        {"OS/2 with a short palette", os2, 4, {qRgb(30, 20, 10), qRgb(60, 50, 40), qRgb(90, 80, 70), black}},
+        {"1-bit", monoBmp, 3, {c7, z, c7}},
+    };
+    QTemporaryDir dir;
+    for (const auto& row : rows) {
+        const int height = static_cast<int>(row.shown.size()) / row.width;
+        const QImage picture = LoadBoardPicture(WriteFile(dir, row.bytes), QSize(row.width, height));
+        ASSERT_EQ(picture.size(), QSize(row.width, height)) << row.name;
+        for (size_t i = 0; i < row.shown.size(); ++i)
+            EXPECT_EQ(picture.pixel(static_cast<int>(i) % row.width, static_cast<int>(i) / row.width),
+                      row.shown[i]) << row.name << ", pixel " << i;
+    }
+}
+
+// Skipped pixels are the same whatever the allocator leaves in fresh memory: the test runs
+// itself again under two fills, each run writing the pixels where the variable says.
+TEST(BoardPicture, SkippedPixelsDoNotDependOnTheAllocator) {
+    QTemporaryDir dir;
+    const QImage picture = LoadBoardPicture(WriteFile(dir, SkippingRunLengthBitmap()), QSize(4, 3));
+    const QByteArray pixels(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
+    if (qEnvironmentVariableIsSet("SPINDORA_PIXELS_TO")) {
+        QFile out(qEnvironmentVariable("SPINDORA_PIXELS_TO"));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(pixels);
+        return;
+    }
+    for (const char* fill : {"85", "170"}) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MALLOC_PERTURB_", fill);
+        env.insert("SPINDORA_PIXELS_TO", dir.filePath("pixels"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=BoardPicture.SkippedPixelsDoNotDependOnTheAllocator"});
+        ASSERT_TRUE(child.waitForFinished(30000)) << fill;
+        QFile in(dir.filePath("pixels"));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << fill;
+        EXPECT_EQ(in.readAll(), pixels) << "MALLOC_PERTURB_=" << fill;
+    }
+}
+
 TEST(BoardPicture, AcceptsWholeBitmapsOfEveryDepthAndRowOrder) {
     const QRgb teal = qRgb(10, 140, 150);
     const struct { const char* name; QByteArray bytes; } good[] = {
@@ -216,6 +323,39 @@ TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {
         QDir(b2).removeRecursively();
         QFile::remove(b2);
         WritePicture("b2.bmp");
+    }
+}
+
+// A refused picture says which file and why, in one line on standard error.
+TEST_F(GameFlowTest, RefusedBoardPicturesSayWhy) {
+    const QByteArray whole = MakeBitmap(812, 333, 24, qRgb(200, 100, 50));
+    QByteArray jpeg = whole;
+    Put32(jpeg, 30, 4);
+    // 5700 x 5600 in a few bytes: jumps down to the last row, which runs fill.
+    QByteArray giant;
+    for (int i = 0; i < 21; ++i) giant.append("\0\2\0\xff", 4);
+    giant.append("\0\2\0\xf4", 4);
+    for (int i = 0; i < 25; ++i) giant.append("\xe4\7", 2);
+    giant.append("\0\1", 2);
+    const struct { QByteArray bytes; const char* why; } rows[] = {
+        {{}, "missing"},
+        {whole.left(whole.size() - 1), "cut short"},
+        {MakeRunLengthBitmap(812, 333, 8, 0, WholeRunLengthBody(813, 333, 8, false)), "damaged body"},
+        {jpeg, "unsupported kind (JPEG body)"},
+        {MakeRunLengthBitmap(5700, 5600, 8, 0, giant), "too large (declared 5700 x 5600)"},
+    };
+    const QString b1 = dir.filePath("b1.bmp");
+    for (const auto& row : rows) {
+        QFile::remove(b1);
+        if (!row.bytes.isEmpty()) {
+            QFile file(b1);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(row.bytes);
+        }
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(flow.FormCreate({}));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "spindora: cannot load " + b1.toStdString() + ": " + row.why + "\n");
     }
 }
 
