@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/BitmapBody.h"
-
 namespace spindora {
 namespace {
 
@@ -41,8 +39,8 @@ bool KnownHeaderSize(uint32_t size) {
     return false;
 }
 
-// Reads the coding and, for 16, 24 and 32 bits, the colour masks into `layout`; a fault
-// when there is none to read.
+// Reads the coding and, for 16, 24 and 32 bits, the colour masks into `layout`; the fault
+// when they cannot be used.
 std::optional<LayoutRead> ReadCoding(const QByteArray& bmp, uint32_t infoSize,
                                      uint32_t compression, BitmapLayout& layout) {
     const unsigned depth = layout.depth;
@@ -84,8 +82,8 @@ std::optional<LayoutRead> ReadCoding(const QByteArray& bmp, uint32_t infoSize,
 }
 
 // Reads the palette of a 1, 4 or 8-bit picture into `layout`.
-std::optional<LayoutRead> ReadPalette(const QByteArray& bmp, uint32_t infoSize, uint32_t coloursUsed,
-                                      BitmapLayout& layout) {
+std::optional<LayoutRead> ReadPalette(const QByteArray& bmp, uint32_t infoSize,
+                                      uint32_t coloursUsed, BitmapLayout& layout) {
     const bool core = infoSize == kCoreHeaderSize;
     const int64_t entrySize = core ? 3 : 4;
     const int64_t start = kFileHeaderSize + infoSize;
@@ -117,7 +115,8 @@ LayoutRead ReadBitmapLayout(const QByteArray& bmp) {
     layout.dataOffset = U32(bmp, 10);
     const uint32_t infoSize = U32(bmp, kFileHeaderSize);
     if (infoSize < kCoreHeaderSize) return Damaged("header size");
-    if (!KnownHeaderSize(infoSize)) return Unsupported(QStringLiteral("%1-byte header").arg(infoSize));
+    if (!KnownHeaderSize(infoSize))
+        return Unsupported(QStringLiteral("%1-byte header").arg(infoSize));
     if (kFileHeaderSize + int64_t{infoSize} > fileSize) return Fault(QStringLiteral("cut short"));
 
     unsigned planes;
@@ -154,18 +153,26 @@ LayoutRead ReadBitmapLayout(const QByteArray& bmp) {
     return {std::move(layout), {}};
 }
 
+int64_t RowBytes(const BitmapLayout& layout) { return (layout.width * layout.depth + 31) / 32 * 4; }
+
+RunLengthBody WalkRunLengthData(const QByteArray& bmp, const BitmapLayout& layout,
+                                const RunLengthPainter& paint) {
+    return WalkRunLengthBody(At(bmp, layout.dataOffset), static_cast<size_t>(layout.dataSize),
+                             layout.width, layout.height,
+                             layout.coding == BitmapCoding::RunLength4, paint);
+}
+
 QString CheckBitmapBody(const QByteArray& bmp, const BitmapLayout& layout) {
     const int64_t available = bmp.size() - layout.dataOffset;
     if (layout.coding == BitmapCoding::Plain) {
-        const int64_t rowBytes = (layout.width * layout.depth + 31) / 32 * 4;
         // Divided, since the product of a hostile width and height overflows.
-        return rowBytes <= available / layout.height ? QString() : QStringLiteral("cut short");
+        return RowBytes(layout) <= available / layout.height ? QString() : QStringLiteral("cut short");
     }
     // Run-length data has no size of its own to compute; the header must state it.
-    if (layout.dataSize == 0) return QStringLiteral("damaged header (no size of the run-length data)");
+    if (layout.dataSize == 0)
+        return QStringLiteral("damaged header (no size of the run-length data)");
     if (layout.dataSize > available) return QStringLiteral("cut short");
-    switch (WalkRunLengthBody(At(bmp, layout.dataOffset), static_cast<size_t>(layout.dataSize), layout.width,
-                              layout.height, layout.coding == BitmapCoding::RunLength4)) {
+    switch (WalkRunLengthData(bmp, layout)) {
     case RunLengthBody::Whole: return {};
     case RunLengthBody::CutShort: return QStringLiteral("cut short");
     case RunLengthBody::Damaged: break;

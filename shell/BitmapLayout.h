@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "shell/BitmapBody.h"
+
 namespace spindora {
 
 enum class BitmapCoding { Plain, RunLength8, RunLength4 };
@@ -32,6 +34,13 @@ struct LayoutRead {
 // and bit-field bodies. A palette the header gives no size for fills the room up to the
 // pixel data, at most one entry for each index.
 LayoutRead ReadBitmapLayout(const QByteArray& bmp);
+
+// Bytes a row of plain pixel data takes: whole 32-bit words.
+int64_t RowBytes(const BitmapLayout& layout);
+
+// Walks the run-length data of `bmp` (see WalkRunLengthBody).
+RunLengthBody WalkRunLengthData(const QByteArray& bmp, const BitmapLayout& layout,
+                                const RunLengthPainter& paint = {});
 
 // Empty when the pixel data holds every row the layout promises and, run-length coded,
 // paints inside the picture and ends with its end marker; otherwise why not ("cut short",

@@ -21,18 +21,18 @@ Colours ColoursOf(const BitmapLayout& layout) {
     return colours;
 }
 
-QRgb* Row(QImage& image, int64_t row) { return reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(row))); }
+QRgb* Row(QImage& image, int64_t row) {
+    return reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(row)));
+}
 
-void DecodeRunLength(const uint8_t* data, const BitmapLayout& layout, QImage& image) {
+void DecodeRunLength(const QByteArray& bmp, const BitmapLayout& layout, QImage& image) {
     const Colours colours = ColoursOf(layout);
     image.fill(colours[0]);
     const int64_t lastRow = layout.height - 1;
-    WalkRunLengthBody(data, static_cast<size_t>(layout.dataSize), layout.width, layout.height,
-                      layout.coding == BitmapCoding::RunLength4,
-                      [&](int64_t x, int64_t y, const uint8_t* indices, int count) {
-                          QRgb* out = Row(image, lastRow - y) + x;
-                          for (int i = 0; i < count; ++i) out[i] = colours[indices[i]];
-                      });
+    WalkRunLengthData(bmp, layout, [&](int64_t x, int64_t y, const uint8_t* indices, int count) {
+        QRgb* out = Row(image, lastRow - y) + x;
+        for (int i = 0; i < count; ++i) out[i] = colours[indices[i]];
+    });
 }
 
 void DecodeIndexedRow(const uint8_t* in, int64_t width, unsigned depth, const Colours& colours,
@@ -85,12 +85,12 @@ QImage DecodeBitmap(const QByteArray& bmp, const BitmapLayout& layout) {
     QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height),
                  QImage::Format_RGB32);
     if (image.isNull()) return image;
-    const auto* data = reinterpret_cast<const uint8_t*>(bmp.constData()) + layout.dataOffset;
     if (layout.coding != BitmapCoding::Plain) {
-        DecodeRunLength(data, layout, image);
+        DecodeRunLength(bmp, layout, image);
         return image;
     }
-    const int64_t rowBytes = (layout.width * layout.depth + 31) / 32 * 4;
+    const auto* data = reinterpret_cast<const uint8_t*>(bmp.constData()) + layout.dataOffset;
+    const int64_t rowBytes = RowBytes(layout);
     const auto eachRow = [&](const auto& decodeRow) {
         for (int64_t row = 0; row < layout.height; ++row)
             decodeRow(data + row * rowBytes,

@@ -19,7 +19,8 @@ QString FileFault(FileCheck check) {
     case FileCheck::Missing: return QStringLiteral("missing");
     case FileCheck::NotRegular: return QStringLiteral("not a regular file");
     case FileCheck::TooLarge:
-        return QStringLiteral("too large (a file over %1 MiB)").arg(LargestSize(FileKind::Picture) >> 20);
+        return QStringLiteral("too large (a file over %1 MiB)")
+            .arg(LargestSize(FileKind::Picture) >> 20);
     case FileCheck::Unreadable: return QStringLiteral("unreadable");
     }
     return {};
@@ -67,7 +68,8 @@ QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale,
     if (scale <= 1) return oneToOne;
     // "b1.bmp" at 2 is "b1@2x.bmp".
     const QString densePath = DensePictureName(path, scale);
-    BoardPictureLoad dense = ReadBoardPicture(densePath, least * scale, MostBoardPicture(least * scale));
+    const QSize denseLeast = least * scale;
+    BoardPictureLoad dense = ReadBoardPicture(densePath, denseLeast, MostBoardPicture(denseLeast));
     if (dense.picture.isNull()) {
         std::fprintf(stderr, "spindora: %s: %s; using %s scaled up\n", qPrintable(densePath),
                      qPrintable(dense.refusal), qPrintable(path));

@@ -113,15 +113,16 @@ QByteArray RandomBytes(unsigned seed, int size) {
 }
 
 // A 32-bit picture whose colours are cut out by the given masks: the 40-byte header is
-// followed by the three masks.
-QByteArray WithColourMasks(QByteArray b, quint32 red, quint32 green, quint32 blue) {
-    QByteArray masks(12, '\0');
+// followed by the three masks, and by an alpha mask when there is one.
+QByteArray WithColourMasks(QByteArray b, quint32 red, quint32 green, quint32 blue, quint32 alpha = 0) {
+    QByteArray masks(alpha ? 16 : 12, '\0');
     qToLittleEndian(red, masks.data());
     qToLittleEndian(green, masks.data() + 4);
     qToLittleEndian(blue, masks.data() + 8);
+    if (alpha) qToLittleEndian(alpha, masks.data() + 12);
     b.insert(54, masks);
-    qToLittleEndian(quint32{3}, b.data() + 30);
-    qToLittleEndian(static_cast<quint32>(54 + 12), b.data() + 10);
+    qToLittleEndian(quint32{alpha ? 6u : 3u}, b.data() + 30);
+    qToLittleEndian(static_cast<quint32>(54 + masks.size()), b.data() + 10);
     qToLittleEndian(static_cast<quint32>(b.size()), b.data() + 2);
     return b;
 }
@@ -182,6 +183,8 @@ TEST(BoardPicture, ShowsEveryBodyMaskAndPaletteAsItMust) {
          {qRgb(128, 255, 0), white}},
         {"32-bit 11-11-10", WithColourMasks(PixelBitmap(1, 1, 32, {1024u << 21 | 2047u << 10}), 0xFFE00000, 0x1FFC00, 0x3FF), 1,
          {qRgb(128, 255, 0)}},
+        {"32-bit with alpha, which a board ignores",
+         WithColourMasks(PixelBitmap(1, 1, 32, {0x40FF8040}), 0xFF0000, 0xFF00, 0xFF, 0xFF000000), 1, {qRgb(255, 128, 64)}},
         {"32-bit 20-6-6", WithColourMasks(PixelBitmap(1, 1, 32, {1u << 31 | 63u << 6 | 21}), 0xFFFFF000, 0xFC0, 0x3F), 1,
          {qRgb(128, 255, 85)}},
         {"8-bit run-length, skipping", SkippingRunLengthBitmap(), 4, {c7, c7, c7, c7, z, z, c7, z, c7, z, z, z}},
