@@ -22,7 +22,7 @@ using RunLengthPainter =
 // with a jump or a row ended early; the end marker must follow the last row (or end it
 // once it is full), since one that comes earlier is what a writer cut short leaves.
 // `fourBits` selects the 4-bit code, whose literal stretches pack two pixels to a byte.
-// `paint`, when given, receives what the body paints, of a faulty body the part before the
+// `paint`, when given, receives what the body paints, of a faulty body what comes before the
 // fault.
 RunLengthBody WalkRunLengthBody(const uint8_t* body, size_t size, int64_t width, int64_t height,
                                 bool fourBits, const RunLengthPainter& paint = {});
