@@ -49,9 +49,9 @@ RunLengthBody WalkRunLengthBody(const uint8_t* body, size_t size, int64_t width,
             x = 0;
             break;
         case kEndOfBitmap:
-            // Writers end the last row either with its own end of line or with this marker.
-            return y == height || (y == height - 1 && x == width) ? RunLengthBody::Whole
-                                                                  : RunLengthBody::Damaged;
+            // The marker may come early: what the body never reached keeps palette entry 0,
+            // as for a jump. Only a marker past the last row is out of place.
+            return y <= height ? RunLengthBody::Whole : RunLengthBody::Damaged;
         case kJump: {
             if (size - at < 2) return RunLengthBody::CutShort;
             const int64_t right = body[at], down = body[at + 1];

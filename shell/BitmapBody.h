@@ -10,7 +10,7 @@ namespace spindora {
 enum class RunLengthBody {
     Whole,     // every code stays inside the picture and the end marker closes it
     CutShort,  // the bytes end before the end marker, or inside a code
-    Damaged,   // a run or jump leaves the picture, or the end marker comes too early
+    Damaged,   // a run or jump leaves the picture, or a code follows the last row
 };
 
 // Receives the palette indices a run-length body paints: `count` pixels from column `x` of
@@ -19,8 +19,8 @@ using RunLengthPainter =
     std::function<void(int64_t x, int64_t y, const uint8_t* indices, int count)>;
 
 // Walks a run-length coded picture body of `width` x `height` pixels. It may skip pixels
-// with a jump or a row ended early; the end marker must follow the last row (or end it
-// once it is full), since one that comes earlier is what a writer cut short leaves.
+// with a jump, a row ended early or an end marker before the last row; the reader shows
+// those pixels in palette entry 0. Bytes that end before the marker are a cut-short file.
 // `fourBits` selects the 4-bit code, whose literal stretches pack two pixels to a byte.
 // `paint`, when given, receives what the body paints, of a faulty body what comes before the
 // fault.
