@@ -25,6 +25,8 @@ private:
     int value_;
 };
 
-inline QString Pick(const TextPair& text, const Tongue& tongue) { return Pick(text, tongue.value()); }
+inline QString Pick(const TextPair& text, const Tongue& tongue) {
+    return Pick(text, tongue.value());
+}
 
 }  // namespace spindora

@@ -126,7 +126,8 @@ void TMainForm::BuildToolPanel() {
         modeBtns_[mode] = AddButton(puzzle.buttonName, at(176 + 24 * mode), puzzle.glyph);
         modeBtns_[mode]->setCheckable(true);
         modeGroup_->addButton(modeBtns_[mode]);
-        connect(modeBtns_[mode], &QToolButton::clicked, this, [this, mode] { flow_.SwitchMode(mode); });
+        connect(modeBtns_[mode], &QToolButton::clicked, this,
+                [this, mode] { flow_.SwitchMode(mode); });
     }
     BuildClock();
     TongueBtn_ = AddButton("TongueBtn", at(394), Glyph::Tongue);
@@ -171,7 +172,8 @@ void TMainForm::AddKeys() {
 }
 
 void TMainForm::NameBoard() {
-    box_->setAccessibleName(BoardAccessibleName(flow_.CurrentMode, flow_.Levels(), flow_.tongue.value()));
+    box_->setAccessibleName(
+        BoardAccessibleName(flow_.CurrentMode, flow_.Levels(), flow_.tongue.value()));
 }
 
 void TMainForm::DrawClock(int32_t ticks) {
@@ -400,13 +402,15 @@ void TMainForm::ReportWriteFailure() {
                  qPrintable(store_.FilePath()));
     // A run ended by a signal (a log-out, a shutdown) has nobody left to answer a box.
     if (endedBySignal_) return;
-    Warn(isVisible() ? this : nullptr, SettingsWriteFailureText(flow_.tongue.value(), store_.FilePath()));
+    Warn(isVisible() ? this : nullptr,
+         SettingsWriteFailureText(flow_.tongue.value(), store_.FilePath()));
 }
 
 void TMainForm::BrizzelBtnClick() {
     // A desktop without a browser would leave the button doing nothing at all.
     if (!QDesktopServices::openUrl(QUrl(MakerWebAddress())))
-        QMessageBox::information(this, WindowTitle(), WebFailureText(flow_.tongue.value(), MakerWebAddress()));
+        QMessageBox::information(this, WindowTitle(),
+                                 WebFailureText(flow_.tongue.value(), MakerWebAddress()));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
         form->flow().SwitchMode(mode);
         const QImage board = form->box().image().copy(0, 0, spindora::kBoardWidth, spindora::kBoardHeight);
         const QImage small = board.scaled(board.size() * 3 / 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        const QString file = out.filePath(QLatin1String(spindora::Describe(mode).helpPage) + QLatin1String(".png"));
+        const QString page = QLatin1String(spindora::Describe(mode).helpPage);
+        const QString file = out.filePath(page + QLatin1String(".png"));
         if (!small.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
