@@ -14,7 +14,7 @@ inline constexpr int kDlgWidth = 250;
 inline constexpr int kDlgHeight = 125;
 inline constexpr QRect kMessageFrame{8, 8, 233, 45};
 
-MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, const int& tongue,
+MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, const Tongue& tongue,
                        const QImage& background)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint |
                               (layout.staysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags())),

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "assets/Glyphs.h"
-#include "dialogs/Texts.h"
+#include "dialogs/Tongue.h"
 
 namespace spindora {
 
@@ -28,7 +28,7 @@ struct MessageDlgLayout {
 class MessageDlg final : public QDialog {
     Q_OBJECT
 public:
-    MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, const int& tongue,
+    MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, const Tongue& tongue,
                const QImage& background);
 
     QLabel* msg() const { return msg_; }
@@ -50,7 +50,7 @@ private:
 
     const MessageDlgLayout& layout_;
     QWidget* mainWindow_;
-    const int& tongue_;
+    const Tongue& tongue_;
     const QImage& background_;
     QLabel* msg_;
     QPushButton* ok_;

@@ -7,7 +7,6 @@
 #include "dialogs/MessageDlg.h"
 #include "dialogs/ModalResult.h"
 #include "dialogs/NameBox.h"
-#include "dialogs/Texts.h"
 
 namespace spindora {
 namespace {
@@ -47,7 +46,7 @@ QString THighscoreDlg::StoredPlayerName(const TextStore& store) {
 }
 
 THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QString& levelKey,
-                             const int& tongue, const QImage& background)
+                             const Tongue& tongue, const QImage& background)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
       mainWindow_(mainWindow), store_(store), levelKey_(levelKey), tongue_(tongue),
       background_(background) {

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "dialogs/HighscoreList.h"
+#include "dialogs/Tongue.h"
 
 namespace spindora {
 
@@ -17,7 +18,7 @@ class THighscoreDlg final : public QDialog {
     Q_OBJECT
 public:
     THighscoreDlg(QWidget* mainWindow, TextStore& store, const QString& levelKey,
-                  const int& tongue, const QImage& background);
+                  const Tongue& tongue, const QImage& background);
 
     // Time 0 shows the list; a greater time enters it with a name box, or shows nothing
     // when it does not make the list. Answers the modal result, or 0 when not shown.
@@ -55,7 +56,7 @@ private:
     QWidget* mainWindow_;
     TextStore& store_;
     const QString& levelKey_;
-    const int& tongue_;
+    const Tongue& tongue_;
     const QImage& background_;
     std::array<QLabel*, kHighscoreRows> num_{}, pla_{}, sco_{};
     QLineEdit* edit_;

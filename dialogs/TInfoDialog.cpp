@@ -6,7 +6,6 @@
 #include "assets/EmbeddedAssets.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/ModalResult.h"
-#include "dialogs/Texts.h"
 
 namespace spindora {
 namespace {
@@ -52,7 +51,7 @@ QPixmap PuzzleMarks() {
 
 QString TInfoDialog::MailAddress() { return QString::fromLatin1(kMailAddress); }
 
-TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& tongue, const QString& webAddress,
+TInfoDialog::TInfoDialog(QWidget* mainWindow, const Tongue& tongue, const QString& webAddress,
                          Hooks hooks, UrlOpener open)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
@@ -92,6 +91,7 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& tongue, const QString& 
     ok_->setText(QStringLiteral("OK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { done(kModalOk); });
+    connect(&tongue_, &Tongue::changed, this, [this] { SetTexts(); });
 }
 
 void TInfoDialog::BuildLowerBlock(const QString& webAddress, const UrlOpener& open) {
@@ -125,7 +125,6 @@ void TInfoDialog::showEvent(QShowEvent* event) {
 
 void TInfoDialog::TongBtnClick() {
     if (hooks_.askTongue) hooks_.askTongue();
-    SetTexts();
     if (hooks_.applyCaptions) hooks_.applyCaptions();
 }
 

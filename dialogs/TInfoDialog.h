@@ -5,11 +5,13 @@
 #include <functional>
 
 #include "dialogs/LinkLabel.h"
+#include "dialogs/Tongue.h"
 
 namespace spindora {
 
 // The about window: the program, its maker and how to reach them. Its language button asks
-// for the language through the main window, then both windows take the new texts.
+// for the language through the main window; this window follows the language as it changes,
+// and the main window sets its captions anew.
 class TInfoDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -17,7 +19,7 @@ public:
         std::function<void()> askTongue;      // shows the language question modally
         std::function<void()> applyCaptions;  // the main window's captions and hints
     };
-    TInfoDialog(QWidget* mainWindow, const int& tongue, const QString& webAddress, Hooks hooks,
+    TInfoDialog(QWidget* mainWindow, const Tongue& tongue, const QString& webAddress, Hooks hooks,
                 UrlOpener open = OpenThroughDesktop);
 
     QPushButton* TongBtn() const { return tong_; }
@@ -37,7 +39,7 @@ private:
     void BuildLowerBlock(const QString& webAddress, const UrlOpener& open);
 
     QWidget* mainWindow_;
-    const int& tongue_;
+    const Tongue& tongue_;
     Hooks hooks_;
     QLabel* notice_ = nullptr;
     LinkLabel* mail_ = nullptr;

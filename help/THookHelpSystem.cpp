@@ -65,10 +65,10 @@ THookHelpSystem::~THookHelpSystem() {
     Handlers().removeOne(this);
 }
 
-void THookHelpSystem::SetOwner(QWidget* window, QString title, const int* tongue) {
+void THookHelpSystem::SetOwner(QWidget* window, QString title, const Tongue& tongue) {
     owner_ = window;
     title_ = std::move(title);
-    tongue_ = tongue;
+    tongue_ = &tongue;
 }
 
 THookHelpSystem* THookHelpSystem::Current() { return Handlers().isEmpty() ? nullptr : Handlers().last(); }
@@ -104,7 +104,7 @@ int THookHelpSystem::ShowContext(int context) {
         return Report(1, QLatin1String(kNotInstalledText));
     }
     if (!file_) file_ = HelpFile::Open(library_, helpFile_);
-    const int tongue = tongue_ ? *tongue_ : 0;
+    const int tongue = tongue_ ? tongue_->value() : 0;
     if (!file_) return Report(2, MissingFileText(tongue, helpFile_));
     const auto page = context >= 0 ? file_->PageForContext(static_cast<uint32_t>(context)) : std::nullopt;
     if (!page) return Report(3, NoTopicText(tongue, helpFile_, context));

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "dialogs/Tongue.h"
 #include "help/ChmLibrary.h"
 #include "help/HelpViewer.h"
 #include "help/TDLogFile.h"
@@ -42,9 +43,9 @@ public:
     QList<HelpViewer*> Viewers() const;
     void CloseAll();
 
-    // The messages stand over the owner's window under its title, in its language (1 German);
+    // The messages stand over the owner's window under its title, in its language;
     // `tongue` must outlive this module.
-    void SetOwner(QWidget* window, QString title, const int* tongue);
+    void SetOwner(QWidget* window, QString title, const Tongue& tongue);
 
     const QString& HelpFilePath() const { return helpFile_; }
     QPoint PopupPosition() const { return popupPosition_; }
@@ -55,7 +56,7 @@ private:
     QString helpFile_;
     QPointer<QWidget> owner_;
     QString title_ = QStringLiteral("Spindora");
-    const int* tongue_ = nullptr;
+    const Tongue* tongue_ = nullptr;
     QString windowDefinition_;  // the viewer window's definition: this program names none
     int viewerMode_ = 0;        // the viewer library is called directly
     const ChmLibrary& library_;

@@ -2,18 +2,18 @@
 
 #include "dialogs/Texts.h"
 #include "shell/Captions.h"
+#include "shell/PuzzleDescriptors.h"
 
 namespace spindora {
 
-QString BoardAccessibleName(uint8_t mode, const LevelSettings& levels, int tongue) {
+QString BoardAccessibleName(Mode mode, const LevelSettings& levels, int tongue) {
     static constexpr TextPair kLevel{"%1, Stufe %2", "%1, level %2"};
     static constexpr TextPair kColours{"%1, %2 Farben", "%1, %2 colours"};
-    static const char* const kNames[] = {"ZIBBO", "KOLLUK", "PLUF", "MURVO"};
-    const int level[] = {levels.gmode, levels.hmode, levels.dmode, levels.rmode};
-    const int m = mode < 4 ? mode : 0;
-    const QString name = Pick(kLevel, tongue).arg(QString::fromLatin1(kNames[m])).arg(level[m]);
+    const PuzzleDescriptor& puzzle = Describe(mode);
+    const QString name =
+        Pick(kLevel, tongue).arg(QString::fromLatin1(puzzle.name)).arg(levels.*puzzle.level);
     // PLUF's second setting is part of what the player is asked to solve.
-    return m == 2 ? Pick(kColours, tongue).arg(name).arg(levels.pmode + 1) : name;
+    return mode == kPluf ? Pick(kColours, tongue).arg(name).arg(levels.pmode + 1) : name;
 }
 
 QString ClockAccessibleDescription(int32_t ticks, int tongue) {

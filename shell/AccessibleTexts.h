@@ -3,11 +3,12 @@
 #include <cstdint>
 
 #include "puzzles/LevelSettings.h"
+#include "shell/Mode.h"
 
 namespace spindora {
 
 // What assistive tools read out for the board and the clock.
-QString BoardAccessibleName(uint8_t mode, const LevelSettings& levels, int tongue);
+QString BoardAccessibleName(Mode mode, const LevelSettings& levels, int tongue);
 QString ClockAccessibleDescription(int32_t ticks, int tongue);
 
 }  // namespace spindora

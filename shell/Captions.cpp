@@ -1,5 +1,7 @@
 #include "shell/Captions.h"
 
+#include "shell/PuzzleDescriptors.h"
+
 namespace spindora {
 namespace {
 
@@ -24,17 +26,6 @@ constexpr TextPair kHints[] = {
     {"Hurra, es gibt noch mehr Brizzels.", "Hurrah, there are more BRIZZELS."},
 };
 
-constexpr TextPair kRules[] = {
-    {"Klicke auf die ZIBBOS. Stelle alle Zeiger nach oben.",
-     "Click the ZIBBOS. Let all pointers show upwards."},
-    {"Laß die KOLLUK-Bälle rollen, bis alle Bälle\rauf der richtigfärbigen Plattform liegen.",
-     "Let the KOLLUK-balls roll, until each ball\rlays on a platform of the same color."},
-    {"Drehe die PLUF-Scheiben, bis die Knöpfe an\rsich gegenüberstehenden Kanten gleich sind.",
-     "Rotate the PLUF-plates. Buttons, which\rlay next to each other, must look same."},
-    {"Verschiebe die MURVO-Plättchen, bis das Muster erreicht ist.",
-     "Move the discs, until the MURVO looks like the pattern."},
-};
-
 constexpr TextPair kTimeLabel{"Zeit:", "Time:"};
 constexpr TextPair kStartupFailure{"Zuwenig Speicher! Programm wird beendet.",
                                    "Not enough memory! Programm aborted."};
@@ -43,7 +34,7 @@ constexpr TextPair kStartupFailure{"Zuwenig Speicher! Programm wird beendet.",
 
 QString HintText(Hint hint, int tongue) { return Pick(kHints[static_cast<int>(hint)], tongue); }
 
-QString RulesText(uint8_t mode, int tongue) { return Pick(kRules[mode < 4 ? mode : 0], tongue); }
+QString RulesText(Mode mode, int tongue) { return Pick(Describe(mode).rules, tongue); }
 
 QString TimeLabelText(int tongue) { return Pick(kTimeLabel, tongue); }
 

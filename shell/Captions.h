@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
-#include <cstdint>
 
 #include "dialogs/Texts.h"
+#include "shell/Mode.h"
 
 namespace spindora {
 
@@ -13,7 +13,7 @@ enum class Hint {
 
 QString HintText(Hint hint, int tongue);
 // The rules of the puzzle of `mode`, as its hint over the rules drawing.
-QString RulesText(uint8_t mode, int tongue);
+QString RulesText(Mode mode, int tongue);
 QString TimeLabelText(int tongue);
 QString WindowTitle();
 QString StartupFailureText(int tongue);

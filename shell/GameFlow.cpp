@@ -6,33 +6,24 @@
 #include "assets/Raster.h"
 #include "shell/BoardPicture.h"
 #include "shell/LevelKey.h"
+#include "shell/PuzzleDescriptors.h"
 
 namespace spindora {
-
-const ModeInfo& ModeTable(uint8_t mode) {
-    static const ModeInfo table[kModes] = {
-        {"b1.bmp", true, QRect(353, 187, 126, 126)},
-        {"b2.bmp", true, QRect(320, 22, 160, 132)},
-        {"b3.bmp", true, QRect(373, 236, 114, 85)},
-        {"b4.bmp", true, QRect(317, 223, 165, 70)},
-    };
-    return table[mode < kModes ? mode : 0];
-}
 
 GameFlow::GameFlow(ShellView& view, RandomSource& random, QString programDir, TickCounter ticks)
     : view_(view), random_(random), programDir_(std::move(programDir)), ticks_(std::move(ticks)) {}
 
 GameFlow::~GameFlow() = default;
 
-void GameFlow::SetPuzzle(uint8_t mode, std::unique_ptr<Puzzle> puzzle) {
+void GameFlow::SetPuzzle(Mode mode, std::unique_ptr<Puzzle> puzzle) {
     puzzles_[mode] = std::move(puzzle);
 }
 
-QString GameFlow::BackgroundPath(uint8_t mode) const {
-    return programDir_ + QString::fromLatin1(ModeTable(mode).backgroundFile);
+QString GameFlow::BackgroundPath(Mode mode) const {
+    return programDir_ + QString::fromLatin1(Describe(mode).pictureFile);
 }
 
-bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
+bool GameFlow::LoadBackground(Mode mode, QImage& into) {
     const QString path = BackgroundPath(mode);
     // A picture too small for its sheet is as unusable as a missing one.
     const QSize least = puzzles_[mode] ? puzzles_[mode]->SheetSize() : QSize();
@@ -50,9 +41,11 @@ bool GameFlow::LoadBackground(uint8_t mode, QImage& into) {
 }
 
 bool GameFlow::FormCreate(const ShellSettings& settings) {
-    tongue = settings.tongue;
-    // A stored mode outside 0..3, or one whose puzzle this build lacks, falls back to ZIBBO.
-    CurrentMode = settings.mode < kModes && puzzles_[settings.mode] ? settings.mode : 0;
+    tongue.Set(settings.tongue);
+    // The stored byte becomes a mode here, once: one outside 0..3, or one whose puzzle this
+    // build lacks, falls back to ZIBBO.
+    const std::optional<Mode> stored = Mode::Numbered(settings.mode);
+    CurrentMode = stored && puzzles_[*stored] ? *stored : kZibbo;
     levels_ = settings.levels;
 
     if (!LoadBackground(CurrentMode, background_)) return false;
@@ -68,7 +61,7 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     ClockTicks.fill(0);
     Current().NewBoard();
     GameState[CurrentMode] = kReady;
-    view_.EnableOptionBtn(ModeTable(CurrentMode).optionEnabled);
+    view_.EnableOptionBtn(Describe(CurrentMode).optionEnabled);
     view_.PlaceRulesShape(RulesShapeRect());
     view_.ApplyCaptions();
     FirstActivation = true;
@@ -79,7 +72,7 @@ void GameFlow::FormActivate() {
     if (!FirstActivation) return;
     FirstActivation = false;
     view_.ShowModal(DialogId::Splash);
-    if (tongue == -1) view_.ShowModal(DialogId::Tongue);
+    if (tongue.value() == -1) view_.ShowModal(DialogId::Tongue);
     view_.ApplyCaptions();
 }
 
@@ -94,7 +87,7 @@ void GameFlow::FormClose() { view_.StopTimer(); }
 
 ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
     ShellSettings settings;
-    settings.tongue = tongue;
+    settings.tongue = tongue.value();
     settings.mode = CurrentMode;
     settings.levels = levels_;
     settings.sound = soundDown;
@@ -103,11 +96,11 @@ ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
 }
 
 QRect GameFlow::RulesShapeRect() const {
-    return ModeTable(CurrentMode).rulesRect.translated(0, kToolPanelHeight);
+    return Describe(CurrentMode).rulesRect.translated(0, kToolPanelHeight);
 }
 
-void GameFlow::SwitchMode(uint8_t mode) {
-    if (mode == CurrentMode || mode >= kModes || !puzzles_[mode]) return;
+void GameFlow::SwitchMode(Mode mode) {
+    if (mode == CurrentMode || !puzzles_[mode]) return;
     // Load first: a picture that cannot be read leaves the previous mode fully in place.
     QImage replacement;
     if (!LoadBackground(mode, replacement)) {
@@ -125,7 +118,7 @@ void GameFlow::SwitchMode(uint8_t mode) {
         Current().NewBoard();
         GameState[CurrentMode] = kReady;
     }
-    view_.EnableOptionBtn(ModeTable(CurrentMode).optionEnabled);
+    view_.EnableOptionBtn(Describe(CurrentMode).optionEnabled);
     view_.ApplyCaptions();
     boxPaint();
     // A running puzzle shown again counts on at once.

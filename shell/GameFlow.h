@@ -7,22 +7,16 @@
 
 #include "puzzles/Puzzle.h"
 #include "puzzles/PuzzleHost.h"
+#include "dialogs/Tongue.h"
 #include "puzzles/Random.h"
 #include "shell/BusyWait.h"
+#include "shell/Mode.h"
 #include "shell/ShellSettings.h"
 #include "shell/ShellView.h"
 
 namespace spindora {
 
-inline constexpr int kModes = 4;
 inline constexpr int kToolPanelHeight = 33;
-
-struct ModeInfo {
-    const char* backgroundFile;
-    bool optionEnabled;
-    QRect rulesRect;  // board coordinates
-};
-const ModeInfo& ModeTable(uint8_t mode);
 
 // The shell's state and the flow around a game: start, shuffle, level change, pause,
 // solved, leave. It drives the puzzle of the current mode and is the host of every puzzle.
@@ -33,8 +27,8 @@ public:
     ~GameFlow() override;
 
     // Puzzles whose mode has none cannot be switched to.
-    void SetPuzzle(uint8_t mode, std::unique_ptr<Puzzle> puzzle);
-    Puzzle* PuzzleOf(uint8_t mode) const { return puzzles_[mode].get(); }
+    void SetPuzzle(Mode mode, std::unique_ptr<Puzzle> puzzle);
+    Puzzle* PuzzleOf(Mode mode) const { return puzzles_[mode].get(); }
 
     // Start-up from the settings; false when the background or OffScreen cannot be made,
     // in which case `FailedFile()` names the picture.
@@ -44,7 +38,7 @@ public:
     void FormClose();
     ShellSettings CurrentSettings(bool soundDown, bool musicDown) const;
 
-    void SwitchMode(uint8_t mode);
+    void SwitchMode(Mode mode);
     void TimerTimer();
     // Whether a tick now adds to the clock shown.
     bool ClockCounts() const { return GameState[CurrentMode] == kRunning; }
@@ -71,19 +65,19 @@ public:
     QImage& OffScreen() override { return offScreen_; }
     BoardBox& box() override { return view_.box(); }
 
-    uint8_t CurrentMode = 0;
+    Mode CurrentMode = kZibbo;
     std::array<uint8_t, kModes> GameState{kNotSetUp, kNotSetUp, kNotSetUp, kNotSetUp};
     std::array<int32_t, kModes> ClockTicks{};
-    int tongue = -1;
+    Tongue tongue;
     bool FirstActivation = false;
     QString LevelKey;
 
     const QString& ProgramDir() const { return programDir_; }
-    QString BackgroundPath(uint8_t mode) const;
+    QString BackgroundPath(Mode mode) const;
     const QString& FailedFile() const { return failedFile_; }
 
 private:
-    bool LoadBackground(uint8_t mode, QImage& into);
+    bool LoadBackground(Mode mode, QImage& into);
     // The shuffle and level-change flow: ask while running, then deal a new position.
     template <typename Deal>
     void NewDeal(Deal deal);

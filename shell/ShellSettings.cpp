@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/PuzzleDescriptors.h"
+
 namespace spindora {
 namespace {
 
@@ -11,20 +13,26 @@ int ReadLevel(const SettingsStore& store, const char* name, int fallback, int lo
     return std::clamp(store.ReadInteger(kCommon, QString::fromLatin1(name), fallback), low, high);
 }
 
+// A puzzle's level: 1 when missing, and limited to the levels it has.
+void ReadLevelOf(const SettingsStore& store, Mode mode, LevelSettings& levels) {
+    const PuzzleDescriptor& puzzle = Describe(mode);
+    levels.*puzzle.level = ReadLevel(store, puzzle.levelSetting, 1, 1, puzzle.levels);
+}
+
 }  // namespace
 
 ShellSettings ReadShellSettings(const SettingsStore& store) {
     ShellSettings s;
     s.tongue = store.ReadInteger(kCommon, QStringLiteral("tongue"), -1);
-    // Only the low eight bits are kept; a mode outside 0..3 is caught at start-up.
+    // Only the low eight bits are kept; the game flow makes the mode of them at start-up.
     s.mode = static_cast<uint8_t>(store.ReadInteger(kCommon, QStringLiteral("mode"), 0) & 0xFF);
-    s.levels.gmode = ReadLevel(store, "gmode", 1, 1, 9);
-    s.levels.hmode = ReadLevel(store, "hmode", 1, 1, 4);
-    s.levels.dmode = ReadLevel(store, "dmode", 1, 1, 4);
+    ReadLevelOf(store, kZibbo, s.levels);
+    ReadLevelOf(store, kKolluk, s.levels);
+    ReadLevelOf(store, kPluf, s.levels);
     // A colour setting of 1 (two colours) is dealt while playing but comes back as 2; the
     // palette holds six colours, so nothing above 5 can be dealt.
     s.levels.pmode = ReadLevel(store, "pmode", 3, 2, 5);
-    s.levels.rmode = ReadLevel(store, "rmode", 1, 1, 10);
+    ReadLevelOf(store, kMurvo, s.levels);
     s.sound = store.ReadBool(kCommon, QStringLiteral("sound"), true);
     s.music = store.ReadBool(kCommon, QStringLiteral("music"), true);
     return s;
@@ -36,11 +44,14 @@ bool WriteShellSettings(SettingsStore& store, const ShellSettings& s) {
         ok = store.WriteInteger(kCommon, QString::fromLatin1(name), value) && ok;
     };
     integer("mode", s.mode);
-    integer("gmode", s.levels.gmode);
-    integer("hmode", s.levels.hmode);
-    integer("dmode", s.levels.dmode);
+    const auto level = [&](Mode mode) {
+        integer(Describe(mode).levelSetting, s.levels.*Describe(mode).level);
+    };
+    level(kZibbo);
+    level(kKolluk);
+    level(kPluf);
     integer("pmode", s.levels.pmode);
-    integer("rmode", s.levels.rmode);
+    level(kMurvo);
     ok = store.WriteBool(kCommon, QStringLiteral("sound"), s.sound) && ok;
     ok = store.WriteBool(kCommon, QStringLiteral("music"), s.music) && ok;
     integer("tongue", s.tongue);

@@ -5,6 +5,7 @@
 
 #include "dialogs/ModalResult.h"
 #include "puzzles/BoardBox.h"
+#include "shell/Mode.h"
 
 namespace spindora {
 
@@ -35,7 +36,7 @@ public:
     virtual void PlaceRulesShape(const QRect& windowRect) = 0;
     virtual void ApplyCaptions() = 0;
     virtual void EnableOptionBtn(bool enabled) = 0;
-    virtual void SetModeButtonDown(uint8_t mode) = 0;
+    virtual void SetModeButtonDown(Mode mode) = 0;
     virtual void PlayEffect(int effect) = 0;
     // Keeps the music going while it is switched on; the first step of every tick.
     virtual void MusicUpkeep() {}

@@ -17,6 +17,7 @@
 #include "puzzles/BoardGeometry.h"
 #include "shell/AccessibleTexts.h"
 #include "shell/Captions.h"
+#include "shell/PuzzleDescriptors.h"
 #include "shell/QuitSignals.h"
 #include "shell/Shortcuts.h"
 #include "assets/EmbeddedAssets.h"
@@ -78,7 +79,7 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
     // The rules area lies over the board but takes no presses: only its hint shows.
     box_->hintAt = [this](QPoint at) {
         return rulesShape_.contains(at + box_->pos())
-                   ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue))
+                   ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue.value()))
                    : QString();
     };
     AddKeys();
@@ -118,15 +119,15 @@ void TMainForm::BuildToolPanel() {
     }
     HighScoreBtn_ = AddButton("HighScoreBtn", at(124), Glyph::HighScore);
     ExitBtn_ = AddButton("ExitBtn", at(148), Glyph::Exit);
-    static const char* const modeNames[kModes] = {"ZibboBtn", "KollukBtn", "PlufBtn", "MurvoBtn"};
-    static const Glyph modeGlyphs[kModes] = {Glyph::Zibbo, Glyph::Kolluk, Glyph::Pluf,
-                                             Glyph::Murvo};
     modeGroup_ = new QButtonGroup(this);
     modeGroup_->setExclusive(true);
-    for (int mode = 0; mode < kModes; ++mode) {
-        modeBtns_[mode] = AddButton(modeNames[mode], at(176 + 24 * mode), modeGlyphs[mode]);
+    for (const Mode mode : kAllModes) {
+        const PuzzleDescriptor& puzzle = Describe(mode);
+        modeBtns_[mode] = AddButton(puzzle.buttonName, at(176 + 24 * mode), puzzle.glyph);
         modeBtns_[mode]->setCheckable(true);
-        modeGroup_->addButton(modeBtns_[mode], mode);
+        modeGroup_->addButton(modeBtns_[mode]);
+        connect(modeBtns_[mode], &QToolButton::clicked, this,
+                [this, mode] { flow_.SwitchMode(mode); });
     }
     BuildClock();
     TongueBtn_ = AddButton("TongueBtn", at(394), Glyph::Tongue);
@@ -153,8 +154,6 @@ void TMainForm::BuildToolPanel() {
     connect(TongueBtn_, &QToolButton::clicked, this, [this] { TongueBtnClick(); });
     connect(HelpBtn_, &QToolButton::clicked, this, [this] { HelpBtnClick(); });
     connect(MidiBtn_, &QToolButton::clicked, this, [this] { MidiBtnClick(); });
-    connect(modeGroup_, &QButtonGroup::idClicked, this,
-            [this](int mode) { flow_.SwitchMode(static_cast<uint8_t>(mode)); });
 }
 
 void TMainForm::AddKeys() {
@@ -173,12 +172,13 @@ void TMainForm::AddKeys() {
 }
 
 void TMainForm::NameBoard() {
-    box_->setAccessibleName(BoardAccessibleName(flow_.CurrentMode, flow_.Levels(), flow_.tongue));
+    box_->setAccessibleName(
+        BoardAccessibleName(flow_.CurrentMode, flow_.Levels(), flow_.tongue.value()));
 }
 
 void TMainForm::DrawClock(int32_t ticks) {
     timbox_->Draw(ticks);
-    timbox_->setAccessibleDescription(ClockAccessibleDescription(ticks, flow_.tongue));
+    timbox_->setAccessibleDescription(ClockAccessibleDescription(ticks, flow_.tongue.value()));
 }
 
 void TMainForm::BuildClock() {
@@ -262,13 +262,12 @@ TInfoDialog* TMainForm::infoDialog() {
 
 bool TMainForm::FormCreate(const ShellSettings& settings) {
     HelpSystem_ = std::make_unique<THookHelpSystem>(flow_.ProgramDir() + QStringLiteral("spdr.chm"));
-    HelpSystem_->SetOwner(this, WindowTitle(), &flow_.tongue);
+    HelpSystem_->SetOwner(this, WindowTitle(), flow_.tongue);
     soundbtn_->setChecked(settings.sound);
     MidiBtn_->setChecked(settings.music);
     // Without a music file the button stays disabled and keeps its stored state.
     MidiBtn_->setEnabled(audio_.FindMusic(flow_.ProgramDir()));
-    for (int mode = 0; mode < kModes; ++mode)
-        modeBtns_[mode]->setEnabled(flow_.PuzzleOf(static_cast<uint8_t>(mode)) != nullptr);
+    for (const Mode mode : kAllModes) modeBtns_[mode]->setEnabled(flow_.PuzzleOf(mode) != nullptr);
     if (!flow_.FormCreate(settings)) return false;
     // Music switched on from the settings begins at the first tick.
     if (MusicWanted()) timer_.Wake();
@@ -301,7 +300,7 @@ void TMainForm::ShowHighscore(int32_t time) {
 }
 
 void TMainForm::ApplyCaptions() {
-    const int tongue = flow_.tongue;
+    const int tongue = flow_.tongue.value();
     const auto hint = [tongue](QWidget* w, Hint h) {
         w->setToolTip(AsTooltip(HintText(h, tongue)));
         w->setAccessibleName(HintText(h, tongue));
@@ -313,10 +312,7 @@ void TMainForm::ApplyCaptions() {
     hint(MidiBtn_, MidiBtn_->isChecked() ? Hint::MidiOn : Hint::MidiOff);
     hint(HighScoreBtn_, Hint::HighScore);
     hint(ExitBtn_, Hint::Exit);
-    hint(modeBtns_[0], Hint::Zibbo);
-    hint(modeBtns_[1], Hint::Kolluk);
-    hint(modeBtns_[2], Hint::Pluf);
-    hint(modeBtns_[3], Hint::Murvo);
+    for (const Mode mode : kAllModes) hint(modeBtns_[mode], Describe(mode).hint);
     TimeLabel_->setText(TimeLabelText(tongue));
     hint(TongueBtn_, Hint::Tongue);
     hint(HelpBtn_, Hint::Help);
@@ -330,9 +326,7 @@ void TMainForm::ApplyCaptions() {
 
 void TMainForm::EnableOptionBtn(bool enabled) { OptionBtn_->setEnabled(enabled); }
 
-void TMainForm::SetModeButtonDown(uint8_t mode) {
-    if (mode < kModes) modeBtns_[mode]->setChecked(true);
-}
+void TMainForm::SetModeButtonDown(Mode mode) { modeBtns_[mode]->setChecked(true); }
 
 void TMainForm::PlayEffect(int effect) { audio_.PlayEffect(effect, soundbtn_->isChecked()); }
 
@@ -369,7 +363,7 @@ void Warn(QWidget* parent, const QString& text) {
 }  // namespace
 
 void TMainForm::ReportSwitchFailure(const QString& path) {
-    Warn(this, SwitchFailureText(flow_.tongue, path));
+    Warn(this, SwitchFailureText(flow_.tongue.value(), path));
 }
 
 void TMainForm::TongueBtnClick() {
@@ -381,7 +375,7 @@ void TMainForm::TongueBtnClick() {
 void TMainForm::HelpBtnClick() {
     StopTimer();
     // The help window is not modal: the clock goes on as soon as it is open.
-    ApplicationHelpContext(flow_.tongue == 1 ? 1 : 2);
+    ApplicationHelpContext(IsGerman(flow_.tongue.value()) ? 1 : 2);
     StartTimer();
 }
 
@@ -408,13 +402,15 @@ void TMainForm::ReportWriteFailure() {
                  qPrintable(store_.FilePath()));
     // A run ended by a signal (a log-out, a shutdown) has nobody left to answer a box.
     if (endedBySignal_) return;
-    Warn(isVisible() ? this : nullptr, SettingsWriteFailureText(flow_.tongue, store_.FilePath()));
+    Warn(isVisible() ? this : nullptr,
+         SettingsWriteFailureText(flow_.tongue.value(), store_.FilePath()));
 }
 
 void TMainForm::BrizzelBtnClick() {
     // A desktop without a browser would leave the button doing nothing at all.
     if (!QDesktopServices::openUrl(QUrl(MakerWebAddress())))
-        QMessageBox::information(this, WindowTitle(), WebFailureText(flow_.tongue, MakerWebAddress()));
+        QMessageBox::information(this, WindowTitle(),
+                                 WebFailureText(flow_.tongue.value(), MakerWebAddress()));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "dialogs/MessageDlg.h"
@@ -66,7 +67,7 @@ public:
     void PlaceRulesShape(const QRect& windowRect) override { rulesShape_ = windowRect; }
     void ApplyCaptions() override;
     void EnableOptionBtn(bool enabled) override;
-    void SetModeButtonDown(uint8_t mode) override;
+    void SetModeButtonDown(Mode mode) override;
     void PlayEffect(int effect) override;
     void MusicUpkeep() override;
     ShellAudio& audio() { return audio_; }
@@ -118,7 +119,7 @@ private:
     ToolButton* MidiBtn_ = nullptr;
     ToolButton* HighScoreBtn_ = nullptr;
     ToolButton* ExitBtn_ = nullptr;
-    ToolButton* modeBtns_[kModes] = {};
+    std::array<ToolButton*, kModes> modeBtns_{};
     ToolButton* TongueBtn_ = nullptr;
     ToolButton* HelpBtn_ = nullptr;
     ToolButton* InfoBtn_ = nullptr;

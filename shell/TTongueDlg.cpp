@@ -42,7 +42,7 @@ QPixmap EvenlySpaced(const QIcon& icon, const GlyphLayout& info) {
 
 }  // namespace
 
-TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
+TTongueDlg::TTongueDlg(QWidget* mainWindow, Tongue& tongue)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow), tongue_(tongue) {
@@ -98,12 +98,12 @@ void TTongueDlg::showEvent(QShowEvent* event) {
 void TTongueDlg::reject() { done(kModalCancel); }
 
 void TTongueDlg::EnglishBtnClick() {
-    tongue_ = 0;
+    tongue_.Set(0);
     done(kModalOk);
 }
 
 void TTongueDlg::GermanBtnClick() {
-    tongue_ = 1;
+    tongue_.Set(1);
     done(kModalOk);
 }
 

@@ -2,6 +2,8 @@
 #include <QDialog>
 #include <QPushButton>
 
+#include "dialogs/Tongue.h"
+
 namespace spindora {
 
 // The language question: two flag buttons, English first and answering Enter. A choice
@@ -10,7 +12,7 @@ namespace spindora {
 class TTongueDlg final : public QDialog {
     Q_OBJECT
 public:
-    TTongueDlg(QWidget* mainWindow, int& tongue);
+    TTongueDlg(QWidget* mainWindow, Tongue& tongue);
 
     QPushButton* EnglishBtn() const { return english_; }
     QPushButton* GermanBtn() const { return german_; }
@@ -31,7 +33,7 @@ private:
     void GermanBtnClick();
 
     QWidget* mainWindow_;
-    int& tongue_;
+    Tongue& tongue_;
     QPushButton* english_;
     QPushButton* german_;
 };

@@ -8,6 +8,7 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/Random.h"
+#include "shell/PuzzleDescriptors.h"
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {
@@ -24,12 +25,12 @@ int main(int argc, char** argv) {
     spindora::SeededRandom random(20261207);  // the same pictures on every build
     auto form = spindora::CreateMainForm(random, programDir);
     if (!form) return 1;
-    static const char* const names[spindora::kModes] = {"zibbo", "kolluk", "pluf", "murvo"};
-    for (uint8_t mode = 0; mode < spindora::kModes; ++mode) {
+    for (const spindora::Mode mode : spindora::kAllModes) {
         form->flow().SwitchMode(mode);
         const QImage board = form->box().image().copy(0, 0, spindora::kBoardWidth, spindora::kBoardHeight);
         const QImage small = board.scaled(board.size() * 3 / 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        const QString file = out.filePath(QLatin1String(names[mode]) + QLatin1String(".png"));
+        const QString page = QLatin1String(spindora::Describe(mode).helpPage);
+        const QString file = out.filePath(page + QLatin1String(".png"));
         if (!small.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;

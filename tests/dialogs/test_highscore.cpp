@@ -64,7 +64,7 @@ protected:
     QTemporaryDir dir;
     SettingsStore store{dir.filePath("V1.conf")};
     QString levelKey = QStringLiteral("kol03");
-    int tongue = 0;
+    Tongue tongue{0};
 };
 
 TEST(HighscoreEntries, ScrambledTextIsPlainSafeAndComesBackWhole) {
@@ -344,7 +344,7 @@ TEST_F(HighscoreDlgTest, TheWindowHasItsControlsInPlaceAndSpeaksBothLanguages) {
 
     struct Seen { QString title, clear, cancel; QImage face; };
     const auto look = [&](int language) {
-        tongue = language;
+        tongue.Set(language);
         Seen seen;
         Show(dlg, 0, [&](QWidget* open) {
             seen = {open->windowTitle(), dlg.delcheck()->text(), dlg.CancelBtn()->text(),
@@ -377,7 +377,7 @@ TEST(HighscoreDlg, CentresItselfOverTheMainWindow) {
     main.show();
     SettingsStore none;
     QString key = "zibb01";
-    int tongue = 0;
+    Tongue tongue{0};
     THighscoreDlg dlg(&main, none, key, tongue, Bitmaps(kDialogBackgroundItem));
     QPoint at;
     WhenModalActive([&](QWidget* open) {

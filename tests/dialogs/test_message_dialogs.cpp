@@ -87,7 +87,7 @@ TEST(MessageDialogs, GeometryAndTextsInBothLanguages) {
         EXPECT_EQ(dlg.CancelBtn() ? dlg.CancelBtn()->geometry() : QRect(), e.cancel);
 
         for (int language : {0, 1, -1}) {
-            form->flow().tongue = language;
+            form->flow().tongue.Set(language);
             const int result = ExecAnswering(dlg, [&](QWidget* open) {
                 EXPECT_EQ(open, &dlg);
                 EXPECT_EQ(QApplication::focusWidget(), dlg.OKBtn());
@@ -157,7 +157,7 @@ TEST(MessageDialogs, EnterPressesTheFocusedButtonInEveryDialog) {
 
 TEST(MessageDialogs, EscapeCancelsConfirmationsOnly) {
     QWidget main;
-    int tongue = 0;
+    Tongue tongue{0};
     MessageDlg ask(NewGameDlgLayout(), &main, tongue, Bitmaps(kDialogBackgroundItem));
     EXPECT_EQ(ExecAnswering(ask, [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }),
               kModalCancel);
@@ -184,7 +184,7 @@ TEST(MessageDialogs, CentredOverTheMainWindowEvenOffScreen) {
 
 TEST(MessageDialogs, BackgroundShowsTheBottomRowsWithBothOutlines) {
     QWidget main;
-    int tongue = 0;
+    Tongue tongue{0};
     const QImage& picture = Bitmaps(kDialogBackgroundItem);
     ASSERT_EQ(picture.size(), QSize(320, 200));
     MessageDlg dlg(DoneDlgLayout(), &main, tongue, picture);

@@ -83,7 +83,7 @@ struct Opened {
 };
 
 TEST(InfoDialog, ShowsTheMakerAndOpensItsAddressesOrGivesUpOnThem) {
-    int tongue = 1;
+    Tongue tongue{1};
     Opened opened;
     TInfoDialog dlg(nullptr, tongue, "https://spindora.example.org/", {}, opened.opener());
     EXPECT_EQ(dlg.size(), QSize(309, 322));
@@ -131,7 +131,7 @@ TEST(InfoDialog, ShowsTheMakerAndOpensItsAddressesOrGivesUpOnThem) {
     EXPECT_TRUE(dlg.MailLabel()->isEnabled());
     EXPECT_FALSE(dlg.Wumbatek_URL()->isEnabled());
 
-    tongue = 0;
+    tongue.Set(0);
     WhenModalActive([&](QWidget* open) {
         title = open->windowTitle();
         tong = dlg.TongBtn()->text();
@@ -160,7 +160,7 @@ TEST(InfoDialog, ItsLanguageButtonChangesItsTextsAndTheMainWindowsHintsWithTheCl
     QTest::mouseClick(form->findChild<QToolButton*>("InfoBtn"), Qt::LeftButton);
     EXPECT_FALSE(timerDuring);
     EXPECT_TRUE(form->timer().isActive());
-    EXPECT_EQ(form->flow().tongue, 1);
+    EXPECT_EQ(form->flow().tongue.value(), 1);
     EXPECT_EQ(title, "Info über ...");
     EXPECT_EQ(tong, "Sprache");
     EXPECT_EQ(form->findChild<QWidget*>("MixBtn")->toolTip(), "Ich fang neu an.");

@@ -131,7 +131,7 @@ TEST(HelpWindow, HelpButtonOpensThePageOfTheLanguageAndTheViewerBrowsesTheFile) 
 
     // English, and a language not chosen yet, open topic 2 in the same window.
     for (const int tongue : {0, -1}) {
-        form->flow().tongue = tongue;
+        form->flow().tongue.Set(tongue);
         QTest::mouseClick(helpBtn, Qt::LeftButton);
         ASSERT_EQ(help->Viewers().size(), 1);
         EXPECT_EQ(help->Viewers()[0]->CurrentPage(), "/en/index.html") << tongue;
@@ -210,7 +210,7 @@ TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
     }
 
     // A German player reads both in German.
-    const int german = 1;
+    const Tongue german{1};
     struct GermanCase {
         QString file;
         int context, result;
@@ -220,7 +220,7 @@ TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
     for (const GermanCase& c : {GermanCase{gone, 1, 2, "Die Hilfedatei " + gone + " fehlt oder ist beschädigt."},
                                 GermanCase{kHelpFile, 99, 3, "Die Hilfedatei " + QString(kHelpFile) + " hat kein Thema 99."}}) {
         THookHelpSystem help(c.file, ChmLibrary::Shared(), &log);
-        help.SetOwner(nullptr, "Spindora V1.3", &german);
+        help.SetOwner(nullptr, "Spindora V1.3", german);
         QString text;
         test::AnswerNextModal(Qt::Key_Return, &text);
         testing::internal::CaptureStderr();

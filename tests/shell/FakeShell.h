@@ -39,7 +39,7 @@ public:
     void PlaceRulesShape(const QRect& rect) override { rulesShape = rect; }
     void ApplyCaptions() override { ++captions; }
     void EnableOptionBtn(bool enabled) override { optionEnabled = enabled; }
-    void SetModeButtonDown(uint8_t mode) override { modeButton = mode; }
+    void SetModeButtonDown(Mode mode) override { modeButton = mode; }
     void PlayEffect(int effect) override { effects.push_back(effect); }
     void ReportSwitchFailure(const QString& path) override { failures.push_back(path); }
     void MusicUpkeep() override { musicUpkeeps.push_back(clock.size()); }
@@ -102,7 +102,7 @@ protected:
         picture.fill(Qt::darkGreen);
         ASSERT_TRUE(picture.save(dir.filePath(name), "BMP"));
     }
-    FakePuzzle& puzzle(uint8_t mode) { return static_cast<FakePuzzle&>(*flow.PuzzleOf(mode)); }
+    FakePuzzle& puzzle(Mode mode) { return static_cast<FakePuzzle&>(*flow.PuzzleOf(mode)); }
     void Start(ShellSettings settings = {}) { ASSERT_TRUE(flow.FormCreate(settings)); }
     void Tick(int n) {
         for (int i = 0; i < n; ++i) flow.TimerTimer();

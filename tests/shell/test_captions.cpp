@@ -76,7 +76,7 @@ TEST(Captions, EveryHintTheClockLabelAndTheTitleInBothLanguages) {
     ASSERT_TRUE(sound && music && label);
 
     for (const int tongue : kLanguages) {
-        form->flow().tongue = tongue;
+        form->flow().tongue.Set(tongue);
         for (const bool soundDown : {true, false})
             for (const bool musicDown : {true, false}) {
                 SCOPED_TRACE(testing::Message() << "tongue " << tongue << " sound " << soundDown
@@ -100,7 +100,7 @@ TEST(Captions, EveryHintTheClockLabelAndTheTitleInBothLanguages) {
     }
 
     // A click on the sound button leaves its hint until captions are applied again.
-    form->flow().tongue = 0;
+    form->flow().tongue.Set(0);
     sound->setChecked(true);
     form->ApplyCaptions();
     QTest::mouseClick(sound, Qt::LeftButton);
@@ -144,7 +144,7 @@ QString RulesIn(const Rules& rules, int tongue) {
 QString AsShown(QString text) { return text.replace(QChar('\r'), QChar('\n')); }
 
 TEST(Captions, RulesOfEveryModeAndTheirHintOverTheRulesDrawing) {
-    for (uint8_t mode = 0; mode < 4; ++mode)
+    for (const Mode mode : kAllModes)
         for (const int tongue : kLanguages) {
             EXPECT_EQ(RulesText(mode, tongue), RulesIn(kRules[mode], tongue))
                 << "mode " << int(mode) << " tongue " << tongue;
@@ -161,7 +161,7 @@ TEST(Captions, RulesOfEveryModeAndTheirHintOverTheRulesDrawing) {
     BoardWidget* board = form->boardWidget();
     const char* const modeButtons[] = {"ZibboBtn", "KollukBtn", "PlufBtn", "MurvoBtn"};
     int shown = 0;
-    for (uint8_t mode = 0; mode < 4; ++mode) {
+    for (const Mode mode : kAllModes) {
         if (!form->flow().PuzzleOf(mode)) continue;
         SCOPED_TRACE(testing::Message() << "mode " << int(mode));
         ++shown;
@@ -170,7 +170,7 @@ TEST(Captions, RulesOfEveryModeAndTheirHintOverTheRulesDrawing) {
         const QRect area = kRules[mode].area;
         EXPECT_EQ(form->RulesShape(), area.translated(0, 33)) << "the rules area lies on the window";
         for (const int tongue : {1, 0}) {
-            form->flow().tongue = tongue;
+            form->flow().tongue.Set(tongue);
             const QPoint middle = area.center();
             QHelpEvent hover(QEvent::ToolTip, middle, board->mapToGlobal(middle));
             QApplication::sendEvent(board, &hover);

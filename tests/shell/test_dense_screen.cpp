@@ -31,7 +31,7 @@ int ScreenScale() { return std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FA
 
 // One press that makes a move on each board (the board opens at level 1), in board pixels.
 struct Press {
-    uint8_t mode;
+    Mode mode;
     QPoint at;
 };
 const Press kPresses[] = {
@@ -150,7 +150,7 @@ TEST(DenseScreen, ClockAndDialogFaceHoldTheScreensPixels) {
     ASSERT_EQ(clock.size(), QSize(77, 20) * scale);
 
     QWidget main;
-    int tongue = 0;
+    Tongue tongue{0};
     MessageDlg done(DoneDlgLayout(), &main, tongue, Bitmaps(kDialogBackgroundItem));
     done.msg()->clear();
     const QImage shot = done.grab().toImage().convertToFormat(QImage::Format_RGB32);

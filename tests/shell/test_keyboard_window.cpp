@@ -389,11 +389,11 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), board) << "the keys are the board's after every dialog";
     // The names follow the language.
-    flow.tongue = 1;
+    flow.tongue.Set(1);
     f.ApplyCaptions();
     EXPECT_EQ(Accessible(board, QAccessible::Name), "ZIBBO, Stufe 1");
     EXPECT_EQ(Accessible(f.timbox(), QAccessible::Description), "Zeit: 2 Sekunden");
-    flow.tongue = 0;
+    flow.tongue.Set(0);
     f.ApplyCaptions();
 
     // Puzzle keys, and PLUF's second level setting on Page Down.

@@ -54,7 +54,7 @@ TEST(TongueDlg, TwoFlagButtonsEnglishFirstAndCentredOverTheBoard) {
     EXPECT_EQ(TTongueDlg::PlaceOver(QRect(100, 50, 506, 395), 366, QSize(326, 117)), QPoint(190, 204));
     EXPECT_EQ(TTongueDlg::PlaceOver(QRect(0, 0, 500, 366), 366, QSize(320, 91)), QPoint(90, 138));
 
-    int& tongue = form->flow().tongue;
+    Tongue& tongue = form->flow().tongue;
     const struct { std::vector<Qt::Key> keys; int result; int tongue; } answers[] = {
         {{Qt::Key_Return}, 1, 0},            // Enter chooses English
         {{Qt::Key_Tab, Qt::Key_Return}, 1, 1},
@@ -62,10 +62,10 @@ TEST(TongueDlg, TwoFlagButtonsEnglishFirstAndCentredOverTheBoard) {
         {{Qt::Key_Escape}, 2, -1},           // leaving without a choice changes nothing
     };
     for (const auto& a : answers) {
-        tongue = -1;
+        tongue.Set(-1);
         AnswerNextModal(a.keys);
         EXPECT_EQ(dlg.exec(), a.result);
-        EXPECT_EQ(tongue, a.tongue);
+        EXPECT_EQ(tongue.value(), a.tongue);
     }
     dlg.show();
     QApplication::processEvents();
@@ -81,7 +81,7 @@ TEST(TongueDlg, FirstStartAsksAndTheChoiceReachesEveryCaption) {
     auto form = ShownForm(random, QString());
     ASSERT_NE(form, nullptr);
     // The question was asked and answered while the shown window settled.
-    EXPECT_EQ(form->flow().tongue, 1);
+    EXPECT_EQ(form->flow().tongue.value(), 1);
     EXPECT_EQ(HintOf(*form, "MixBtn"), "Ich fang neu an.");
     EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Zeit:");
     EXPECT_EQ(HintOf(*form, "TongueBtn"), "I don't speak german.");
@@ -94,7 +94,7 @@ TEST(TongueDlg, FirstStartAsksAndTheChoiceReachesEveryCaption) {
     const QImage board = form->boardWidget()->image();
     AnswerNextModal(Qt::Key_Return);
     QTest::mouseClick(form->findChild<QWidget*>("TongueBtn"), Qt::LeftButton);
-    EXPECT_EQ(form->flow().tongue, 0);
+    EXPECT_EQ(form->flow().tongue.value(), 0);
     EXPECT_EQ(HintOf(*form, "MixBtn"), "I start again.");
     EXPECT_EQ(HintOf(*form, "TongueBtn"), "Ich spreche nicht englisch.");
     EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Time:");
@@ -102,7 +102,7 @@ TEST(TongueDlg, FirstStartAsksAndTheChoiceReachesEveryCaption) {
     EXPECT_EQ(form->flow().ClockTicks[0], 1);
     EXPECT_EQ(form->boardWidget()->image(), board);
     // The message dialogs follow at their next showing.
-    form->flow().tongue = 1;
+    form->flow().tongue.Set(1);
     QString question;
     WhenModalActive([&question](QWidget* modal) {
         question = static_cast<MessageDlg*>(modal)->msg()->text();
@@ -154,7 +154,7 @@ TEST(Restart, EverythingTheSettingsKeepSurvivesARestart) {
     QTemporaryDir dir;
     const QString config = dir.filePath("Brizzels/Spindora/V1.conf");
     AfterSplashAndLanguage({Qt::Key_Tab, Qt::Key_Return}, [](TMainForm& form) {
-        EXPECT_EQ(form.flow().tongue, 1);
+        EXPECT_EQ(form.flow().tongue.value(), 1);
         QTest::mousePress(form.findChild<QWidget*>("OptionBtn"), Qt::LeftButton);
         QTest::mouseClick(form.findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
         QTest::mousePress(form.findChild<QWidget*>("OptionBtn"), Qt::RightButton);
@@ -176,7 +176,7 @@ TEST(Restart, EverythingTheSettingsKeepSurvivesARestart) {
         EXPECT_EQ(flow.CurrentMode, 1);
         EXPECT_EQ(flow.Levels().gmode, 2);
         EXPECT_EQ(flow.Levels().hmode, 4);
-        EXPECT_EQ(flow.tongue, 1);
+        EXPECT_EQ(flow.tongue.value(), 1);
         EXPECT_TRUE(form.findChild<QToolButton*>("KollukBtn")->isChecked());
         EXPECT_FALSE(form.findChild<QToolButton*>("soundbtn")->isChecked());
         EXPECT_EQ(HintOf(form, "soundbtn"), "Ohne Geräusche ist es doch etwas fad.");

@@ -92,7 +92,7 @@ protected:
     }
 
     template <typename T>
-    T& Puzzle(uint8_t mode) { return static_cast<T&>(*flow.PuzzleOf(mode)); }
+    T& Puzzle(Mode mode) { return static_cast<T&>(*flow.PuzzleOf(mode)); }
 
     int PlufCount() { return kPlufPlates[flow.Levels().dmode - 1]; }
     void TakePlufSnapshot() {
@@ -157,7 +157,7 @@ TEST_F(Soak, HundredThousandRandomPressesKeepEveryPuzzleWhole) {
         const auto statesBefore = flow.GameState;
         const int roll = random.Random(1000);
         if (roll < 15) {
-            flow.SwitchMode(static_cast<uint8_t>(random.Random(4)));
+            flow.SwitchMode(kAllModes[random.Random(4)]);
         } else if (roll < 22) {
             flow.MixBtnClick();
         } else if (roll < 32) {
