@@ -198,8 +198,19 @@ TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithout
     broken.Switch(true);
     EXPECT_FALSE(broken.Midi().Playing());
 
-    QFile::remove(MusicDir() + QStringLiteral("broken.mid"));
     WriteMidi(QStringLiteral("good.mid"), ShortPiece());
+    {
+        // Beside a good file a bad one is passed over, at the start and at every switch-on.
+        ShellAudio skipping;
+        ASSERT_TRUE(skipping.FindMusic(MusicDir()));
+        EXPECT_EQ(QFileInfo(skipping.Midi().FileName()).fileName(), "good.mid");
+        skipping.Switch(true);
+        ASSERT_TRUE(skipping.Midi().WaitUntilReady());
+        skipping.Upkeep();
+        EXPECT_EQ(QFileInfo(skipping.Midi().FileName()).fileName(), "good.mid");
+        EXPECT_TRUE(skipping.Midi().Playing());
+    }
+    QFile::remove(MusicDir() + QStringLiteral("broken.mid"));
     {
         // No sound device: music is given up at the first tick, effects stay silent.
         setenv("SDL_AUDIODRIVER", "no-such-device", 1);
