@@ -119,27 +119,42 @@ void THighscoreDlg::ShowList() {
     }
 }
 
-int THighscoreDlg::ShowModal(int32_t time) {
+bool THighscoreDlg::MakeEntry(int32_t time) {
     clearBox_->setChecked(false);
     LoadList();
     EditRow = -1;
-    if (time > 0) {
-        HighscoreList list;
-        for (int row = 0; row < kHighscoreRows; ++row) list[row] = Row(row);
-        const std::optional<int> row = RowForTime(list, time);
-        if (!row) return 0;
-        InsertEntry(list, *row, {PlayerName, time});
-        for (int r = 0; r < kHighscoreRows; ++r) SetRow(r, list[r]);
-        EditRow = *row;
-    }
+    if (time <= 0) return true;
+    HighscoreList list;
+    for (int row = 0; row < kHighscoreRows; ++row) list[row] = Row(row);
+    const std::optional<int> row = RowForTime(list, time);
+    if (!row) return false;
+    InsertEntry(list, *row, {PlayerName, time});
+    for (int r = 0; r < kHighscoreRows; ++r) SetRow(r, list[r]);
+    EditRow = *row;
+    edit_->setText(PlayerName);
+    return true;
+}
+
+int THighscoreDlg::ShowModal(int32_t time) {
+    if (!MakeEntry(time)) return 0;
     ShowList();
     if (EditRow >= 0) {
         edit_->setGeometry(kNameLeft, kRowTop + kRowPitch * EditRow, kNameWidth, kNameBoxHeight);
         edit_->setEnabled(true);
-        edit_->setText(PlayerName);
         edit_->show();
     }
     return exec();
+}
+
+void THighscoreDlg::EnterWithoutShowing(int32_t time) {
+    if (MakeEntry(time)) KeepEntry();
+}
+
+void THighscoreDlg::KeepEntry() {
+    if (EditRow < 0) return;
+    clearBox_->setChecked(false);
+    if (edit_->text().isEmpty()) edit_->setText(PlayerName);
+    okClick();
 }
 
 void THighscoreDlg::okClick() {

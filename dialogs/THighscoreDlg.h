@@ -23,6 +23,13 @@ public:
     // Time 0 shows the list; a greater time enters it with a name box, or shows nothing
     // when it does not make the list. Answers the modal result, or 0 when not shown.
     int ShowModal(int32_t time);
+    // A run that ends without asking (a log-out, a shutdown) keeps a new best time all the
+    // same, as OK would. `EnterWithoutShowing` enters `time` without opening the window;
+    // `KeepEntry` closes the open window that way. Either keeps the name typed, or
+    // `PlayerName` when the box is empty, and never wipes the list: a tick in the clear box
+    // was never confirmed.
+    void EnterWithoutShowing(int32_t time);
+    void KeepEntry();
     // The name the store holds for the next entry, as the window reads it when made.
     static QString StoredPlayerName(const TextStore& store);
 
@@ -48,6 +55,8 @@ protected:
 private:
     void FormActivate();
     void okClick();
+    // Loads the list and, for a time above 0, makes its entry; false when it does not rank.
+    bool MakeEntry(int32_t time);
     void LoadList();
     void ShowList();
     void SetRow(int row, const HighscoreEntry& entry);

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTime>
+#include <cerrno>
 #include <cstdarg>
+#include <cstdio>
+#include <cstring>
 
 #include "help/LogHeader.h"
 
@@ -87,11 +90,28 @@ void TDLogFile::Write(const QString& text) const {
         line.prepend(QTime::currentTime().toString(QLatin1String(kTimeFormat)) + QLatin1String("   "));
     const int fd = ::open(QFile::encodeName(filePath_).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) return;
+    if (fd < 0) {
+        ReportFailure(std::strerror(errno));
+        return;
+    }
     struct stat info {};
     // Only ever append to a plain file of our own making, never a device or a pipe.
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) WriteAll(fd, (line + QLatin1Char('\n')).toUtf8());
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ReportFailure("not a plain file");
+    } else {
+        errno = 0;
+        if (!WriteAll(fd, (line + QLatin1Char('\n')).toUtf8()))
+            ReportFailure(errno ? std::strerror(errno) : "nothing was written");
+    }
     ::close(fd);
+}
+
+void TDLogFile::ReportFailure(const char* why) const {
+    // Once: the player asked for the log and should learn that there is none, but not at
+    // every line.
+    if (failureReported_) return;
+    failureReported_ = true;
+    std::fprintf(stderr, "spindora: cannot write the debug log %s: %s\n", qPrintable(filePath_), why);
 }
 
 void TDLogFile::Log(const char* format, ...) const {

@@ -35,8 +35,12 @@ public:
     static constexpr const char* kTimeFormat = "HH:mm:ss";
 
 private:
+    // One line on standard error, at the first line that cannot be written.
+    void ReportFailure(const char* why) const;
+
     bool debugMode_ = false;
     QString filePath_;
+    mutable bool failureReported_ = false;
 };
 
 // The log the program writes to; nullptr (writes nothing) until main() sets one.

@@ -101,7 +101,7 @@ bool MidiPlayer::Open(const QString& path) {
     if (failed_) return false;
     QByteArray bytes = ReadForeignFile(path, FileKind::Midi).bytes;
     if (!IsStandardMidi(bytes)) {
-        Fail(path + QStringLiteral(" is no readable MIDI file"));
+        std::fprintf(stderr, "spindora: skipping %s: no readable MIDI file\n", qPrintable(path));
         return false;
     }
     fileName_ = path;

@@ -25,7 +25,8 @@ public:
     MidiPlayer& operator=(const MidiPlayer&) = delete;
     ~MidiPlayer();
 
-    // Reads the file; false (and music fails) when it cannot be read or is no MIDI file.
+    // Reads the file; false, with one line on standard error, when it cannot be read or
+    // is no MIDI file. Music goes on: another file may still play.
     bool Open(const QString& path);
     void Close();
     // Plays on from a pause, or from the start when stopped or at the end.

@@ -10,7 +10,14 @@ void ShellAudio::PlayEffect(int effect, bool soundOn) {
 
 bool ShellAudio::FindMusic(const QString& programDir) {
     search_ = MidiSearch(programDir);
-    return !search_.IsEmpty() && player_.Open(search_.First());
+    return !search_.IsEmpty() && OpenFrom(search_.First());
+}
+
+bool ShellAudio::OpenFrom(QString path) {
+    for (qsizetype left = search_.Names().size(); left > 0; --left, path = search_.Next())
+        if (player_.Open(path)) return true;
+    player_.Fail(QStringLiteral("no readable MIDI file"));
+    return false;
 }
 
 void ShellAudio::Upkeep() {
@@ -31,7 +38,7 @@ void ShellAudio::Switch(bool on) {
         return;
     }
     player_.Close();
-    if (player_.Open(search_.Next())) Upkeep();
+    if (OpenFrom(search_.Next())) Upkeep();
 }
 
 }  // namespace spindora

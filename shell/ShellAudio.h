@@ -25,12 +25,16 @@ public:
     // `MidiBtnClick`: on takes the next file and plays it from its start; off pauses.
     void Switch(bool on);
 
-    // Music failed for the run (no device, no soundfont, a bad file).
+    // Music failed for the run (no device, no soundfont, no readable file).
     bool MusicLost() const { return player_.Failed(); }
     MidiPlayer& Midi() { return player_; }
     const MidiSearch& Search() const { return search_; }
 
 private:
+    // Opens `path` or, when it cannot be read, the files after it in turn; when none of
+    // them can be, music is given up for the run.
+    bool OpenFrom(QString path);
+
     AudioDevice device_;
     SoundBank WaveList_;
     MidiPlayer player_;

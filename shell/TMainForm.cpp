@@ -294,7 +294,11 @@ int TMainForm::ShowModal(DialogId id) {
 }
 
 void TMainForm::ShowHighscore(int32_t time) {
-    highscoreDialog()->ShowModal(time);
+    // A run being ended by a signal has nobody left to type a name; the time is kept.
+    if (endedBySignal_)
+        highscoreDialog()->EnterWithoutShowing(time);
+    else
+        highscoreDialog()->ShowModal(time);
     // A new best time reaches the disk now, so a crash later in the run cannot lose it.
     if (!store_.Flush()) ReportWriteFailure();
 }
@@ -432,14 +436,18 @@ void TMainForm::CloseWithoutAsking() {
     if (closeConfirmed_ && !isVisible()) return;  // already closed; a second signal changes nothing
     endedBySignal_ = true;
     // Open dialogs are left one by one, each from inside its own loop; the window closes
-    // once none is left, as after Yes to the end question.
-    if (DismissActiveModal()) {
-        QTimer::singleShot(0, this, [this] { CloseWithoutAsking(); });
+    // once none is left, as after Yes to the end question. A new best time in the list is
+    // kept, not cancelled: the player won it.
+    if (HighscoreDlg_ && QApplication::activeModalWidget() == HighscoreDlg_.get() &&
+        HighscoreDlg_->EditRow >= 0) {
+        HighscoreDlg_->KeepEntry();
+    } else if (!DismissActiveModal()) {
+        closeConfirmed_ = true;
+        close();
+        QCoreApplication::quit();
         return;
     }
-    closeConfirmed_ = true;
-    close();
-    QCoreApplication::quit();
+    QTimer::singleShot(0, this, [this] { CloseWithoutAsking(); });
 }
 
 void TMainForm::setVisible(bool visible) {

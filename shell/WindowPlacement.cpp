@@ -1,6 +1,7 @@
 #include "shell/WindowPlacement.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace spindora {
 namespace {
@@ -47,8 +48,9 @@ QPoint KeepOnDesktop(QPoint topLeft, QSize size, const QRect& desktop) {
 }
 
 QPoint CentredOnScreen(QSize size, const QRect& screen) {
-    return {screen.left() + (screen.width() - size.width()) / 2,
-            screen.top() + (screen.height() - size.height()) / 2};
+    // A window larger than the screen would put its tool bar beyond the top-left edges.
+    return {screen.left() + std::max(0, (screen.width() - size.width()) / 2),
+            screen.top() + std::max(0, (screen.height() - size.height()) / 2)};
 }
 
 }  // namespace spindora

@@ -23,7 +23,8 @@ std::optional<QPoint> ParsePlacement(const QString& text);
 // the bottom, then the left, then the top, so the top-left corner wins when it is larger.
 QPoint KeepOnDesktop(QPoint topLeft, QSize size, const QRect& desktop);
 
-// Centred on the screen, each division truncated toward zero.
+// Centred on the screen, each division truncated toward zero; a window larger than the
+// screen keeps its top-left corner on it, as a saved place does.
 QPoint CentredOnScreen(QSize size, const QRect& screen);
 
 }  // namespace spindora

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -153,6 +156,19 @@ TEST(DebugLog, ALinkPlantedAtTheLogsPlaceIsNeitherFollowedNorWrittenThrough) {
     ASSERT_TRUE(QFile::link(victim, dir.filePath("prog/$_Temp_$.$$$")));
     EXPECT_FALSE(TDLogFile::CanCreateIn(dir.filePath("prog")));
     EXPECT_EQ(ReadFile(victim), "the player's own file\n");
+}
+
+TEST(DebugLog, ALogThatCannotBeWrittenSaysWhereAndWhyOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("HHDebug.txt")));
+    testing::internal::CaptureStderr();
+    {
+        const TDLogFile log(dir.filePath("spindora"), {"-debug"}, dir.filePath("state"));
+        log.Write("hello");
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "spindora: cannot write the debug log " +
+                                                          dir.filePath("HHDebug.txt").toStdString() +
+                                                          ": " + std::strerror(EISDIR) + "\n");
 }
 
 TEST(DebugLog, LocaleLinesGiveTheWindowsIdAndItsParts) {

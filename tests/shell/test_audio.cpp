@@ -6,7 +6,11 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <dlfcn.h>
+#include <functional>
+#include <mutex>
 #include <thread>
 
 #include "shell/AudioLibraries.h"
@@ -23,6 +27,25 @@ constexpr qint64 kBytesPerSecond = 44100 * 2 * 2;  // 16-bit stereo at 44.1 kHz
 constexpr qint64 kMargin = 3 * 4096;                // what the device mixed ahead of a call
 
 qint64 Seconds(double s) { return qint64(s * kBytesPerSecond) & ~qint64(3); }
+
+// Loudest of the 16-bit samples.
+int PeakOf(const QByteArray& data) {
+    int peak = 0;
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2)
+        peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(data.constData() + i))));
+    return peak;
+}
+
+// Seconds from the first to the last of the 16-bit samples that is not silence.
+double SoundingOf(const QByteArray& data) {
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2)
+        if (qFromLittleEndian<qint16>(data.constData() + i) != 0) {
+            if (first < 0) first = i;
+            last = i;
+        }
+    return first < 0 ? 0.0 : double(last - first) / kBytesPerSecond;
+}
 
 // The sound card of these tests: SDL's disk driver writes everything mixed to a file,
 // several times faster than real time.
@@ -50,25 +73,7 @@ protected:
         QFile file(path_);
         if (!file.open(QIODevice::ReadOnly)) return -1;
         file.seek(from & ~qint64(1));
-        const QByteArray data = file.read(to - from);
-        int peak = 0;
-        for (qsizetype i = 0; i + 1 < data.size(); i += 2)
-            peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(data.constData() + i))));
-        return peak;
-    }
-    // Seconds from the first to the last sample that is not silence, between two offsets.
-    double SoundingFor(qint64 from, qint64 to) const {
-        QFile file(path_);
-        if (!file.open(QIODevice::ReadOnly)) return -1;
-        file.seek(from & ~qint64(3));
-        const QByteArray data = file.read(to - from);
-        qsizetype first = -1, last = -1;
-        for (qsizetype i = 0; i + 1 < data.size(); i += 2)
-            if (qFromLittleEndian<qint16>(data.constData() + i) != 0) {
-                if (first < 0) first = i;
-                last = i;
-            }
-        return first < 0 ? 0.0 : double(last - first) / kBytesPerSecond;
+        return PeakOf(file.read(to - from));
     }
     QString WriteMidi(const QString& name, const QByteArray& bytes) {
         QFile file(dir_.filePath(QStringLiteral("music/") + name));
@@ -96,37 +101,99 @@ QByteArray ShortPiece() {
     return midi;
 }
 
+// The mixer's output as the game made it, taken where it leaves SDL_mixer, and the mixer
+// held still while the test acts: the output grows only between two acts, so a mark taken
+// during an act is the exact sample where the act is heard, however late the test runs.
+class MixerTap {
+public:
+    MixerTap() {
+        // The game opens the libraries privately; the tap reaches the same copies by name.
+        if (!Audio()) return;
+        void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+        void* mixer = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+        if (!sdl || !mixer) return;
+        status_ = reinterpret_cast<decltype(status_)>(dlsym(sdl, "SDL_GetAudioDeviceStatus"));
+        lock_ = reinterpret_cast<decltype(lock_)>(dlsym(sdl, "SDL_LockAudioDevice"));
+        unlock_ = reinterpret_cast<decltype(unlock_)>(dlsym(sdl, "SDL_UnlockAudioDevice"));
+        postMix_ = reinterpret_cast<decltype(postMix_)>(dlsym(mixer, "Mix_SetPostMix"));
+        if (status_ && lock_ && unlock_ && postMix_) postMix_(&MixerTap::Take, this);
+    }
+    ~MixerTap() {
+        if (postMix_) postMix_(nullptr, nullptr);
+    }
+    bool Works() const { return postMix_ != nullptr; }
+
+    // Runs `act` with the mixer held; answers the output's length at that moment.
+    qint64 Act(const std::function<void()>& act) {
+        SDL_AudioDeviceID device = 1;
+        while (device < 64 && status_(device) == SDL_AUDIO_STOPPED) ++device;
+        EXPECT_LT(device, 64u) << "no sound device is open";
+        lock_(device);
+        const qint64 mark = Bytes(0, -1).size();  // nothing is mixed while it is held
+        act();
+        unlock_(device);
+        return mark;
+    }
+    // The output between two byte offsets, once there is that much; -1 takes all there is.
+    QByteArray Bytes(qint64 from, qint64 to) {
+        std::unique_lock hold(mutex_);
+        if (to >= 0 && !grown_.wait_for(hold, std::chrono::seconds(10), [&] { return out_.size() >= to; }))
+            ADD_FAILURE() << "the device stopped mixing";
+        return out_.mid(from, to < 0 ? -1 : to - from);
+    }
+    // Where the first sample louder than `level` is, once there is one.
+    qint64 FirstLouderThan(int level) {
+        for (qint64 from = 0;; from += Seconds(0.1)) {
+            const QByteArray block = Bytes(from, from + Seconds(0.1));
+            for (qsizetype i = 0; i + 1 < block.size(); i += 2)
+                if (std::abs(int(qFromLittleEndian<qint16>(block.constData() + i))) > level) return from + i;
+            if (block.size() < Seconds(0.1)) return -1;
+        }
+    }
+
+private:
+    static void Take(void* self, Uint8* stream, int length) {
+        auto* me = static_cast<MixerTap*>(self);
+        const std::lock_guard hold(me->mutex_);
+        me->out_.append(reinterpret_cast<const char*>(stream), length);
+        me->grown_.notify_all();
+    }
+
+    decltype(&::SDL_GetAudioDeviceStatus) status_ = nullptr;
+    decltype(&::SDL_LockAudioDevice) lock_ = nullptr;
+    decltype(&::SDL_UnlockAudioDevice) unlock_ = nullptr;
+    decltype(&::Mix_SetPostMix) postMix_ = nullptr;
+    std::mutex mutex_;
+    std::condition_variable grown_;
+    QByteArray out_;
+};
+
 TEST_F(DiskAudio, EffectsSoundWhileOnNeverLaterAndTheNewestCutsTheOldOff) {
+    MixerTap tap;
+    ASSERT_TRUE(tap.Works());
     ShellAudio audio;
+    // The first effect opens the device, so nothing can hold the mixer before it.
     audio.PlayEffect(1, true);
-    WaitFor(0, Seconds(0.3));
-    EXPECT_GT(Peak(0, Seconds(0.3)), 3000) << "the dial click is heard";
+    const qint64 click = tap.FirstLouderThan(3000);
+    ASSERT_GE(click, 0) << "the dial click is heard";
+    tap.Bytes(click, click + Seconds(0.3));  // and over
 
     // With the sound off nothing plays, neither now nor once it is on again.
-    qint64 mark = Written();
-    audio.PlayEffect(5, false);
-    WaitFor(mark, Seconds(0.6));
-    EXPECT_EQ(Peak(mark, mark + Seconds(0.6)), 0);
+    qint64 mark = tap.Act([&] { audio.PlayEffect(5, false); });
+    EXPECT_EQ(PeakOf(tap.Bytes(mark, mark + Seconds(0.6))), 0);
 
     // The fanfare lasts almost two seconds; a click cuts it off.
-    mark = Written();
-    audio.PlayEffect(5, true);
-    WaitFor(mark, Seconds(0.2));
-    EXPECT_GT(Peak(mark, mark + Seconds(0.2)), 3000) << "the fanfare is heard";
-    const qint64 cut = Written();
-    audio.PlayEffect(1, true);
-    WaitFor(cut, Seconds(0.8));
-    EXPECT_EQ(Peak(cut + Seconds(0.1) + kMargin, cut + Seconds(0.8)), 0) << "the fanfare went on";
+    mark = tap.Act([&] { audio.PlayEffect(5, true); });
+    EXPECT_GT(PeakOf(tap.Bytes(mark, mark + Seconds(0.2))), 3000) << "the fanfare is heard";
+    const qint64 cut = tap.Act([&] { audio.PlayEffect(1, true); });
+    EXPECT_EQ(PeakOf(tap.Bytes(cut + Seconds(0.1), cut + Seconds(0.8))), 0) << "the fanfare went on";
 
     // Each puzzle's effect is its own sound, told by its length: the dial's click, the
     // roll of the balls, the plate's turn and the discs' move.
-    WaitFor(Written(), Seconds(0.8));
     const struct { int effect; double seconds; } lengths[] = {{1, 0.035}, {2, 0.484}, {3, 0.239}, {4, 0.207}};
     for (const auto& [effect, seconds] : lengths) {
-        mark = Written();
-        audio.PlayEffect(effect, true);
-        WaitFor(mark, Seconds(0.8));
-        EXPECT_NEAR(SoundingFor(mark, mark + Seconds(0.8)), seconds, 0.012) << "effect " << effect;
+        mark = tap.Act([&, effect = effect] { audio.PlayEffect(effect, true); });
+        EXPECT_NEAR(SoundingOf(tap.Bytes(mark, mark + Seconds(0.8))), seconds, 0.012) << "effect " << effect;
     }
 }
 
@@ -198,8 +265,19 @@ TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithout
     broken.Switch(true);
     EXPECT_FALSE(broken.Midi().Playing());
 
-    QFile::remove(MusicDir() + QStringLiteral("broken.mid"));
     WriteMidi(QStringLiteral("good.mid"), ShortPiece());
+    {
+        // Beside a good file a bad one is passed over, at the start and at every switch-on.
+        ShellAudio skipping;
+        ASSERT_TRUE(skipping.FindMusic(MusicDir()));
+        EXPECT_EQ(QFileInfo(skipping.Midi().FileName()).fileName(), "good.mid");
+        skipping.Switch(true);
+        ASSERT_TRUE(skipping.Midi().WaitUntilReady());
+        skipping.Upkeep();
+        EXPECT_EQ(QFileInfo(skipping.Midi().FileName()).fileName(), "good.mid");
+        EXPECT_TRUE(skipping.Midi().Playing());
+    }
+    QFile::remove(MusicDir() + QStringLiteral("broken.mid"));
     {
         // No sound device: music is given up at the first tick, effects stay silent.
         setenv("SDL_AUDIODRIVER", "no-such-device", 1);

@@ -5,7 +5,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <csignal>
 
+#include "dialogs/HighscoreList.h"
+#include "shell/LevelKey.h"
 #include "shell/ShownMainForm.h"
 #include "shell/ZibboDeal.h"
 
@@ -97,6 +100,62 @@ TEST(HighscoreWindow, ANewBestTimeIsOnDiskBeforeTheRunEnds) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("[highscore]\nplayer=Mr. Brain\n")) << text.constData();
+}
+
+// A log-out, a shutdown or Ctrl+C during the solved flow keeps the new time as OK would:
+// under the name typed so far, or the stored one when the box holds none. A wipe that was
+// ticked but never confirmed is no answer, and the game still saves and ends well.
+TEST(HighscoreWindow, ASignalDuringTheSolvedFlowStillEntersTheNewTime) {
+    enum class At { Notice, NameTyped, NameEmptiedAndWipeTicked };
+    const struct { At at; int signal; QString name; } rows[] = {
+        {At::Notice, SIGTERM, "Ada"},
+        {At::NameTyped, SIGHUP, "Zed"},
+        {At::NameEmptiedAndWipeTicked, SIGINT, "Ada"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.signal);
+        const QString config = test::SettingsFile("[common]\ntongue=0\n[highscore]\nplayer=Ada\n");
+        QString key;
+        int32_t solvedIn = -1;
+        QTimer::singleShot(0, [&] {
+            WhenModalActive([&](QWidget* splash) {
+                QTest::mouseClick(splash, Qt::LeftButton);
+                QTimer::singleShot(0, [&] {
+                    TMainForm* form = test::VisibleMainForm();
+                    ASSERT_NE(form, nullptr);
+                    test::DriveClockByHand(*form);
+                    key = LevelKeyFor(form->flow().CurrentMode, form->flow().Levels());
+                    SaveHighscores(form->store(), key, HighscoreList{HighscoreEntry{"Old", 99999}});
+                    WhenModalActive([&, form](QWidget* notice) {
+                        if (row.at == At::Notice) return (void)std::raise(row.signal);
+                        TypeInto(notice, {Qt::Key_Return});
+                        WhenModalActive([&, form](QWidget*) {
+                            THighscoreDlg& list = *form->highscoreDialog();
+                            list.Edit1()->clear();
+                            if (row.at == At::NameTyped) QTest::keyClicks(list.Edit1(), row.name);
+                            else list.ClearBox()->setChecked(true);
+                            std::raise(row.signal);
+                        });
+                    });
+                    for (const QPoint at : test::UndoingPresses(99)) {
+                        QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, at);
+                        form->flow().TimerTimer();
+                    }
+                    solvedIn = form->flow().ClockTicks[0];
+                });
+            });
+        });
+        ASSERT_EQ(RunGame({"--seed", "99", "--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
+        ASSERT_GT(solvedIn, 0);
+        const SettingsStore saved(config);
+        const HighscoreList list = LoadHighscores(saved, key);
+        EXPECT_EQ(list[0].name.toStdString(), row.name.toStdString());
+        EXPECT_EQ(list[0].time, solvedIn);
+        EXPECT_EQ(list[1].name.toStdString(), "Old");
+        EXPECT_EQ(list[1].time, 99999);
+        EXPECT_EQ(saved.ReadText("highscore", "player", "").toStdString(), row.name.toStdString());
+        EXPECT_NE(saved.ReadText("Common", "MainForm", ""), "") << "the settings were saved too";
+    }
 }
 
 }  // namespace

@@ -289,6 +289,9 @@ TEST(WindowPlacement, APlaceOffTheDesktopIsMovedBackRightBottomLeftTop) {
     EXPECT_EQ(KeepOnDesktop({900, 50}, window, QRect(100, 20, 800, 600)), QPoint(394, 50));
     EXPECT_EQ(CentredOnScreen(window, desktop), QPoint(147, 102));
     EXPECT_EQ(CentredOnScreen(QSize(501, 367), desktop), QPoint(149, 116));
+    // Larger than the screen (a 3x window on 1280 x 1024): the top-left corner stays on it.
+    EXPECT_EQ(CentredOnScreen(QSize(1500, 1098), QRect(0, 0, 1280, 1024)), QPoint(0, 0));
+    EXPECT_EQ(CentredOnScreen(QSize(1500, 900), QRect(1280, 0, 1280, 1024)), QPoint(1280, 62));
 }
 
 }  // namespace
