@@ -61,8 +61,10 @@ bool IsSolved(const Position& position, int level) {
 
 void Apply(Position& position, const Move& move) {
     Slots& ring = position.buttons[move.plate - 1];
-    if (move.turn == Turn::CounterClockwise) std::rotate(ring.begin(), ring.begin() + 1, ring.end());
-    else std::rotate(ring.begin(), ring.end() - 1, ring.end());
+    const Slots was = ring;
+    // Counter-clockwise slot j takes the button of slot j + 1, clockwise that of j - 1.
+    const int from = move.turn == Turn::CounterClockwise ? 1 : kSlots - 1;
+    for (int j = 0; j < kSlots; ++j) ring[j] = was[(j + from) % kSlots];
 }
 
 std::vector<Move> Moves(int level) {
@@ -84,17 +86,18 @@ Dealt Deal(int level, int colourSetting, RandomSource& random) {
 
 uint64_t Hash(const Position& position) {
     // A plate's six colours fit a byte each. Read as three words of two slots, shifted a
-    // byte apart and joined, they pack without loss; two lanes keep the multiplies apart.
-    uint64_t even = 0x9E3779B97F4A7C15ull, odd = 0;
+    // byte apart and joined, they pack without loss. Each plate's word is weighted by its
+    // own odd factor and the products summed: none waits for another.
+    uint64_t sum = 0, factor = 0x9E3779B97F4A7C15ull;
     for (int p = 0; p < kPlates; ++p) {
         uint64_t words[3];
         std::memcpy(words, position.buttons[p].data(), sizeof words);
         const uint64_t packed = (words[0] & 0xFF000000FFull) | (words[1] & 0xFF000000FFull) << 8 |
                                 (words[2] & 0xFF000000FFull) << 16;
-        uint64_t& lane = p % 2 == 0 ? even : odd;
-        lane = (lane ^ packed) * 0x100000001B3ull;
+        sum += SpreadBits(packed + factor);
+        factor += 0x9E3779B97F4A7C15ull;
     }
-    return SpreadBits(even ^ (odd << 1 | odd >> 63));
+    return SpreadBits(sum);
 }
 
 }  // namespace spindora::pluf
