@@ -172,7 +172,7 @@ protected:
     SeededRandom random{20260301};
     SeededRandom script{77};
     // Every read of the clock is a second on, so every animation wait ends at once; the
-    // reads are counted, so the number of waits is part of the record.
+    // reads are counted, so the number of waits enters the record.
     uint64_t clockReads = 0;
     uint32_t now = 0;
     GameFlow flow{view, random, QStringLiteral(SPINDORA_BUILD_DIR), [this] {
