@@ -60,6 +60,6 @@ echo "   spindora-music plays the piece through SDL's disk driver, so its idle C
   "sgt-twiddle=$peer"
 
 echo
-echo "== Frame and paint costs per puzzle (build/bench/spindora_bench)"
+echo "== Frame and paint costs per puzzle, and a search step through its rules (build/bench/spindora_bench)"
 "$root/build/bench/spindora_bench" --benchmark_min_time=0.2 \
-  --benchmark_filter='Frame|PaintBoard|DrawPlate|PressRedraw'
+  --benchmark_filter='Frame|PaintBoard|DrawPlate|PressRedraw|ApplyHash'

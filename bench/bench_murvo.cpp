@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchHost.h"
-#include "puzzles/murvo/Moves.h"
 #include "puzzles/murvo/Murvo.h"
 #include "puzzles/murvo/MurvoDrawing.h"
 #include "puzzles/murvo/MurvoSheetPainter.h"
@@ -25,7 +24,7 @@ void BM_MurvoHexagonFrame(benchmark::State& state) {
     murvo::Murvo puzzle(host);
     puzzle.NewBoard();
     puzzle.PaintBoard();
-    for (auto _ : state) murvo::AnimateMove(host, puzzle.State(), murvo::MoveAt(0), true);
+    for (auto _ : state) murvo::AnimateMove(host, puzzle.State(), murvo::Move{0, true});
     state.SetItemsProcessed(state.iterations() * 4);
     state.counters["per_frame"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * 4, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

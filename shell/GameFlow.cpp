@@ -207,7 +207,7 @@ void GameFlow::WaitMs(unsigned ms) { BusyWait(ms, ticks_); }
 void GameFlow::ReportSolved() {
     if (GameState[CurrentMode] == kSolved) return;
     GameState[CurrentMode] = kSolved;
-    PlayEffect(5);
+    Play(Effect::Solved);
     view_.ShowModal(DialogId::Done);
     BuildLevelKey();
     view_.ShowHighscore(ClockTicks[CurrentMode]);

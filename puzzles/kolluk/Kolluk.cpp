@@ -9,20 +9,12 @@ namespace {
 
 constexpr int kFrames = 10;
 constexpr unsigned kFrameMs = 30;
-// The clock cannot tick while a roll holds the thread, so the roll counts two ticks itself.
+// The frames at which a roll counts its two ticks of a running clock (kKollukPress).
 constexpr int kTickFrames[] = {4, 8};
-constexpr int kRollEffect = 2;
-
-// Clockwise a ball goes one place on along its ring, counter-clockwise one place back.
-int Step(bool clockwise) { return clockwise ? 1 : kRingLength - 1; }
 
 }  // namespace
 
-Kolluk::Kolluk(PuzzleHost& host) : Puzzle(host) {
-    for (int i = 0; i < kPlaces; ++i) ballColours_[i] = LevelLayouts[0][i];
-}
-
-const int* Kolluk::Layout() const { return LevelLayouts[host_.Levels().hmode - 1]; }
+Kolluk::Kolluk(PuzzleHost& host) : Puzzle(host), position_(Goal(1)) {}
 
 int Kolluk::RingAt(int x, int y) {
     int hit = -1;
@@ -41,19 +33,17 @@ QPoint Kolluk::RollingBallAt(int from, int to, int frame) {
             p.y() + (q.y() - p.y()) * frame / kFrames + kBallInset};
 }
 
-void Kolluk::Rotate(int ring, bool clockwise) {
-    const int* places = Rings[ring];
-    const int s = Step(clockwise);
-    std::array<int, kRingLength> moved;
-    for (int j = 0; j < kRingLength; ++j) moved[(j + s) % kRingLength] = ballColours_[places[j]];
-    for (int j = 0; j < kRingLength; ++j) ballColours_[places[j]] = moved[j];
-}
+void Kolluk::Rotate(int ring, bool clockwise) { Apply(position_, {static_cast<uint8_t>(ring), clockwise}); }
 
-bool Kolluk::IsSolved() const {
-    const int* goal = Layout();
-    for (int i = 0; i < kPlaces; ++i)
-        if (ballColours_[i] != goal[i]) return false;
-    return true;
+bool Kolluk::IsSolved() const { return kolluk::IsSolved(position_, Level()); }
+
+bool Kolluk::OnLevelButton(int x, int y) { return kolluk::OnLevelButton(x, y); }
+
+PieceUnderPress<Move> Kolluk::PieceUnder(int x, int y, MouseButton button) const {
+    const int ring = RingAt(x, y);
+    if (ring < 0) return {};
+    // Only the left button rolls counter-clockwise.
+    return {.hit = true, .move = Move{static_cast<uint8_t>(ring), button != MouseButton::Left}};
 }
 
 void Kolluk::DrawRollFrame(int ring, bool clockwise, int frame) {
@@ -62,30 +52,24 @@ void Kolluk::DrawRollFrame(int ring, bool clockwise, int frame) {
     const QImage& sheet = host_.Background();
     CopyRect(offScreen, area.topLeft(), sheet, area);
     const int* places = Rings[ring];
-    const int s = Step(clockwise);
+    const int s = RingStep(clockwise);
     for (int j = 0; j < kRingLength; ++j) {
         const int p = places[j], q = places[(j + s) % kRingLength];
         ComposeSprite(offScreen, RollingBallAt(p, q, frame), sheet, kBallMask,
-                      BallImage(ballColours_[p]));
+                      BallImage(position_.balls[p]));
     }
     BoardBox& box = host_.box();
     CopyRect(box.image(), area.topLeft(), offScreen, area);
     box.show(area);
 }
 
-void Kolluk::Roll(int ring, bool clockwise) {
-    host_.PlayEffect(kRollEffect);
+void Kolluk::PlayMove(const Move& move) {
     for (int frame = 1; frame <= kFrames; ++frame) {
-        DrawRollFrame(ring, clockwise, frame);
-        if (host_.CurrentGameState() == kRunning &&
-            (frame == kTickFrames[0] || frame == kTickFrames[1])) {
-            ++host_.CurrentClockTicks();
-            host_.timboxPaint();
-        }
+        DrawRollFrame(move.ring, move.clockwise, frame);
+        if (frame == kTickFrames[0] || frame == kTickFrames[1]) CountTick(host_);
         host_.WaitMs(kFrameMs);
     }
-    Rotate(ring, clockwise);
-    if (IsSolved()) host_.ReportSolved();
+    Apply(position_, move);
 }
 
 void Kolluk::DrawBall(int place) {
@@ -94,30 +78,20 @@ void Kolluk::DrawBall(int place) {
     const QImage& sheet = host_.Background();
     CopyRect(offScreen, at, sheet, QRect(at, QSize(kPlatformSize, kPlatformSize)));
     const QPoint ball = at + QPoint(kBallInset, kBallInset);
-    ComposeSprite(offScreen, ball, sheet, kBallMask, BallImage(ballColours_[place]));
+    ComposeSprite(offScreen, ball, sheet, kBallMask, BallImage(position_.balls[place]));
     const QRect square(ball, QSize(kBallSize, kBallSize));
     BoardBox& box = host_.box();
     CopyRect(box.image(), ball, offScreen, square);
     box.show(square);
 }
 
-void Kolluk::NewBoard() {
-    const int* layout = Layout();
-    for (int i = 0; i < kPlaces; ++i) ballColours_[i] = layout[i];
-    const int steps = host_.Random(1000) + 100;
-    for (int step = 0; step < steps; ++step) {
-        const int ring = host_.Random(3);
-        const bool counterClockwise = host_.Random(2) == 1;
-        const int times = host_.Random(3) + 1;
-        for (int t = 0; t < times; ++t) Rotate(ring, !counterClockwise);
-    }
-}
+void Kolluk::NewBoard() { position_ = Deal(Level(), host_); }
 
 void Kolluk::PaintBoard() {
     // The level's platforms are stamped into the board picture itself, so every later
     // clean patch, and every roll, shows them.
     QImage& sheet = host_.Background();
-    const int level = host_.Levels().hmode;
+    const int level = Level();
     for (int i = 0; i < kPlaces; ++i) CopyRect(sheet, PlaceOrigin[i], sheet, PlatformImage(i, level));
     BoardBox& box = host_.box();
     CopyRect(box.image(), QPoint(0, 0), sheet, kBoardRect);
@@ -153,14 +127,7 @@ QRect Kolluk::LevelButtonArea() const {
 QSize Kolluk::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
 void Kolluk::BoardMouseDown(int x, int y, MouseButton button) {
-    if (OnLevelButton(x, y)) {
-        host_.OptionBtnMouseDown(button);
-        return;
-    }
-    const int ring = RingAt(x, y);
-    if (ring < 0) return;
-    if (host_.CurrentGameState() == kReady) host_.CurrentGameState() = kRunning;
-    Roll(ring, button != MouseButton::Left);
+    PlayPress(*this, host_, kKollukPress, x, y, button);
 }
 
 }  // namespace spindora::kolluk

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "puzzles/PressFlow.h"
 #include "puzzles/Puzzle.h"
 #include "puzzles/kolluk/KollukTables.h"
 
@@ -19,15 +20,20 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
+    // The steps of a press (PlayPress).
+    static bool OnLevelButton(int x, int y);
+    PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
+    // The roll's ten frames, counting two ticks of a running clock, then the move.
+    void PlayMove(const Move& move);
+    bool IsSolved() const;
+
     void Rotate(int ring, bool clockwise);
-    void Roll(int ring, bool clockwise);
     // Frame 1 to 10 of a roll: the ring's rectangle composed in OffScreen and shown whole.
     void DrawRollFrame(int ring, bool clockwise, int frame);
     void DrawBall(int place);
-    bool IsSolved() const;
 
-    std::array<int, kPlaces>& BallColours() { return ballColours_; }
-    const std::array<int, kPlaces>& BallColours() const { return ballColours_; }
+    std::array<int, kPlaces>& BallColours() { return position_.balls; }
+    const std::array<int, kPlaces>& BallColours() const { return position_.balls; }
 
     // The ring whose press square holds (x, y), or -1.
     static int RingAt(int x, int y);
@@ -35,9 +41,9 @@ public:
     static QPoint RollingBallAt(int from, int to, int frame);
 
 private:
-    const int* Layout() const;
+    int Level() const { return host_.Levels().hmode; }
 
-    std::array<int, kPlaces> ballColours_;
+    Position position_;
 };
 
 }  // namespace spindora::kolluk

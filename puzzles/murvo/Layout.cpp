@@ -1,5 +1,7 @@
 #include "puzzles/murvo/Layout.h"
 
+#include "puzzles/murvo/Moves.h"
+
 namespace spindora::murvo {
 namespace {
 
@@ -11,6 +13,14 @@ constexpr QPoint kOffsets[kPlaces] = {
     {114, 20}, {94, 54}, {74, 88}, {40, 108}, {0, 108}, {-40, 108},
     {-74, 88}, {-94, 54}, {-114, 20}, {-114, -20}, {-94, -54}, {-74, -88},
     {-40, -108}, {0, -108}, {40, -108}, {74, -88}, {94, -54}, {114, -20},
+};
+
+constexpr QPoint kHotSpots[kRings] = {
+    {0, 0}, {54, 0}, {54, 31}, {27, 47}, {0, 62}, {-27, 47}, {-54, 31}, {-54, 0},
+    {-54, -31}, {-27, -47}, {0, -62}, {27, -47}, {54, -31}, {94, 0}, {94, 31}, {64, 37},
+    {74, 65}, {47, 81}, {20, 96}, {0, 74}, {-20, 96}, {-47, 81}, {-74, 65}, {-64, 37},
+    {-94, 31}, {-94, 0}, {-94, -31}, {-64, -37}, {-74, -65}, {-47, -81}, {-20, -96}, {0, -74},
+    {20, -96}, {47, -81}, {74, -64}, {65, -37}, {94, -31},
 };
 
 // Eighteen places: the hexagon, spokes to the middle ring, and the middle ring itself.
@@ -35,6 +45,8 @@ constexpr GridLine kFullGrid[] = {
 }  // namespace
 
 QPoint PlaceOffset(int place) { return kOffsets[place - 1]; }
+
+QPoint HotSpot(int ring) { return kHotSpots[ring]; }
 
 std::span<const GridLine> GridLines(int level) {
     if (PlacesInPlay(level) == kPlaces) return kFullGrid;

@@ -1,18 +1,18 @@
 #pragma once
+// Where MURVO's places and the hot spots of its rings lie on the board.
 #include <QPoint>
 #include <cstdint>
 #include <span>
 
+#include "puzzles/murvo/Position.h"
+
 namespace spindora::murvo {
-
-// 6 inner, 12 middle and 18 outer places, each ring numbered clockwise on screen.
-inline constexpr int kPlaces = 36;
-
-// Levels 1 to 4 play on the inner and middle rings only.
-constexpr int PlacesInPlay(int level) { return level <= 4 ? 18 : kPlaces; }
 
 // Offset of place p (1 to 36) from the board centre; all offsets are even.
 QPoint PlaceOffset(int place);
+
+// Offset from the board centre of the spot a press turns ring `ring` (0 to 36) at.
+QPoint HotSpot(int ring);
 
 // A line of the white board grid and of the pattern's silver grid, as two places.
 struct GridLine {

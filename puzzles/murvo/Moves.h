@@ -1,22 +1,21 @@
 #pragma once
-#include <QPoint>
 #include <cstdint>
 #include <span>
 
 namespace spindora::murvo {
 
-// A move turns the discs on its ring, a cycle of 3, 4 or 6 places listed clockwise on
-// screen. It is made by a press near its hot spot, an offset from the board centre.
-struct Move {
+// A ring of 3, 4 or 6 places (1 to 36), listed clockwise on screen; a move turns the discs
+// on it one place.
+struct Ring {
     uint8_t size;
-    uint8_t ring[6];
-    QPoint hotSpot;
+    uint8_t places[6];
 };
 
-inline constexpr int kMoves = 37;
-const Move& MoveAt(int move);
+inline constexpr int kRings = 37;
+const Ring& RingAt(int ring);
 
-// The moves a level offers, in the order the hit test and the deal go through them.
-std::span<const uint8_t> OfferedMoves(int level);
+// The rings a level lets the player turn, in the order the hit test and the deal go
+// through them.
+std::span<const uint8_t> OfferedRings(int level);
 
 }  // namespace spindora::murvo

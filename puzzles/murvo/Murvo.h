@@ -1,6 +1,7 @@
 #pragma once
+#include "puzzles/PressFlow.h"
 #include "puzzles/Puzzle.h"
-#include "puzzles/murvo/Position.h"
+#include "puzzles/murvo/MurvoRules.h"
 
 namespace spindora::murvo {
 
@@ -16,9 +17,15 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
+    // The steps of a press (PlayPress).
+    static bool OnLevelButton(int x, int y);
+    PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
+    // The discs slide to their new places, then the model turns.
+    void PlayMove(const Move& move);
+    bool IsSolved() const;
+
     // Turns the ring of `move` by one place in the model only.
     void Turn(int move, bool clockwise);
-    bool IsSolved() const;
 
     // The move whose hot spot holds board point (x, y) at `level`, or -1.
     static int MoveUnder(int level, int x, int y);

@@ -5,6 +5,7 @@
 
 #include "puzzles/Puzzle.h"
 #include "assets/Raster.h"
+#include "puzzles/murvo/Layout.h"
 #include "puzzles/murvo/MurvoSheet.h"
 
 namespace spindora::murvo {
@@ -73,17 +74,18 @@ void PaintMurvoBoard(PuzzleHost& host, const Position& position, int level) {
     for (int place = 1; place <= PlacesInPlay(level); ++place) DrawDisc(host, position, place);
 }
 
-void AnimateMove(PuzzleHost& host, const Position& position, const Move& move, bool clockwise) {
-    const int n = move.size;
+void AnimateMove(PuzzleHost& host, const Position& position, const Move& move) {
+    const Ring& ring = RingAt(move.ring);
+    const int n = ring.size;
     QPoint start[6], target[6];
     QRect images[6];
     for (int k = 0; k < n; ++k) {
-        start[k] = DiscCorner(PlaceOffset(move.ring[k]));
-        images[k] = DiscImageOf(position, position.board[move.ring[k] - 1u]);
+        start[k] = DiscCorner(PlaceOffset(ring.places[k]));
+        images[k] = DiscImageOf(position, position.board[ring.places[k] - 1u]);
     }
     int left = 500, top = 500, right = 0, bottom = 0;
     for (int k = 0; k < n; ++k) {
-        target[k] = start[(clockwise ? k + 1 : k + n - 1) % n];
+        target[k] = start[(move.clockwise ? k + 1 : k + n - 1) % n];
         left = std::min(left, start[k].x());
         top = std::min(top, start[k].y());
         right = std::max(right, start[k].x() + kDiscSize);

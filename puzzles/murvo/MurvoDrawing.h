@@ -1,7 +1,6 @@
 #pragma once
 #include "puzzles/PuzzleHost.h"
-#include "puzzles/murvo/Moves.h"
-#include "puzzles/murvo/Position.h"
+#include "puzzles/murvo/MurvoRules.h"
 
 namespace spindora::murvo {
 
@@ -15,6 +14,6 @@ void DrawDisc(PuzzleHost& host, const Position& position, int place);
 // Slides every disc of the ring to its next place in four 40 ms frames, drawing from the
 // board as it is before the turn. The last frame shows the turned ring, so the model's
 // turn that follows needs no drawing.
-void AnimateMove(PuzzleHost& host, const Position& position, const Move& move, bool clockwise);
+void AnimateMove(PuzzleHost& host, const Position& position, const Move& move);
 
 }  // namespace spindora::murvo

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "puzzles/murvo/Layout.h"
+#include "puzzles/murvo/Position.h"
 
 namespace spindora::murvo {
 

@@ -8,7 +8,6 @@
 namespace spindora::pluf {
 namespace {
 
-constexpr int kTurnEffect = 3;
 constexpr unsigned kPhaseMs = 30;
 // The phase at which a running clock gains its tick during a turn.
 constexpr int kTickPhase = 2;
@@ -20,7 +19,9 @@ Pluf::Pluf(PuzzleHost& host)
 
 QSize Pluf::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
-int Pluf::Count() const { return PlateCount[std::clamp(host_.Levels().dmode, 1, kLevels) - 1]; }
+int Pluf::Level() const { return std::clamp(host_.Levels().dmode, 1, kLevels); }
+
+int Pluf::Count() const { return PlatesInPlay(Level()); }
 
 int Pluf::PlateAt(int x, int y) const {
     for (int p = 1; p <= Count(); ++p)
@@ -28,56 +29,9 @@ int Pluf::PlateAt(int x, int y) const {
     return 0;
 }
 
-void Pluf::TurnData(int plate, Turn turn) {
-    Slots& ring = Buttons(plate);
-    if (turn == Turn::CounterClockwise) std::rotate(ring.begin(), ring.begin() + 1, ring.end());
-    else std::rotate(ring.begin(), ring.end() - 1, ring.end());
-}
+void Pluf::TurnData(int plate, Turn turn) { Apply(position_, {static_cast<uint8_t>(plate), turn}); }
 
-bool Pluf::IsSolved() const {
-    const int count = Count();
-    for (int p = 1; p <= count; ++p)
-        for (int j = 0; j < kSlots; ++j) {
-            const int q = Neighbours[p - 1][j];
-            if (q >= 1 && q <= count && Buttons(q)[FacingSlot(j)] != Buttons(p)[j]) return false;
-        }
-    return true;
-}
-
-void Pluf::DealPalette() {
-    const int pmode = host_.Levels().pmode;
-    palette_[0] = host_.Random(kButtonColours);
-    for (int k = 1; k <= pmode; ++k) {
-        int colour;
-        do colour = host_.Random(kButtonColours);
-        while (std::find(palette_.begin(), palette_.begin() + k, colour) != palette_.begin() + k);
-        palette_[k] = colour;
-    }
-}
-
-void Pluf::DealSolvedPosition() {
-    const int count = Count();
-    const int colours = host_.Levels().pmode + 1;
-    for (int p = 1; p <= count; ++p) Buttons(p).fill(-1);
-    for (int p = 1; p <= count; ++p)
-        for (int j = 0; j < kSlots; ++j) {
-            if (Buttons(p)[j] != -1) continue;
-            Buttons(p)[j] = palette_[host_.Random(colours)];
-            const int q = Neighbours[p - 1][j];
-            if (q >= 1 && q <= count) Buttons(q)[FacingSlot(j)] = Buttons(p)[j];
-        }
-}
-
-void Pluf::Scramble() {
-    const int count = Count();
-    const int moves = host_.Random(1000) + 10 * count;
-    for (int i = 0; i < moves; ++i) {
-        const int plate = host_.Random(count) + 1;
-        const Turn turn = host_.Random(2) == 0 ? Turn::CounterClockwise : Turn::Clockwise;
-        const int steps = host_.Random(3) + 1;
-        for (int s = 0; s < steps; ++s) TurnData(plate, turn);
-    }
-}
+bool Pluf::IsSolved() const { return pluf::IsSolved(position_, Level()); }
 
 void Pluf::NewBoard() {
     // A stored setting from outside the ranges would index past the palette and the
@@ -85,9 +39,19 @@ void Pluf::NewBoard() {
     LevelSettings& levels = host_.Levels();
     levels.dmode = std::clamp(levels.dmode, 1, kLevels);
     levels.pmode = std::clamp(levels.pmode, 1, kColourSettings);
-    DealPalette();
-    DealSolvedPosition();
-    Scramble();
+    const Dealt dealt = Deal(levels.dmode, levels.pmode, host_);
+    palette_ = dealt.palette;
+    position_ = dealt.position;
+}
+
+bool Pluf::OnLevelButton(int x, int y) { return pluf::OnLevelButton(x, y); }
+
+PieceUnderPress<Move> Pluf::PieceUnder(int x, int y, MouseButton button) const {
+    const int plate = PlateAt(x, y);
+    if (plate == 0) return {};
+    if (button == MouseButton::Middle) return {.hit = true};
+    const Turn turn = button == MouseButton::Left ? Turn::CounterClockwise : Turn::Clockwise;
+    return {.hit = true, .move = Move{static_cast<uint8_t>(plate), turn}};
 }
 
 void Pluf::DrawPlate(int plate, int phase) {
@@ -121,26 +85,21 @@ void Pluf::DrawPlate(int plate, int phase) {
 
 void Pluf::ShowPhase(int plate, int phase) {
     DrawPlate(plate, phase);
-    if (phase == kTickPhase && host_.CurrentGameState() == kRunning) {
-        ++host_.CurrentClockTicks();
-        host_.timboxPaint();
-    }
+    if (phase == kTickPhase) CountTick(host_);
     host_.WaitMs(kPhaseMs);
 }
 
-void Pluf::PlayerTurn(int plate, Turn turn) {
-    host_.PlayEffect(kTurnEffect);
+void Pluf::PlayMove(const Move& move) {
     // Both directions play the same frames: the clockwise turn moves the data first and
     // then runs the counter-clockwise phases backwards into the new resting place.
-    if (turn == Turn::CounterClockwise) {
-        for (int phase = 1; phase < kPhases; ++phase) ShowPhase(plate, phase);
-        TurnData(plate, turn);
+    if (move.turn == Turn::CounterClockwise) {
+        for (int phase = 1; phase < kPhases; ++phase) ShowPhase(move.plate, phase);
+        Apply(position_, move);
     } else {
-        TurnData(plate, turn);
-        for (int phase = kPhases - 1; phase >= 1; --phase) ShowPhase(plate, phase);
+        Apply(position_, move);
+        for (int phase = kPhases - 1; phase >= 1; --phase) ShowPhase(move.plate, phase);
     }
-    DrawPlate(plate, 0);
-    if (IsSolved()) host_.ReportSolved();
+    DrawPlate(move.plate, 0);
 }
 
 void Pluf::PaintBoard() {
@@ -185,16 +144,7 @@ QRect Pluf::LevelButtonArea() const {
 }
 
 void Pluf::BoardMouseDown(int x, int y, MouseButton button) {
-    if (OnLevelButton(x, y)) {
-        host_.OptionBtnMouseDown(button);
-        return;
-    }
-    const int plate = PlateAt(x, y);
-    if (plate == 0) return;
-    // Any button on a plate starts the clock, even one that turns nothing.
-    if (host_.CurrentGameState() == kReady) host_.CurrentGameState() = kRunning;
-    if (button == MouseButton::Left) PlayerTurn(plate, Turn::CounterClockwise);
-    else if (button == MouseButton::Right) PlayerTurn(plate, Turn::Clockwise);
+    PlayPress(*this, host_, kPlufPress, x, y, button);
 }
 
 }  // namespace spindora::pluf

@@ -2,16 +2,15 @@
 #include <QImage>
 #include <array>
 
+#include "puzzles/PressFlow.h"
 #include "puzzles/Puzzle.h"
 #include "puzzles/pluf/PlufSheet.h"
 
 namespace spindora::pluf {
 
-enum class Turn { CounterClockwise, Clockwise };
-
 class Pluf final : public Puzzle {
 public:
-    using Slots = std::array<int, kSlots>;
+    using Slots = pluf::Slots;
 
     explicit Pluf(PuzzleHost& host);
 
@@ -23,31 +22,33 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
+    // The steps of a press (PlayPress).
+    static bool OnLevelButton(int x, int y);
+    PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
+    // The turn's phases, counting a tick of a running clock, with the move among them.
+    void PlayMove(const Move& move);
+    bool IsSolved() const;
+
     // Plates in play at the current level.
     int Count() const;
     // The plate in play whose inner square holds (x, y), or 0.
     int PlateAt(int x, int y) const;
     // Moves the plate's buttons one slot on, data only.
     void TurnData(int plate, Turn turn);
-    // A player's turn: sound, animation, clock tick, solved test.
-    void PlayerTurn(int plate, Turn turn);
-    bool IsSolved() const;
     void DrawPlate(int plate, int phase);
 
     // Button colours of plate p (1 to 22), slot by slot.
-    Slots& Buttons(int plate) { return buttons_[plate - 1]; }
-    const Slots& Buttons(int plate) const { return buttons_[plate - 1]; }
+    Slots& Buttons(int plate) { return position_.buttons[plate - 1]; }
+    const Slots& Buttons(int plate) const { return position_.buttons[plate - 1]; }
     // The colours of the current deal: entries 0 to pmode.
-    const std::array<int, kMostColours>& Palette() const { return palette_; }
+    const pluf::Palette& Palette() const { return palette_; }
 
 private:
-    void DealPalette();
-    void DealSolvedPosition();
-    void Scramble();
+    int Level() const;
     void ShowPhase(int plate, int phase);
 
-    std::array<Slots, kPlates> buttons_{};
-    std::array<int, kMostColours> palette_{};
+    Position position_;
+    pluf::Palette palette_{};
     // Where a plate is composed before it joins the work area; made once, so that a
     // turn allocates nothing.
     QImage scratch_;

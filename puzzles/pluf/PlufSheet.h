@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "puzzles/pluf/PlateTable.h"
+#include "puzzles/pluf/PlufRules.h"
 
 namespace spindora::pluf {
 
@@ -12,11 +12,22 @@ inline constexpr int kSheetWidth = 682;
 inline constexpr int kSheetHeight = 375;
 inline constexpr int kPlateSize = 75;
 inline constexpr int kButtonSize = 16;
-inline constexpr int kButtonColours = 42;
-// The colour setting runs from 1 to 5 and deals one colour more than its value.
-inline constexpr int kColourSettings = 5;
-inline constexpr int kMostColours = kColourSettings + 1;
 inline constexpr int kButtonsPerColumn = 21;
+inline constexpr int kPhases = 4;
+
+struct Offset {
+    int dx, dy;
+};
+// ButtonOffsets[phase][slot]: where a button sits relative to (29, 29) in the plate's
+// square; each phase carries the buttons a further 15 degrees counter-clockwise.
+// clang-format off
+inline constexpr Offset ButtonOffsets[kPhases][kSlots] = {
+    {{  0, -20}, { 17, -10}, { 17,  10}, {  0,  20}, {-17,  10}, {-17, -10}},
+    {{ -5, -19}, { 14, -14}, { 19,   5}, {  5,  19}, {-14,  14}, {-19,  -5}},
+    {{-10, -17}, { 10, -17}, { 20,   0}, { 10,  17}, {-10,  17}, {-20,   0}},
+    {{-14, -14}, {  5, -19}, { 19,  -5}, { 14,  14}, { -5,  19}, {-19,   5}},
+};
+// clang-format on
 // A button's top-left corner in its plate's square, before the phase offset.
 inline constexpr int kButtonCorner = 29;
 // The middle of a plate (and of its turning) inside its square: the buttons ring it.

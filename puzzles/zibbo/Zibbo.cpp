@@ -7,12 +7,11 @@
 #include "assets/PaintKit.h"
 #include "puzzles/BoardGeometry.h"
 #include "assets/Raster.h"
-#include "puzzles/zibbo/TurnTable.h"
 #include "puzzles/zibbo/ZibboSheet.h"
 
 namespace spindora::zibbo {
 
-Zibbo::Zibbo(PuzzleHost& host) : Puzzle(host) { directions_.fill(kUpright); }
+Zibbo::Zibbo(PuzzleHost& host) : Puzzle(host) {}
 
 int Zibbo::PieceAt(int x, int y) {
     if (x < kGridOrigin || y < kGridOrigin) return -1;
@@ -22,33 +21,28 @@ int Zibbo::PieceAt(int x, int y) {
     return 3 * row + column;
 }
 
-void Zibbo::Turn(int k, bool forward, bool redraw) {
-    const int level = host_.Levels().gmode;
-    for (int i = 0; i < 9; ++i) {
-        int amount = TurnTable[level - 1][k][i];
-        if (amount == 0) continue;
-        if (!forward) amount = -amount;
-        directions_[i] = (directions_[i] + amount + kDirections) % kDirections;
-        if (redraw) DrawZibbo(i);
-    }
+bool Zibbo::OnLevelButton(int x, int y) { return zibbo::OnLevelButton(x, y); }
+
+PieceUnderPress<Move> Zibbo::PieceUnder(int x, int y, MouseButton button) const {
+    const int k = PieceAt(x, y);
+    if (k < 0) return {};
+    if (button == MouseButton::Middle) return {.hit = true};
+    const Move move{static_cast<uint8_t>(host_.Levels().gmode), static_cast<uint8_t>(k),
+                    button == MouseButton::Left};
+    return {.hit = true, .move = move};
 }
 
-bool Zibbo::IsSolved() const {
-    for (int direction : directions_)
-        if (direction != kUpright) return false;
-    return true;
+void Zibbo::PlayMove(const Move& move) {
+    const Position before = position_;
+    Apply(position_, move);
+    // No turn of a press is a whole round, so the dials that changed are those it turned.
+    for (int k = 0; k < kDials; ++k)
+        if (position_.directions[k] != before.directions[k]) DrawZibbo(k);
 }
 
-void Zibbo::NewBoard() {
-    directions_.fill(kUpright);
-    const int steps = host_.Random(1000) + 101;
-    for (int step = 0; step < steps; ++step) {
-        const int times = host_.Random(11) + 1;
-        const int k = host_.Random(9);
-        const bool forward = host_.Random(2) == 0;
-        for (int t = 0; t < times; ++t) Turn(k, forward, false);
-    }
-}
+bool Zibbo::IsSolved() const { return zibbo::IsSolved(position_); }
+
+void Zibbo::NewBoard() { position_ = Deal(host_.Levels().gmode, host_); }
 
 void Zibbo::DrawZibbo(int k) {
     const QPoint at = PiecePosition(k);
@@ -56,7 +50,7 @@ void Zibbo::DrawZibbo(int k) {
     QImage& offScreen = host_.OffScreen();
     const QImage& sheet = host_.Background();
     CopyRect(offScreen, at, sheet, square);
-    ComposeSprite(offScreen, at, sheet, kMaskRect, DirectionImage(directions_[k]));
+    ComposeSprite(offScreen, at, sheet, kMaskRect, DirectionImage(position_.directions[k]));
     BoardBox& box = host_.box();
     CopyRect(box.image(), at, offScreen, square);
     box.show(square);
@@ -87,7 +81,7 @@ void Zibbo::PaintBoard() {
 }
 
 void Zibbo::ChangeLevel(MouseButton button) {
-    StepLevel(host_.Levels().gmode, 9, button);
+    StepLevel(host_.Levels().gmode, kLevels, button);
     MixBoard();
 }
 
@@ -112,16 +106,7 @@ QRect Zibbo::LevelButtonArea() const {
 QSize Zibbo::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
 void Zibbo::BoardMouseDown(int x, int y, MouseButton button) {
-    if (OnLevelButton(x, y)) {
-        host_.OptionBtnMouseDown(button);
-        return;
-    }
-    const int k = PieceAt(x, y);
-    if (k < 0 || button == MouseButton::Middle) return;
-    Turn(k, button == MouseButton::Left, true);
-    if (host_.CurrentGameState() == kReady) host_.CurrentGameState() = kRunning;
-    host_.PlayEffect(1);
-    if (IsSolved()) host_.ReportSolved();
+    PlayPress(*this, host_, kZibboPress, x, y, button);
 }
 
 }  // namespace spindora::zibbo

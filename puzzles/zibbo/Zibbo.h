@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
 
+#include "puzzles/PressFlow.h"
 #include "puzzles/Puzzle.h"
+#include "puzzles/zibbo/ZibboRules.h"
 
 namespace spindora::zibbo {
 
@@ -17,12 +19,17 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
-    void Turn(int k, bool forward, bool redraw);
+    // The steps of a press (PlayPress).
+    static bool OnLevelButton(int x, int y);
+    PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
+    // Turns the dials and redraws those that turned.
+    void PlayMove(const Move& move);
     bool IsSolved() const;
+
     void DrawZibbo(int k);
 
-    std::array<int, 9>& Directions() { return directions_; }
-    const std::array<int, 9>& Directions() const { return directions_; }
+    std::array<int, 9>& Directions() { return position_.directions; }
+    const std::array<int, 9>& Directions() const { return position_.directions; }
 
     // The ZIBBO whose press square holds (x, y), or -1.
     static int PieceAt(int x, int y);
@@ -30,7 +37,7 @@ public:
 private:
     void WriteLevelNumber();
 
-    std::array<int, 9> directions_;
+    Position position_;
 };
 
 }  // namespace spindora::zibbo

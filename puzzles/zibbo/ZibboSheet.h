@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include "puzzles/zibbo/ZibboRules.h"
+
 namespace spindora::zibbo {
 
 inline constexpr int kSheetWidth = 812;
@@ -11,8 +13,6 @@ inline constexpr int kSheetHeight = 333;
 inline constexpr int kPieceSize = 78;
 inline constexpr int kGridOrigin = 40;
 inline constexpr int kGridPitch = 90;
-inline constexpr int kDirections = 12;
-inline constexpr int kUpright = 11;
 
 // Board position of ZIBBO k (row by row from the top left).
 constexpr QPoint PiecePosition(int k) {
