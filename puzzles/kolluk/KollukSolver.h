@@ -1,0 +1,17 @@
+#pragma once
+// A way from a KOLLUK position to its solved state, searched on the rules alone.
+#include <atomic>
+#include <optional>
+#include <vector>
+
+#include "puzzles/kolluk/KollukRules.h"
+
+namespace spindora::kolluk {
+
+// The moves from `position` to a solved board at `level`, in playing order; empty when the
+// board is solved already. std::nullopt when `cancelled` was set before the search ended.
+// Always a shortest solution.
+std::optional<std::vector<Move>> Solve(const Position& position, int level,
+                                       const std::atomic<bool>& cancelled);
+
+}  // namespace spindora::kolluk
