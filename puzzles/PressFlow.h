@@ -1,7 +1,8 @@
 #pragma once
 // The one road of a press on the board, shared by the four puzzles: the level button first,
 // then the piece under the press and the move its button makes, the clock's start, the
-// effect, the move drawn and applied, and the solved test.
+// effect, the move drawn and applied, and the solved test. Every move made is recorded
+// here, and undo and redo take the same road.
 #include <optional>
 
 #include "puzzles/PuzzleHost.h"
@@ -51,7 +52,21 @@ inline void CountTick(PuzzleHost& host) {
 }
 
 // `puzzle` offers OnLevelButton(x, y), PieceUnder(x, y, button), PlayMove(move), which
-// draws and applies it, and IsSolved().
+// draws and applies it, IsSolved(), and Record(), its MoveRecord.
+
+// A move from its start to the solved test, the same for a press, an undo and a redo:
+// each has its animation, its sound and its effect on the clock.
+template <typename P, typename Move>
+void PlayRecordedMove(P& puzzle, PuzzleHost& host, const PressRules& rules, const Move& move) {
+    host.MoveBegins();
+    if (rules.countsTicks) StartClock(host);
+    if (!rules.soundsAfterMove) host.Play(rules.effect);
+    puzzle.PlayMove(move);
+    if (!rules.countsTicks) StartClock(host);
+    if (rules.soundsAfterMove) host.Play(rules.effect);
+    if (puzzle.IsSolved()) host.ReportSolved();
+}
+
 template <typename P>
 void PlayPress(P& puzzle, PuzzleHost& host, const PressRules& rules, int x, int y, MouseButton button) {
     if (P::OnLevelButton(x, y)) {
@@ -65,12 +80,25 @@ void PlayPress(P& puzzle, PuzzleHost& host, const PressRules& rules, int x, int 
         if (rules.idleTestsSolved && puzzle.IsSolved()) host.ReportSolved();
         return;
     }
-    if (rules.countsTicks) StartClock(host);
-    if (!rules.soundsAfterMove) host.Play(rules.effect);
-    puzzle.PlayMove(*piece.move);
-    if (!rules.countsTicks) StartClock(host);
-    if (rules.soundsAfterMove) host.Play(rules.effect);
-    if (puzzle.IsSolved()) host.ReportSolved();
+    puzzle.Record().Played(*piece.move);
+    PlayRecordedMove(puzzle, host, rules, *piece.move);
+}
+
+// The last move played backwards, as a move of its own: the clock runs on and never goes
+// back. False when there is nothing to undo.
+template <typename P>
+bool PlayUndo(P& puzzle, PuzzleHost& host, const PressRules& rules) {
+    const auto move = puzzle.Record().Undo();
+    if (move) PlayRecordedMove(puzzle, host, rules, Inverse(*move));
+    return move.has_value();
+}
+
+// The last undone move played again. False when there is nothing to redo.
+template <typename P>
+bool PlayRedo(P& puzzle, PuzzleHost& host, const PressRules& rules) {
+    const auto move = puzzle.Record().Redo();
+    if (move) PlayRecordedMove(puzzle, host, rules, *move);
+    return move.has_value();
 }
 
 }  // namespace spindora

@@ -1,6 +1,9 @@
 #pragma once
 #include <QPainterPath>
 #include <QRect>
+#include <atomic>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "puzzles/BoardGeometry.h"
@@ -23,6 +26,18 @@ inline constexpr double kFocusMarkWidth = 3.0;
 constexpr QRect BetweenBounds(int left, int top, int right, int bottom) {
     return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
 }
+
+// The press that makes a move: which of PressTargets() and which button.
+struct TargetPress {
+    int target;
+    MouseButton button;
+    friend bool operator==(const TargetPress&, const TargetPress&) = default;
+};
+
+// A search for the moves that solve the board, run away from the window's thread on a copy
+// of the position. What it returns is run on the window's thread, and only while the board
+// is as it was searched: it keeps the moves found. Nothing when the search was cancelled.
+using HintSearch = std::function<std::function<void()>(const std::atomic<bool>& cancelled)>;
 
 // The five operations through which the shell drives the puzzle of the current mode.
 class Puzzle {
@@ -48,6 +63,16 @@ public:
 
     // The least size of the background picture: the board and the sheet beside it.
     virtual QSize SheetSize() const { return kBoardRect.size(); }
+
+    // Undo and redo play a move of the board's record; false when there is none to play.
+    virtual bool UndoMove() { return false; }
+    virtual bool RedoMove() { return false; }
+    // A new deal: no move before it can be undone.
+    virtual void ForgetMoves() {}
+    // The press of the next move of a solution kept from an earlier search, if any.
+    virtual std::optional<TargetPress> HintPress() const { return std::nullopt; }
+    // A search from the board as it stands; empty for a puzzle that offers no hints.
+    virtual HintSearch SearchHint() { return {}; }
 
 protected:
     PuzzleHost& host_;

@@ -26,6 +26,8 @@ public:
     virtual void ReportSolved() = 0;
     virtual void timboxPaint() = 0;
     virtual void OptionBtnMouseDown(MouseButton button) = 0;
+    // A move is about to change the board: a hint searched or shown for it no longer holds.
+    virtual void MoveBegins() {}
 
     // The current mode's state and clock.
     virtual uint8_t& CurrentGameState() = 0;

@@ -14,7 +14,7 @@ constexpr int kTickFrames[] = {4, 8};
 
 }  // namespace
 
-Kolluk::Kolluk(PuzzleHost& host) : Puzzle(host), position_(Goal(1)) {}
+Kolluk::Kolluk(PuzzleHost& host) : RulesPuzzle(host), position_(Goal(1)) {}
 
 int Kolluk::RingAt(int x, int y) {
     int hit = -1;
@@ -125,9 +125,5 @@ QRect Kolluk::LevelButtonArea() const {
 }
 
 QSize Kolluk::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
-
-void Kolluk::BoardMouseDown(int x, int y, MouseButton button) {
-    PlayPress(*this, host_, kKollukPress, x, y, button);
-}
 
 }  // namespace spindora::kolluk

@@ -1,21 +1,20 @@
 #pragma once
 #include <array>
 
-#include "puzzles/PressFlow.h"
-#include "puzzles/Puzzle.h"
+#include "puzzles/RulesPuzzle.h"
+#include "puzzles/kolluk/KollukSolver.h"
 #include "puzzles/kolluk/KollukTables.h"
 
 namespace spindora::kolluk {
 
 // Thirteen balls on three overlapping rings of six places; a press rolls one ring.
-class Kolluk final : public Puzzle {
+class Kolluk final : public RulesPuzzle<Kolluk, Move, kKollukPress> {
 public:
     explicit Kolluk(PuzzleHost& host);
 
     void NewBoard() override;
     void PaintBoard() override;
     void ChangeLevel(MouseButton button) override;
-    void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
@@ -26,6 +25,8 @@ public:
     // The roll's ten frames, counting two ticks of a running clock, then the move.
     void PlayMove(const Move& move);
     bool IsSolved() const;
+    const Position& Rules() const { return position_; }
+    int Level() const { return host_.Levels().hmode; }
 
     void Rotate(int ring, bool clockwise);
     // Frame 1 to 10 of a roll: the ring's rectangle composed in OffScreen and shown whole.
@@ -41,8 +42,6 @@ public:
     static QPoint RollingBallAt(int from, int to, int frame);
 
 private:
-    int Level() const { return host_.Levels().hmode; }
-
     Position position_;
 };
 

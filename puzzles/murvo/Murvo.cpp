@@ -13,7 +13,7 @@ constexpr int kHotSpotReach = 11;  // exclusive, on each side of the hot spot
 
 }  // namespace
 
-Murvo::Murvo(PuzzleHost& host) : Puzzle(host), position_(StartPosition()) {}
+Murvo::Murvo(PuzzleHost& host) : RulesPuzzle(host), position_(StartPosition()) {}
 
 QSize Murvo::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
@@ -77,10 +77,6 @@ std::vector<PressTarget> Murvo::PressTargets() const {
 QRect Murvo::LevelButtonArea() const {
     return QRect(QPoint(kLevelButtonLeft + 1, kLevelButtonTop + 1),
                  QPoint(kBoardWidth - 1, kBoardHeight - 1));
-}
-
-void Murvo::BoardMouseDown(int x, int y, MouseButton button) {
-    PlayPress(*this, host_, kMurvoPress, x, y, button);
 }
 
 }  // namespace spindora::murvo

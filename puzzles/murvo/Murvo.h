@@ -1,18 +1,17 @@
 #pragma once
-#include "puzzles/PressFlow.h"
-#include "puzzles/Puzzle.h"
+#include "puzzles/RulesPuzzle.h"
 #include "puzzles/murvo/MurvoRules.h"
+#include "puzzles/murvo/MurvoSolver.h"
 
 namespace spindora::murvo {
 
-class Murvo final : public Puzzle {
+class Murvo final : public RulesPuzzle<Murvo, Move, kMurvoPress> {
 public:
     explicit Murvo(PuzzleHost& host);
 
     void NewBoard() override;
     void PaintBoard() override;
     void ChangeLevel(MouseButton button) override;
-    void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
@@ -23,6 +22,8 @@ public:
     // The discs slide to their new places, then the model turns.
     void PlayMove(const Move& move);
     bool IsSolved() const;
+    const Position& Rules() const { return position_; }
+    int Level() const { return host_.Levels().rmode; }
 
     // Turns the ring of `move` by one place in the model only.
     void Turn(int move, bool clockwise);
@@ -34,8 +35,6 @@ public:
     const Position& State() const { return position_; }
 
 private:
-    int Level() const { return host_.Levels().rmode; }
-
     Position position_;
 };
 

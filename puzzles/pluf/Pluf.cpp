@@ -15,7 +15,7 @@ constexpr int kTickPhase = 2;
 }  // namespace
 
 Pluf::Pluf(PuzzleHost& host)
-    : Puzzle(host), scratch_(kPlateSize, kPlateSize, QImage::Format_RGB32) {}
+    : RulesPuzzle(host), scratch_(kPlateSize, kPlateSize, QImage::Format_RGB32) {}
 
 QSize Pluf::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
 
@@ -141,10 +141,6 @@ std::vector<PressTarget> Pluf::PressTargets() const {
 
 QRect Pluf::LevelButtonArea() const {
     return BetweenBounds(kLevelLeft, kLevelTop, kLevelRight, kLevelBottom);
-}
-
-void Pluf::BoardMouseDown(int x, int y, MouseButton button) {
-    PlayPress(*this, host_, kPlufPress, x, y, button);
 }
 
 }  // namespace spindora::pluf

@@ -2,13 +2,13 @@
 #include <QImage>
 #include <array>
 
-#include "puzzles/PressFlow.h"
-#include "puzzles/Puzzle.h"
+#include "puzzles/RulesPuzzle.h"
 #include "puzzles/pluf/PlufSheet.h"
+#include "puzzles/pluf/PlufSolver.h"
 
 namespace spindora::pluf {
 
-class Pluf final : public Puzzle {
+class Pluf final : public RulesPuzzle<Pluf, Move, kPlufPress> {
 public:
     using Slots = pluf::Slots;
 
@@ -17,7 +17,6 @@ public:
     void NewBoard() override;
     void PaintBoard() override;
     void ChangeLevel(MouseButton button) override;
-    void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
@@ -28,6 +27,8 @@ public:
     // The turn's phases, counting a tick of a running clock, with the move among them.
     void PlayMove(const Move& move);
     bool IsSolved() const;
+    const Position& Rules() const { return position_; }
+    int Level() const;
 
     // Plates in play at the current level.
     int Count() const;
@@ -44,7 +45,6 @@ public:
     const pluf::Palette& Palette() const { return palette_; }
 
 private:
-    int Level() const;
     void ShowPhase(int plate, int phase);
 
     Position position_;

@@ -11,7 +11,7 @@
 
 namespace spindora::zibbo {
 
-Zibbo::Zibbo(PuzzleHost& host) : Puzzle(host) {}
+Zibbo::Zibbo(PuzzleHost& host) : RulesPuzzle(host) {}
 
 int Zibbo::PieceAt(int x, int y) {
     if (x < kGridOrigin || y < kGridOrigin) return -1;
@@ -27,7 +27,7 @@ PieceUnderPress<Move> Zibbo::PieceUnder(int x, int y, MouseButton button) const 
     const int k = PieceAt(x, y);
     if (k < 0) return {};
     if (button == MouseButton::Middle) return {.hit = true};
-    const Move move{static_cast<uint8_t>(host_.Levels().gmode), static_cast<uint8_t>(k),
+    const Move move{static_cast<uint8_t>(Level()), static_cast<uint8_t>(k),
                     button == MouseButton::Left};
     return {.hit = true, .move = move};
 }
@@ -42,7 +42,7 @@ void Zibbo::PlayMove(const Move& move) {
 
 bool Zibbo::IsSolved() const { return zibbo::IsSolved(position_); }
 
-void Zibbo::NewBoard() { position_ = Deal(host_.Levels().gmode, host_); }
+void Zibbo::NewBoard() { position_ = Deal(Level(), host_); }
 
 void Zibbo::DrawZibbo(int k) {
     const QPoint at = PiecePosition(k);
@@ -104,9 +104,5 @@ QRect Zibbo::LevelButtonArea() const {
 }
 
 QSize Zibbo::SheetSize() const { return {kSheetWidth, kSheetHeight}; }
-
-void Zibbo::BoardMouseDown(int x, int y, MouseButton button) {
-    PlayPress(*this, host_, kZibboPress, x, y, button);
-}
 
 }  // namespace spindora::zibbo

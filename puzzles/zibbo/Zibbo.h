@@ -1,20 +1,19 @@
 #pragma once
 #include <array>
 
-#include "puzzles/PressFlow.h"
-#include "puzzles/Puzzle.h"
+#include "puzzles/RulesPuzzle.h"
 #include "puzzles/zibbo/ZibboRules.h"
+#include "puzzles/zibbo/ZibboSolver.h"
 
 namespace spindora::zibbo {
 
-class Zibbo final : public Puzzle {
+class Zibbo final : public RulesPuzzle<Zibbo, Move, kZibboPress> {
 public:
     explicit Zibbo(PuzzleHost& host);
 
     void NewBoard() override;
     void PaintBoard() override;
     void ChangeLevel(MouseButton button) override;
-    void BoardMouseDown(int x, int y, MouseButton button) override;
     QSize SheetSize() const override;
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
@@ -25,6 +24,8 @@ public:
     // Turns the dials and redraws those that turned.
     void PlayMove(const Move& move);
     bool IsSolved() const;
+    const Position& Rules() const { return position_; }
+    int Level() const { return host_.Levels().gmode; }
 
     void DrawZibbo(int k);
 

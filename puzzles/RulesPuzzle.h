@@ -1,0 +1,63 @@
+#pragma once
+// What a puzzle's rules decide alone, the same for all four: a press on the one road of
+// PressFlow, the record of moves that undo and redo play back, and the hint searched on a
+// copy of the position.
+#include <utility>
+
+#include "puzzles/MoveRecord.h"
+#include "puzzles/PressFlow.h"
+#include "puzzles/Puzzle.h"
+
+namespace spindora {
+
+// `Self` is the puzzle: besides the steps of a press (PlayPress) it offers Rules(), its
+// position, and Level(); the namespace of `Move` offers Inverse and Solve, its solver.
+template <typename Self, typename Move, const PressRules& kRules>
+class RulesPuzzle : public Puzzle {
+public:
+    using Puzzle::Puzzle;
+
+    void BoardMouseDown(int x, int y, MouseButton button) final {
+        PlayPress(self(), host_, kRules, x, y, button);
+    }
+    bool UndoMove() final { return PlayUndo(self(), host_, kRules); }
+    bool RedoMove() final { return PlayRedo(self(), host_, kRules); }
+    void ForgetMoves() final { record_.Clear(); }
+
+    std::optional<TargetPress> HintPress() const final {
+        const std::optional<Move> next = record_.NextOfPath();
+        return next ? PressOf(*next) : std::nullopt;
+    }
+
+    HintSearch SearchHint() final {
+        return [this, position = self().Rules(), level = self().Level()](
+                   const std::atomic<bool>& cancelled) -> std::function<void()> {
+            std::optional<std::vector<Move>> path = Solve(position, level, cancelled);
+            if (!path) return {};
+            return [this, path = std::move(*path)] { record_.Keep(path); };
+        };
+    }
+
+    // The press that makes `move` on the board as it stands, found by asking the press
+    // itself, so that a hint and the player's own press cannot disagree.
+    std::optional<TargetPress> PressOf(const Move& move) const {
+        const std::vector<PressTarget> targets = PressTargets();
+        for (size_t i = 0; i < targets.size(); ++i)
+            for (const MouseButton button : {MouseButton::Left, MouseButton::Right}) {
+                const QPoint at = targets[i].press();
+                if (self().PieceUnder(at.x(), at.y(), button).move == move)
+                    return TargetPress{static_cast<int>(i), button};
+            }
+        return std::nullopt;
+    }
+
+    MoveRecord<Move>& Record() { return record_; }
+
+private:
+    Self& self() { return static_cast<Self&>(*this); }
+    const Self& self() const { return static_cast<const Self&>(*this); }
+
+    MoveRecord<Move> record_;
+};
+
+}  // namespace spindora
