@@ -41,4 +41,14 @@ const MessageDlgLayout& EndGameDlgLayout() {
     return layout;
 }
 
+const MessageDlgLayout& HintedDlgLayout() {
+    static const MessageDlgLayout layout{
+        "THintedDlg", "msg", QRect(20, 13, 209, 37), 13, QRect(168, 88, 70, 27), Glyph::Smiley,
+        QRect(),
+        {"Mit Tipp gelöst: diese Zeit kommt nicht in die Bestenliste.",
+         "Solved with a hint: this time is not entered in the best times."},
+        {"OK", "OK"}, kNone, false};
+    return layout;
+}
+
 }  // namespace spindora

@@ -42,7 +42,8 @@ BoardKeys::BoardKeys(BoardWidget& board, GameFlow& flow)
     board_.installEventFilter(this);
     // Whenever a dialog or the help window goes, the keys belong to the board again.
     qApp->installEventFilter(this);
-    board_.paintOver = [this](QPainter& painter) { PaintFocusMark(painter, Mark()); };
+    paintMark = PaintFocusMark;
+    board_.paintOver = [this](QPainter& painter) { paintMark(painter, Mark()); };
 }
 
 int BoardKeys::Focus() const {
@@ -126,6 +127,13 @@ void BoardKeys::Walk(QPoint direction) {
     RepaintMark();
     if (markShown_) focus_[flow_.CurrentMode] = NextTarget(puzzle->PressTargets(), Focus(), direction);
     // The first arrow only shows where the focus is.
+    markShown_ = true;
+    RepaintMark();
+}
+
+void BoardKeys::FocusOn(int target) {
+    RepaintMark();
+    focus_[flow_.CurrentMode] = target;
     markShown_ = true;
     RepaintMark();
 }

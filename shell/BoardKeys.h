@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QPoint>
 #include <array>
+#include <functional>
 
 #include "puzzles/PuzzleHost.h"
 #include "shell/GameFlow.h"
@@ -29,6 +30,10 @@ public:
     bool MarkShown() const { return markShown_; }
     // The focus mark's path in board coordinates; empty while it is hidden.
     QPainterPath Mark() const;
+    // Puts the focus on target `target` of the current board and shows the mark there.
+    void FocusOn(int target);
+    // How the mark is drawn over the board; a hint draws its own.
+    std::function<void(QPainter&, const QPainterPath&)> paintMark;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

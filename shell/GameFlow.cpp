@@ -59,6 +59,7 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     view_.SetModeButtonDown(CurrentMode);
     GameState.fill(kNotSetUp);
     ClockTicks.fill(0);
+    HintShown.fill(false);
     Current().NewBoard();
     GameState[CurrentMode] = kReady;
     view_.EnableOptionBtn(Describe(CurrentMode).optionEnabled);
@@ -111,6 +112,7 @@ void GameFlow::SwitchMode(Mode mode) {
         view_.StartTimer();
         return;
     }
+    view_.DropHint();
     CurrentMode = mode;
     view_.PlaceRulesShape(RulesShapeRect());
     background_ = std::move(replacement);
@@ -135,6 +137,7 @@ void GameFlow::TimerTimer() {
 
 template <typename Deal>
 void GameFlow::NewDeal(Deal deal) {
+    view_.DropHint();
     view_.StopTimer();
     if (GameState[CurrentMode] == kRunning &&
         view_.ShowModal(DialogId::NewGame) == kModalCancel) {
@@ -142,6 +145,8 @@ void GameFlow::NewDeal(Deal deal) {
         return;
     }
     deal();
+    Current().ForgetMoves();
+    HintShown[CurrentMode] = false;
     GameState[CurrentMode] = kReady;
     ClockTicks[CurrentMode] = 0;
     timboxPaint();
@@ -166,9 +171,18 @@ void GameFlow::OptionBtnMouseDown(MouseButton button) {
 
 void GameFlow::PauseBtnClick() {
     if (GameState[CurrentMode] != kRunning) return;
+    view_.DropHint();
     view_.StopTimer();
     view_.ShowModal(DialogId::Pause);
     view_.StartTimer();
+}
+
+void GameFlow::UndoMove() {
+    if (GameState[CurrentMode] == kRunning) Current().UndoMove();
+}
+
+void GameFlow::RedoMove() {
+    if (GameState[CurrentMode] == kRunning) Current().RedoMove();
 }
 
 void GameFlow::HighScoreBtnClick() {
@@ -209,8 +223,13 @@ void GameFlow::ReportSolved() {
     GameState[CurrentMode] = kSolved;
     Play(Effect::Solved);
     view_.ShowModal(DialogId::Done);
-    BuildLevelKey();
-    view_.ShowHighscore(ClockTicks[CurrentMode]);
+    if (HintShown[CurrentMode]) {
+        // Helped times would crowd out the unaided ones; the player is told why none is entered.
+        view_.ShowModal(DialogId::Hinted);
+    } else {
+        BuildLevelKey();
+        view_.ShowHighscore(ClockTicks[CurrentMode]);
+    }
     view_.ApplyCaptions();
 }
 

@@ -44,6 +44,10 @@ public:
     bool ClockCounts() const { return GameState[CurrentMode] == kRunning; }
     void MixBtnClick();
     void PauseBtnClick();
+    // Ctrl+Z and Ctrl+Y: only while the game runs, so nothing before the first move and
+    // nothing after the solve.
+    void UndoMove();
+    void RedoMove();
     void HighScoreBtnClick();
     void InfoBtnClick();
     void boxPaint();
@@ -57,6 +61,7 @@ public:
     void ReportSolved() override;
     void timboxPaint() override;
     void OptionBtnMouseDown(MouseButton button) override;
+    void MoveBegins() override { view_.DropHint(); }
     uint8_t& CurrentGameState() override { return GameState[CurrentMode]; }
     int32_t& CurrentClockTicks() override { return ClockTicks[CurrentMode]; }
     LevelSettings& Levels() override { return levels_; }
@@ -68,6 +73,8 @@ public:
     Mode CurrentMode = kZibbo;
     std::array<uint8_t, kModes> GameState{kNotSetUp, kNotSetUp, kNotSetUp, kNotSetUp};
     std::array<int32_t, kModes> ClockTicks{};
+    // Per mode, whether the game on the board has shown a hint: its time is no best time.
+    std::array<bool, kModes> HintShown{};
     Tongue tongue;
     bool FirstActivation = false;
     QString LevelKey;

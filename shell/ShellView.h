@@ -9,7 +9,8 @@
 
 namespace spindora {
 
-enum class DialogId { Pause, Done, NewGame, EndGame, Splash, Tongue, Info, Highscore };
+// Hinted follows the solved notice of a game in which a hint was shown.
+enum class DialogId { Pause, Done, NewGame, EndGame, Splash, Tongue, Info, Highscore, Hinted };
 
 
 // What the game flow needs of the window around it. The main window implements it; tests
@@ -42,6 +43,8 @@ public:
     virtual void MusicUpkeep() {}
     // A background picture could not be loaded when switching to another mode.
     virtual void ReportSwitchFailure(const QString& path) = 0;
+    // A hint asked for or shown no longer holds: the board changed, or play stops.
+    virtual void DropHint() {}
 };
 
 }  // namespace spindora

@@ -13,4 +13,11 @@ void AddButtonKeys(QWidget& window, std::initializer_list<ButtonKey> keys) {
     }
 }
 
+void AddActionKeys(QWidget& window, std::initializer_list<ActionKey> keys) {
+    for (const ActionKey& key : keys) {
+        auto* shortcut = new QShortcut(key.key, &window);
+        QObject::connect(shortcut, &QShortcut::activated, &window, key.act);
+    }
+}
+
 }  // namespace spindora

@@ -166,6 +166,13 @@ void TMainForm::AddKeys() {
         {Qt::Key_L, TongueBtn_}, {Qt::Key_S, soundbtn_}, {Qt::Key_M, MidiBtn_},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn_},
     });
+    hints_ = std::make_unique<HintFlow>(flow_, *box_, *boardKeys_);
+    AddActionKeys(*this, {
+        {Qt::Key_H, [this] { hints_->Ask(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { flow_.UndoMove(); }},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { flow_.RedoMove(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { flow_.RedoMove(); }},
+    });
     // Keys are the board's from the start; Tab reaches the tool bar.
     setTabOrder(BrizzelBtn_, box_);
     box_->setFocus(Qt::OtherFocusReason);
@@ -243,6 +250,7 @@ MessageDlg* TMainForm::dialog(DialogId id) {
     case DialogId::Done: return made(DoneDlg_, DoneDlgLayout());
     case DialogId::NewGame: return made(NewGameDlg_, NewGameDlgLayout());
     case DialogId::EndGame: return made(EndGameDlg_, EndGameDlgLayout());
+    case DialogId::Hinted: return made(HintedDlg_, HintedDlgLayout());
     default: return nullptr;
     }
 }
@@ -324,6 +332,7 @@ void TMainForm::ApplyCaptions() {
     hint(BrizzelBtn_, Hint::Brizzel);
     setWindowTitle(WindowTitle());
     NameBoard();
+    hints_->Describe();
     timbox_->setAccessibleDescription(
         ClockAccessibleDescription(flow_.ClockTicks[flow_.CurrentMode], tongue));
 }

@@ -14,6 +14,7 @@
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
 #include "shell/GameFlow.h"
+#include "shell/HintFlow.h"
 #include "shell/SettingsStore.h"
 #include "shell/ShellAudio.h"
 #include "shell/ShellTimer.h"
@@ -36,6 +37,7 @@ public:
     GameFlow& flow() { return flow_; }
     BoardWidget* boardWidget() const { return box_; }
     BoardKeys* boardKeys() const { return boardKeys_; }
+    HintFlow& hints() { return *hints_; }
     ClockWidget* timbox() const { return timbox_; }
     ShellTimer& timer() { return timer_; }
     // The dialogs, each made when first asked for.
@@ -72,6 +74,7 @@ public:
     void MusicUpkeep() override;
     ShellAudio& audio() { return audio_; }
     void ReportSwitchFailure(const QString& path) override;
+    void DropHint() override { hints_->Drop(); }
     // Ends the run as Yes to the end question does, without asking, whatever dialog is open.
     void CloseWithoutAsking();
 
@@ -108,6 +111,7 @@ private:
     QWidget* ToolPanel_ = nullptr;
     BoardWidget* box_ = nullptr;
     BoardKeys* boardKeys_ = nullptr;
+    std::unique_ptr<HintFlow> hints_;
     ClockWidget* timbox_ = nullptr;
     QLabel* TimeLabel_ = nullptr;
     QRect rulesShape_;
@@ -130,7 +134,7 @@ private:
     std::unique_ptr<THookHelpSystem> HelpSystem_;
     std::unique_ptr<THighscoreDlg> HighscoreDlg_;
     QString playerAtStart_;
-    std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_;
+    std::unique_ptr<MessageDlg> PauseDlg_, DoneDlg_, NewGameDlg_, EndGameDlg_, HintedDlg_;
     SettingsStore store_;
     bool closeConfirmed_ = false;
     bool placementRestored_ = false;

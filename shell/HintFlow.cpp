@@ -1,0 +1,106 @@
+#include "shell/HintFlow.h"
+
+#include <memory>
+
+#include "shell/BoardKeys.h"
+#include "shell/BoardWidget.h"
+#include "shell/FocusMark.h"
+#include "shell/GameFlow.h"
+#include "shell/HintMarks.h"
+#include "shell/HintTexts.h"
+
+namespace spindora {
+
+HintFlow::HintFlow(GameFlow& flow, BoardWidget& board, BoardKeys& keys)
+    : flow_(flow), board_(board), keys_(keys) {
+    keys_.paintMark = [this](QPainter& painter, const QPainterPath& mark) { PaintMark(painter, mark); };
+    pulse_.setInterval(100);
+    connect(&pulse_, &QTimer::timeout, this, &HintFlow::Pulse);
+}
+
+HintFlow::~HintFlow() { keys_.paintMark = PaintFocusMark; }
+
+void HintFlow::Ask() {
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    const uint8_t state = flow_.GameState[flow_.CurrentMode];
+    if (!puzzle || (state != kReady && state != kRunning) || thinking_) return;
+    if (shown_) {
+        const QPoint at = puzzle->PressTargets()[static_cast<size_t>(shown_->target)].press();
+        flow_.boxMouseDown(at.x(), at.y(), shown_->button);
+        return;
+    }
+    if (const std::optional<TargetPress> kept = puzzle->HintPress()) return Show(*kept);
+    HintSearch search = puzzle->SearchHint();
+    if (!search) return;
+    thinking_ = true;
+    keys_.FocusOn(keys_.Focus());
+    pulse_.start();
+    Describe();
+    // The answer is taken on this thread, and only with the ticket still current: a move,
+    // a new deal or a switch since then has made it stale.
+    auto ticket = std::make_shared<uint64_t>(0);
+    *ticket = worker_.Ask([this, search = std::move(search), ticket](const std::atomic<bool>& cancelled) {
+        std::function<void()> keep = search(cancelled);
+        if (keep)
+            QMetaObject::invokeMethod(
+                this, [this, ticket, keep = std::move(keep)] { Take(*ticket, keep); }, Qt::QueuedConnection);
+    });
+}
+
+void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {
+    if (!thinking_ || !worker_.IsCurrent(ticket)) return;
+    keep();
+    StopThinking();
+    const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode)->HintPress();
+    if (press) Show(*press);
+    else Describe();
+}
+
+void HintFlow::Show(TargetPress press) {
+    const std::vector<PressTarget> targets = flow_.PuzzleOf(flow_.CurrentMode)->PressTargets();
+    shown_ = press;
+    flow_.HintShown[flow_.CurrentMode] = true;
+    signCentre_ = HintSignCentre(targets[static_cast<size_t>(press.target)].mark, board_.rect());
+    keys_.FocusOn(press.target);
+    board_.update(HintSignArea(signCentre_));
+    Describe();
+}
+
+void HintFlow::Drop() {
+    if (thinking_) {
+        worker_.Cancel();
+        StopThinking();
+    }
+    if (shown_) {
+        shown_.reset();
+        board_.update(HintSignArea(signCentre_));
+    }
+    Describe();
+}
+
+void HintFlow::StopThinking() {
+    thinking_ = false;
+    pulse_.stop();
+    board_.update(ThinkingMarkArea(keys_.Mark()));
+}
+
+void HintFlow::Pulse() {
+    ++phase_;
+    board_.update(ThinkingMarkArea(keys_.Mark()));
+}
+
+void HintFlow::Describe() {
+    const int tongue = flow_.tongue.value();
+    QString text;
+    if (thinking_) text = SearchingHintText(tongue);
+    else if (shown_) text = MoveHintText(flow_.CurrentMode, flow_.Levels(), *shown_, tongue);
+    if (board_.accessibleDescription() != text) board_.setAccessibleDescription(text);
+}
+
+void HintFlow::PaintMark(QPainter& painter, const QPainterPath& mark) const {
+    if (thinking_) PaintThinkingMark(painter, mark, phase_);
+    else PaintFocusMark(painter, mark);
+    if (shown_) PaintHintSign(painter, signCentre_, shown_->button);
+}
+
+}  // namespace spindora

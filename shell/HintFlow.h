@@ -1,0 +1,59 @@
+#pragma once
+#include <QObject>
+#include <QPointF>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "puzzles/Puzzle.h"
+#include "puzzles/SearchWorker.h"
+
+class QPainter;
+
+namespace spindora {
+
+class BoardKeys;
+class BoardWidget;
+class GameFlow;
+
+// The H key. The first press shows the next move of a solution: the focus mark moves to its
+// piece and a sign beside it shows the button. H again while it shows plays that move through
+// the very press a player would make. The search runs on a worker thread, so the clock, the
+// animations and every input go on; until its answer comes the mark shows the game thinking.
+class HintFlow final : public QObject {
+    Q_OBJECT
+public:
+    HintFlow(GameFlow& flow, BoardWidget& board, BoardKeys& keys);
+    ~HintFlow() override;
+
+    void Ask();
+    // What was asked or shown goes: the board changed, or play stops.
+    void Drop();
+    bool Thinking() const { return thinking_; }
+    const std::optional<TargetPress>& Shown() const { return shown_; }
+    // One step of the thinking mark; its timer calls it.
+    void Pulse();
+    // Sets the board's description in the current language.
+    void Describe();
+    SearchWorker& worker() { return worker_; }
+
+private:
+    void Take(uint64_t ticket, const std::function<void()>& keep);
+    void Show(TargetPress press);
+    void StopThinking();
+    void PaintMark(QPainter& painter, const QPainterPath& mark) const;
+
+    GameFlow& flow_;
+    BoardWidget& board_;
+    BoardKeys& keys_;
+    bool thinking_ = false;
+    int phase_ = 0;
+    QTimer pulse_;
+    std::optional<TargetPress> shown_;
+    QPointF signCentre_;
+    // Last, so that it stops before anything its answers reach goes.
+    SearchWorker worker_;
+};
+
+}  // namespace spindora

@@ -1,0 +1,93 @@
+#include "shell/HintMarks.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+#include "puzzles/Puzzle.h"
+
+namespace spindora {
+namespace {
+
+// The focus mark's colours: dark under light, seen on every board.
+const QColor kDark(0x20, 0x18, 0x10);
+const QColor kLight(0xFF, 0xE0, 0x40);
+const QColor kWhite(0xFF, 0xFB, 0xF0);
+constexpr double kDotWidth = kFocusMarkWidth + 1;
+constexpr double kSignRadius = 11;
+
+}  // namespace
+
+void PaintThinkingMark(QPainter& painter, const QPainterPath& mark, int phase) {
+    if (mark.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    // A faint bed where the mark will stand, and round dots running along it.
+    QColor bed = kDark;
+    bed.setAlpha(120);
+    painter.setPen(QPen(bed, kFocusMarkWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter.drawPath(mark);
+    QPen dots(kLight, kDotWidth, Qt::CustomDashLine, Qt::RoundCap, Qt::RoundJoin);
+    // In pen widths: a dot every 2.5 widths, moving a quarter of that per phase.
+    constexpr double kPeriod = 2.5;
+    dots.setDashPattern({0.001, kPeriod - 0.001});
+    dots.setDashOffset(kPeriod - (phase % 4) * kPeriod / 4);
+    painter.setPen(dots);
+    painter.drawPath(mark);
+    painter.restore();
+}
+
+QRect ThinkingMarkArea(const QPainterPath& mark) {
+    const int margin = static_cast<int>(kDotWidth) + 2;
+    return mark.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+
+QPointF HintSignCentre(const QPainterPath& mark, const QRect& board) {
+    // The point of the mark furthest up and to the right.
+    QPointF best = mark.boundingRect().topRight();
+    double bestScore = -1e9;
+    for (const QPolygonF& polygon : mark.toSubpathPolygons())
+        for (const QPointF& p : polygon)
+            if (p.x() - p.y() > bestScore) {
+                bestScore = p.x() - p.y();
+                best = p;
+            }
+    const double reach = kSignRadius + 2;
+    return {std::clamp(best.x(), board.left() + reach, board.right() - reach),
+            std::clamp(best.y(), board.top() + reach, board.bottom() - reach)};
+}
+
+QRect HintSignArea(QPointF centre) {
+    const double reach = kSignRadius + 2;
+    return QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect();
+}
+
+void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A dark disc ringed in the mark's yellow.
+    painter.setPen(QPen(kLight, 1.5));
+    painter.setBrush(kDark);
+    painter.drawEllipse(centre, kSignRadius, kSignRadius);
+
+    // The mouse: a rounded body, its two buttons above a line across it.
+    const QRectF body(centre.x() - 5, centre.y() - 7.5, 10, 15);
+    QPainterPath shape;
+    shape.addRoundedRect(body, 5, 5);
+    const double split = body.top() + 6.5;
+    const bool left = button == MouseButton::Left;
+    QPainterPath pressed;
+    pressed.addRect(QRectF(left ? body.left() : centre.x(), body.top(), body.width() / 2, split - body.top()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kLight);
+    painter.drawPath(shape.intersected(pressed));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kWhite, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(shape);
+    painter.drawLine(QPointF(body.left(), split), QPointF(body.right(), split));
+    painter.drawLine(QPointF(centre.x(), body.top()), QPointF(centre.x(), split));
+    painter.restore();
+}
+
+}  // namespace spindora
