@@ -37,19 +37,19 @@ void HintFlow::Ask() {
     pulse_.start();
     Describe();
     // The answer is taken on this thread, and only with the ticket still current: a move,
-    // a new deal or a switch since then has made it stale.
+    // a new deal or a switch since then has made it stale. A search that found nothing
+    // reports too, so that the mark stops thinking.
     auto ticket = std::make_shared<uint64_t>(0);
     *ticket = worker_.Ask([this, search = std::move(search), ticket](const std::atomic<bool>& cancelled) {
         std::function<void()> keep = search(cancelled);
-        if (keep)
-            QMetaObject::invokeMethod(
-                this, [this, ticket, keep = std::move(keep)] { Take(*ticket, keep); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, ticket, keep = std::move(keep)] { Take(*ticket, keep); }, Qt::QueuedConnection);
     });
 }
 
 void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {
     if (!thinking_ || !worker_.IsCurrent(ticket)) return;
-    keep();
+    if (keep) keep();
     StopThinking();
     const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode)->HintPress();
     if (press) Show(*press);

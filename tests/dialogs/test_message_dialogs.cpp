@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QFontMetrics>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -55,9 +56,12 @@ const Expected kDialogs[] = {
     {DialogId::EndGame, "TEndGameDlg", "msg", {32, 13, 185, 37}, 13, {92, 88, 70, 27}, {18, 18},
      {168, 88, 70, 27}, "Do you really want to end the game?",
      "Willst Du das Spiel wirklich beenden?", "Yes", "Ja"},
+    {DialogId::Hinted, "THintedDlg", "msg", {20, 13, 209, 37}, 13, {168, 88, 70, 27}, {17, 17}, {},
+     "Solved with a hint: this time is not entered in the best times.",
+     "Mit Tipp gelöst: diese Zeit kommt nicht in die Bestenliste.", "OK", "OK"},
 };
 
-// The four dialogs as the main window made them.
+// The dialogs as the main window made them.
 std::unique_ptr<TMainForm> MainForm() {
     static SeededRandom random(8);
     auto form = CreateMainForm(random, QStringLiteral(SPINDORA_BUILD_DIR));
@@ -105,6 +109,8 @@ TEST(MessageDialogs, GeometryAndTextsInBothLanguages) {
             ASSERT_NE(balanced, nullptr);
             const QStringList lines = balanced->Lines();
             ASSERT_FALSE(lines.isEmpty());
+            EXPECT_LE(lines.size() * QFontMetrics(dlg.msg()->font()).lineSpacing(), e.label.height())
+                << "every line within the label";
             if (lines.size() > 1) {
                 for (const QString& line : lines) EXPECT_TRUE(line.contains(' ')) << line.toStdString();
             }

@@ -43,6 +43,7 @@ public:
     void PlayEffect(int effect) override { effects.push_back(effect); }
     void ReportSwitchFailure(const QString& path) override { failures.push_back(path); }
     void MusicUpkeep() override { musicUpkeeps.push_back(clock.size()); }
+    void DropHint() override { ++hintDrops; }
 
     GameFlow* flow = nullptr;
     ImageBoardBox board;
@@ -63,6 +64,7 @@ public:
     std::vector<int> effects;
     std::vector<QString> failures;
     std::vector<size_t> musicUpkeeps;  // how many clock drawings had been made at each
+    int hintDrops = 0;
 };
 
 // A puzzle whose position is a number: each deal makes a new one.
