@@ -30,7 +30,8 @@ namespace {
 
 // The name the help file goes by inside the library, which hands it back to Open unread.
 constexpr const char* kFileName = "help";
-// A damaged file may announce any length; nothing in a help file comes near this.
+// A damaged file may announce any length or place; nothing in a help file comes near this.
+// The place bounds the work too: the unpacker runs through the bytes before an object.
 constexpr off_t kLargestObject = off_t{64} << 20;
 
 using Source = ChmLibrary::File::Source;
@@ -218,7 +219,9 @@ bool ChmLibrary::File::Contains(const QString& path) const { return Find(path) !
 
 QByteArray ChmLibrary::File::Read(const QString& path) const {
     mschmd_file* entry = Find(path);
-    if (!entry || entry->length <= 0 || entry->length > kLargestObject || entry->offset < 0) return {};
+    if (!entry || entry->length <= 0 || entry->length > kLargestObject || entry->offset < 0 ||
+        entry->offset > kLargestObject)
+        return {};
     if (entry->section->id != 0 && !CompressedSectionListed(*header_)) return {};
     // A fresh unpacker for every object starts from the nearest reset point, so that an
     // object reads the same whatever was read before it, damaged file or not.
