@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -22,11 +25,11 @@ class PackedTable {
 public:
     static constexpr uint64_t kPositionMask = (uint64_t{1} << 56) - 1;
 
-    PackedTable() : slots_(1u << 12) {}
+    PackedTable() : slots_(Zeroed(kFirstSize)), size_(kFirstSize) {}
 
     // The entry of `position`, or 0.
     uint64_t Find(uint64_t position) const {
-        for (size_t at = Home(position);; at = (at + 1) & (slots_.size() - 1)) {
+        for (size_t at = Home(position);; at = (at + 1) & (size_ - 1)) {
             const uint64_t entry = slots_[at];
             if (entry == 0 || (entry & kPositionMask) == position) return entry;
         }
@@ -34,28 +37,54 @@ public:
     void Prefetch(uint64_t position) const { __builtin_prefetch(&slots_[Home(position)]); }
     // False when the entry's position is in already.
     bool Insert(uint64_t entry) {
-        if (4 * (count_ + 1) > 3 * slots_.size()) Grow();
+        if (4 * (count_ + 1) > 3 * size_) Grow(nullptr);
         const uint64_t position = entry & kPositionMask;
         size_t at = Home(position);
-        for (; slots_[at] != 0; at = (at + 1) & (slots_.size() - 1))
+        for (; slots_[at] != 0; at = (at + 1) & (size_ - 1))
             if ((slots_[at] & kPositionMask) == position) return false;
         slots_[at] = entry;
         ++count_;
         return true;
     }
-
-private:
-    size_t Home(uint64_t position) const { return SpreadBits(position) & (slots_.size() - 1); }
-    void Grow() {
-        std::vector<uint64_t> old(slots_.size() * 2);
-        old.swap(slots_);
-        count_ = 0;
-        for (const uint64_t entry : old)
-            if (entry != 0) Insert(entry);
+    // Makes room for `more` entries. Moving millions of entries to a larger table takes tens
+    // of milliseconds, so it watches `cancelled`; false when that was set, and the table is of
+    // no more use.
+    bool Reserve(size_t more, const std::atomic<bool>& cancelled) {
+        while (4 * (count_ + more) > 3 * size_)
+            if (!Grow(&cancelled)) return false;
+        return true;
     }
 
-    std::vector<uint64_t> slots_;
-    size_t count_ = 0;
+private:
+    static constexpr size_t kFirstSize = 1u << 12;
+    struct Free {
+        void operator()(uint64_t* slots) const { std::free(slots); }
+    };
+    using Slots = std::unique_ptr<uint64_t[], Free>;
+    // Large blocks come as fresh pages that the system has cleared, and calloc does not clear
+    // them again: a table of millions of slots costs nothing until Grow, which watches for a
+    // cancel, fills it.
+    static Slots Zeroed(size_t size) {
+        Slots slots(static_cast<uint64_t*>(std::calloc(size, sizeof(uint64_t))));
+        if (!slots) throw std::bad_alloc();
+        return slots;
+    }
+
+    size_t Home(uint64_t position) const { return SpreadBits(position) & (size_ - 1); }
+    bool Grow(const std::atomic<bool>* cancelled) {
+        const size_t oldSize = size_;
+        Slots old = std::exchange(slots_, Zeroed(2 * size_));
+        size_ *= 2;
+        count_ = 0;
+        for (size_t at = 0; at < oldSize; ++at) {
+            if (cancelled && at % 65536 == 0 && cancelled->load(std::memory_order_relaxed)) return false;
+            if (old[at] != 0) Insert(old[at]);
+        }
+        return true;
+    }
+
+    Slots slots_;
+    size_t size_, count_ = 0;
 };
 
 // The moves, by index, that lead from `start` to `goal`: a shortest such list. Moves 2k and
@@ -99,7 +128,7 @@ std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int 
         if (side.layer.empty()) return std::nullopt;
         side.next.clear();
         // The positions a batch of the layer reaches are asked for from memory together, as
-        // nearly every look-up in tables this size misses the cache.
+        // most look-ups miss the cache once the tables outgrow it.
         constexpr size_t kBatch = 32;
         for (size_t first = 0; first < side.layer.size(); first += kBatch) {
             if (cancelled.load(std::memory_order_relaxed)) return std::nullopt;
@@ -116,6 +145,7 @@ std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int 
                     reached.push_back(next | static_cast<uint64_t>(move + 1) << kMoveShift);
                 }
             }
+            if (!side.table.Reserve(reached.size(), cancelled)) return std::nullopt;
             for (const uint64_t tagged : reached) {
                 if (!side.table.Insert(tagged)) continue;
                 const uint64_t position = tagged & PackedTable::kPositionMask;

@@ -96,10 +96,11 @@ std::optional<std::vector<Move>> BeamSolve(const Position& position, int level, 
     int solved = nodes[0].score == 0 ? 0 : -1;
     std::vector<Node> candidates;
     while (solved < 0) {
-        if (cancelled.load(std::memory_order_relaxed) || beamBegin == beamEnd) return std::nullopt;
+        if (beamBegin == beamEnd) return std::nullopt;
         candidates.clear();
         PackedTable met;
         for (size_t at = beamBegin; at < beamEnd; ++at) {
+            if (cancelled.load(std::memory_order_relaxed)) return std::nullopt;
             const Node& node = nodes[at];
             for (const Move& move : moves) {
                 if (node.parent >= 0 && move == Inverse(node.move)) continue;

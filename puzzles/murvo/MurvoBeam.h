@@ -9,7 +9,8 @@
 
 namespace spindora::murvo {
 
-// As Solve, but with no promise of a shortest way; for any level.
+// As Solve, but with no promise of a shortest way; for any level. Also std::nullopt if the
+// beam ever ran out of new positions, which no deal tried has done.
 std::optional<std::vector<Move>> BeamSolve(const Position& position, int level, const std::atomic<bool>& cancelled);
 
 }  // namespace spindora::murvo
