@@ -4,13 +4,13 @@
 // not stretch), and how far the searches raised the process's peak resident memory (VmHWM)
 // above what it held before.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <ctime>
 #include <fstream>
-#include <malloc.h>
 #include <string>
 #include <vector>
 

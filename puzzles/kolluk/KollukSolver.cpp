@@ -9,8 +9,7 @@ namespace {
 // them stands where are one.
 uint64_t Pack(const Position& position) {
     uint64_t packed = 0;
-    for (int place = 0; place < kPlaces; ++place)
-        packed |= static_cast<uint64_t>(position.balls[place]) << (4 * place);
+    for (int place = 0; place < kPlaces; ++place) packed |= static_cast<uint64_t>(position.balls[place]) << (4 * place);
     return packed;
 }
 

@@ -49,7 +49,9 @@ public:
         for (int place = 0; place < inPlay_; ++place) score += Away(board, place);
         return score;
     }
-    int Away(const Board& board, int place) const { return away_[board[static_cast<size_t>(place)]][static_cast<size_t>(place)]; }
+    int Away(const Board& board, int place) const {
+        return away_[board[static_cast<size_t>(place)]][static_cast<size_t>(place)];
+    }
 
 private:
     int inPlay_;
@@ -108,13 +110,17 @@ std::optional<std::vector<Move>> BeamSolve(const Position& position, int level, 
                 Apply(turned, move);
                 const uint64_t key = KeyOf(turned);
                 if (kept.Find(key) != 0 || !met.Insert(key)) continue;
-                candidates.push_back({turned.board, key, ScoreAfter(distances, node.board, turned.board, node.score, move),
+                candidates.push_back({turned.board, key,
+                                      ScoreAfter(distances, node.board, turned.board, node.score, move),
                                       static_cast<int>(at), move});
             }
         }
         const size_t width = std::min(kBeamWidth, candidates.size());
-        const auto better = [](const Node& a, const Node& b) { return std::tie(a.score, a.key) < std::tie(b.score, b.key); };
-        std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(width), candidates.end(), better);
+        const auto better = [](const Node& a, const Node& b) {
+            return std::tie(a.score, a.key) < std::tie(b.score, b.key);
+        };
+        std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(width), candidates.end(),
+                          better);
         beamBegin = nodes.size();
         nodes.insert(nodes.end(), candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(width));
         beamEnd = nodes.size();

@@ -46,7 +46,8 @@ std::vector<Pieces> Ball(Position centre, Pieces Position::*pieces, size_t radiu
                 centre.*pieces = from;
                 Apply(centre, move);
                 const Pieces& to = centre.*pieces;
-                if (!std::binary_search(layer.begin(), layer.end(), to) && !std::binary_search(before.begin(), before.end(), to))
+                if (!std::binary_search(layer.begin(), layer.end(), to) &&
+                    !std::binary_search(before.begin(), before.end(), to))
                     next.push_back(to);
             }
         std::sort(next.begin(), next.end());
@@ -66,7 +67,8 @@ void ExpectNoShorterWay(const Position& dealt, const Position& goal, Pieces Posi
     const size_t near = (length - 1) / 2;
     const auto fromDeal = Ball(dealt, pieces, near, moves), fromGoal = Ball(goal, pieces, length - 1 - near, moves);
     std::vector<Pieces> common;
-    std::set_intersection(fromDeal.begin(), fromDeal.end(), fromGoal.begin(), fromGoal.end(), std::back_inserter(common));
+    std::set_intersection(fromDeal.begin(), fromDeal.end(), fromGoal.begin(), fromGoal.end(),
+                          std::back_inserter(common));
     EXPECT_TRUE(common.empty()) << "a way shorter than " << length;
 }
 
@@ -103,7 +105,8 @@ TEST(MurvoSolver, FollowingTheWaySolvesEveryDealAtEveryLevel) {
             ASSERT_GT(length, 0u);
             murvo::Position goal = dealt;
             goal.board = goal.Pattern(level);
-            if (level == 1 && length <= 9) ExpectNoShorterWay(dealt, goal, &murvo::Position::board, length, murvo::Moves(level));
+            if (level == 1 && length <= 9)
+                ExpectNoShorterWay(dealt, goal, &murvo::Position::board, length, murvo::Moves(level));
         }
     }
 }
