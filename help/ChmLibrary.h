@@ -1,15 +1,22 @@
 #pragma once
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <memory>
 
+struct mschm_decompressor;
+struct mschmd_file;
+struct mschmd_header;
+struct mspack_system;
+
 namespace spindora {
 
-// chmlib, loaded when the program starts rather than linked, so that the game builds and
-// runs on a machine without it and only the help button notices.
+// libmspack's reader of compiled help files, loaded when the program starts rather than
+// linked, so that the game builds and runs on a machine without it and only the help button
+// notices.
 class ChmLibrary {
 public:
-    static constexpr const char* kDefaultName = "libchm.so.1";
+    static constexpr const char* kDefaultName = "libmspack.so.0";
 
     // Loads the library by name or path; a failure leaves it absent and keeps the reason.
     explicit ChmLibrary(const QString& nameOrPath = QLatin1String(kDefaultName));
@@ -24,10 +31,9 @@ public:
     const QString& Name() const { return name_; }
     const QString& Failure() const { return failure_; }
     // The loaded file's version as four dot-separated numbers, from the numbers that end its
-    // real file name (libchm.so.1.0.0 gives "1.0.0.0"); empty when absent.
+    // real file name (libmspack.so.0.1.0 gives "0.1.0.0"); empty when absent.
     const QString& Version() const { return version_; }
 
-    struct Entry;  // one object inside an open file
     class File;
     // Opens a compiled help file; nullptr when the library is absent or the file unusable.
     std::unique_ptr<File> Open(const QString& path) const;
@@ -36,27 +42,32 @@ private:
     friend class File;
     void* handle_ = nullptr;
     QString name_, failure_, version_;
-    void* (*open_)(const char*) = nullptr;
-    void (*close_)(void*) = nullptr;
-    int (*resolve_)(void*, const char*, void*) = nullptr;
-    long long (*retrieve_)(void*, void*, unsigned char*, unsigned long long, long long) = nullptr;
+    mschm_decompressor* (*create_)(mspack_system*) = nullptr;
+    void (*destroy_)(mschm_decompressor*) = nullptr;
 };
 
-// An open compiled help file.
+// An open compiled help file, read through the descriptor that was checked when it opened.
 class ChmLibrary::File {
 public:
-    File(const ChmLibrary& library, void* handle) : library_(library), handle_(handle) {}
+    struct Source;  // the library's view of the file: the checked descriptor, and where a read goes
+    File(const ChmLibrary& library, std::unique_ptr<Source> source);
     ~File();
     File(const File&) = delete;
     File& operator=(const File&) = delete;
 
+    bool Opened() const { return header_ != nullptr; }
     bool Contains(const QString& path) const;
-    // The object's bytes; empty when there is no such object.
+    // The object's bytes; empty when there is no such object or it does not unpack whole.
     QByteArray Read(const QString& path) const;
 
 private:
+    mschmd_file* Find(const QString& path) const;
+
     const ChmLibrary& library_;
-    void* handle_;
+    std::unique_ptr<Source> source_;
+    mschm_decompressor* directory_ = nullptr;  // finds objects; never unpacks any
+    mschmd_header* header_ = nullptr;
+    QHash<QString, mschmd_file*> index_;  // by case-folded name
 };
 
 // Turns a version file name's trailing numbers into four dot-separated numbers.

@@ -7,7 +7,7 @@ namespace spindora {
 
 std::unique_ptr<HelpFile> HelpFile::Open(const ChmLibrary& library, const QString& path) {
     auto file = library.Open(path);
-    // chmlib opens any file that starts like an archive; a help file without pages is of no use.
+    // Any file that starts like a compiled help file opens; one without pages is of no use.
     if (!file || !file->Contains(QStringLiteral("/#SYSTEM"))) return nullptr;
     return std::make_unique<HelpFile>(std::move(file));
 }

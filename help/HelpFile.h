@@ -17,7 +17,7 @@ struct ContentsEntry {
     int depth = 0;  // 0 for a book, 1 for its pages
 };
 
-// A compiled help file opened through chmlib: its pages and pictures, its context map and
+// A compiled help file opened through libmspack: its pages and pictures, its context map and
 // its contents list. Object paths are absolute inside the file ("/en/zibbo.html").
 class HelpFile {
 public:

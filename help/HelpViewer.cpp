@@ -1,12 +1,18 @@
 #include "help/HelpViewer.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QImageReader>
+#include <QPixmap>
 #include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstdio>
+
+#include "help/PictureFrames.h"
 
 namespace spindora {
 namespace {
@@ -15,22 +21,34 @@ constexpr const char* kScheme = "chm";
 
 bool IsGerman(const QString& page) { return page.startsWith(QLatin1String("/de/")); }
 
+// A page may link anywhere; only the web and mail leave it for the desktop. A local file, a
+// script or a launcher handed to the desktop's opener would run or show whatever it names.
+bool GoesToTheDesktop(const QUrl& link) {
+    for (const char* scheme : {"http", "https", "mailto"})
+        if (link.scheme().compare(QLatin1String(scheme), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 HelpBrowser::HelpBrowser(std::shared_ptr<const HelpFile> file, QWidget* parent)
-    : QTextBrowser(parent), file_(std::move(file)) {
+    : QTextBrowser(parent), file_(std::move(file)), opener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     // Links are followed here: the browser's own handling sends relative links of a
     // non-file page to the desktop.
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+    PictureFrames::Install(document());
 }
 
 void HelpBrowser::FollowLink(const QUrl& link) {
     const QUrl target = source().resolved(link);
     if (target.scheme() == QLatin1String(kScheme))
         setSource(target);
+    else if (GoesToTheDesktop(target))
+        opener_(target);
     else
-        QDesktopServices::openUrl(target);
+        std::fprintf(stderr, "spindora: help link not opened: %s (only http, https and mailto leave the help)\n",
+                     target.toEncoded().constData());
 }
 
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
@@ -46,16 +64,35 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     // private picture.
     const QUrl url = loading_.resolved(name);
     const bool inside = url.scheme() == QLatin1String(kScheme);
-    // Going back and forward loads a page without doSetSource.
-    if (inside && type == QTextDocument::HtmlResource) loading_ = url;
-    const QByteArray bytes = inside ? file_->Read(url.path()) : QByteArray();
-    if (type == QTextDocument::ImageResource) {
-        const QImage picture = QImage::fromData(bytes);
-        return picture.isNull() ? EmptyPicture() : picture;
+    // Going back and forward loads a page without doSetSource. A new page drops the
+    // pictures of the last one, and so starts with the whole budget.
+    if (inside && type == QTextDocument::HtmlResource) {
+        loading_ = url;
+        pagePixels_ = 0;
     }
+    const QByteArray bytes = inside ? file_->Read(url.path()) : QByteArray();
+    if (type == QTextDocument::ImageResource) return LoadPicture(bytes);
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
         return QString::fromUtf8(bytes);
     return bytes;
+}
+
+QVariant HelpBrowser::LoadPicture(const QByteArray& bytes) {
+    // The size comes from the picture's header: one over the budget is never decoded, so a
+    // small file that declares huge pictures costs nothing.
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isEmpty()) return EmptyPicture();
+    const qint64 pixels = qint64{size.width()} * size.height();
+    if (pixels > kPagePixels - pagePixels_) return PictureFrames::Frame(size);
+    pagePixels_ += pixels;
+    const QImage picture = reader.read();
+    // Held as a pixmap: the text layout makes one of a picture at every layout and paint,
+    // which for a large picture takes longer than decoding it.
+    return picture.isNull() ? QVariant(EmptyPicture()) : QVariant(QPixmap::fromImage(picture));
 }
 
 QImage HelpBrowser::EmptyPicture() {

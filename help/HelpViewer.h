@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QTextBrowser>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "help/HelpFile.h"
@@ -21,13 +22,24 @@ public:
     // What a picture the help file does not hold shows as: one transparent pixel.
     static QImage EmptyPicture();
 
+    // The pictures of one page decode up to this many pixels together; the rest show as
+    // empty frames of their size.
+    static constexpr qint64 kPagePixels = 16'000'000;
+
+    // What hands a web or mail link to the desktop; tests put a recorder in its place.
+    using Opener = std::function<void(const QUrl&)>;
+    void SetOpener(Opener opener) { opener_ = std::move(opener); }
+
 protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
 private:
     void FollowLink(const QUrl& link);
+    QVariant LoadPicture(const QByteArray& bytes);
     QUrl loading_;  // the page being loaded: its style sheet and pictures are relative to it
+    qint64 pagePixels_ = 0;  // decoded for the page being shown
     std::shared_ptr<const HelpFile> file_;
+    Opener opener_;
 };
 
 // The game's help window: contents list, back and forward, and the page.

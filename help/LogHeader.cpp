@@ -28,19 +28,19 @@ constexpr KnownLocale kLocales[] = {
     {"it_IT", 0x0410}, {"es_ES", 0x0C0A}, {"nl_NL", 0x0413}, {"C", 0x007F},
 };
 
-// Short names for the chmlib builds Debian ships, keyed by the library file's version.
+// Short names for the libmspack builds Debian ships, keyed by the library file's version.
 struct KnownVersion {
     const char* version;
     const char* name;
 };
 constexpr KnownVersion kHelpVersions[] = {
-    {"1.0.0.0", "chmlib 0.40"},
+    {"0.1.0.0", "libmspack 0.11"},
 };
 
 QString FriendlyHelpVersion(const QString& version) {
     for (const KnownVersion& known : kHelpVersions)
         if (version == QLatin1String(known.version)) return QLatin1String(known.name);
-    return version.isEmpty() ? QString() : QStringLiteral("chmlib");
+    return version.isEmpty() ? QString() : QStringLiteral("libmspack");
 }
 
 QString OsReleaseName() {

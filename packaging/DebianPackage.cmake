@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SPINDORA_WEB_ADDRESS})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libsdl2-mixer-2.0-0, libfluidsynth3, libchm1, timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core")
+    "libsdl2-mixer-2.0-0, libfluidsynth3, libmspack0, timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core")
 # The body below the synopsis; CPack indents it and marks empty lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Spindora is a puzzle game for one player. Four logic puzzles share one

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xdg-utils
-  fp-utils libchm1 libchm-dev
+  fp-utils libmspack0 libmspack-dev
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   desktop-file-utils appstream groff-base
   dpkg-dev

@@ -33,9 +33,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Architecture) == "$(dpkg --print-architecture)" ]] || fail "Architecture is '$(field Architecture)'"
 depends=$(field Depends)
 for needed in 'libqt6widgets6' 'libqt6gui6' 'libqt6core6' 'libsdl2-mixer-2.0-0' 'libfluidsynth3' \
-              'libchm1' 'timgm6mb-soundfont' 'fonts-liberation2' 'fonts-dejavu-core' 'libc6'; do
+              'libmspack0' 'timgm6mb-soundfont' 'fonts-liberation2' 'fonts-dejavu-core' 'libc6'; do
   [[ ",$depends," == *[\ ,]"$needed"[\ ,\(]* ]] || fail "Depends lacks $needed: $depends"
 done
+[[ $depends != *libchm* ]] || fail "Depends still names chmlib, which the game no longer reads: $depends"
 description=$(field Description)
 [[ $(head -n1 <<<"$description") == *puzzle* ]] || fail "no synopsis: $description"
 (($(wc -l <<<"$description") >= 5)) || fail "the description has no body"

@@ -208,7 +208,7 @@ TEST(Fuzz, MidiFilesAreCheckedBeforeTheSynthesiserSeesThem) {
 
 TEST(Fuzz, HelpFilesOpenOrAreRefusedAndTheirContentsParse) {
     const ChmLibrary library;
-    if (!library.Present()) GTEST_SKIP() << "chmlib is not installed: " << library.Failure().toStdString();
+    if (!library.Present()) GTEST_SKIP() << "libmspack is not installed: " << library.Failure().toStdString();
     const QByteArray seed = ReadAll(QStringLiteral(SPINDORA_BUILD_DIR "spdr.chm"));
     ASSERT_FALSE(seed.isEmpty());
     QTemporaryDir dir;

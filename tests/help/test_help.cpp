@@ -1,8 +1,11 @@
 // The help file as built, the help viewer it opens in, and the help button's topics.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QBuffer>
 #include <QProcess>
+#include <QTextBlock>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +16,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +32,40 @@ namespace {
 const QString kHelpFile = QStringLiteral(SPINDORA_BUILD_DIR "spdr.chm");
 const char* const kPages[] = {"index", "zibbo", "kolluk", "pluf", "murvo", "playing", "options"};
 const char* const kPuzzlePages[] = {"zibbo", "kolluk", "pluf", "murvo"};
+
+// Writes a help project of `files` (its path inside the project, then its bytes) into `dir`,
+// the first file its default topic, and compiles and opens it with chmcmd as the build does.
+std::shared_ptr<const HelpFile> CompileHelp(const QTemporaryDir& dir, QList<QPair<QString, QByteArray>> files) {
+    QByteArray project = "[OPTIONS]\nCompiled file=spdr.chm\nDefault topic=" + files[0].first.toUtf8() +
+                         "\nTitle=Spindora\n\n[FILES]\n";
+    for (const auto& file : files) project += file.first.toUtf8() + '\n';
+    files.append({"spdr.hhp", project});
+    for (const auto& [name, bytes] : files) {
+        QDir().mkpath(QFileInfo(dir.filePath("project/" + name)).path());
+        QFile file(dir.filePath("project/" + name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return nullptr;
+    }
+    QProcess compiler;
+    compiler.setWorkingDirectory(dir.filePath("project"));
+    compiler.start(QStringLiteral(SPINDORA_CHMCMD), {"spdr.hhp"});
+    if (!compiler.waitForFinished(60000)) return nullptr;
+    return HelpFile::Open(ChmLibrary::Shared(), dir.filePath("project/spdr.chm"));
+}
+
+QByteArray Png(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes;
+}
+
+QList<QTextFragment> Fragments(const QTextDocument* document) {
+    QList<QTextFragment> fragments;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) fragments << it.fragment();
+    return fragments;
+}
 
 QStringList LogLines(const TDLogFile& log) {
     QFile file(log.FilePath());
@@ -91,6 +129,46 @@ TEST(HelpFile, EveryLinkAndPictureResolvesInsideTheFile) {
             EXPECT_TRUE(file->Read(QStringLiteral("/%1/%2.html").arg(lang, puzzle)).contains(
                 QStringLiteral("src=\"../pics/%1.png\"").arg(puzzle).toUtf8())) << lang << puzzle;
     }
+}
+
+// Everything a reader asks of a help file: its pages, pictures, contents and topics.
+QList<QByteArray> ReadEverything(const QString& path) {
+    const auto file = HelpFile::Open(ChmLibrary::Shared(), path);
+    if (!file) return {};
+    QList<QByteArray> read;
+    for (const char* lang : {"de", "en"})
+        for (const char* page : kPages) read << file->Read(QStringLiteral("/%1/%2.html").arg(lang, page));
+    for (const char* puzzle : kPuzzlePages) read << file->Read(QStringLiteral("/pics/%1.png").arg(puzzle));
+    for (const ContentsEntry& entry : file->Contents()) read << entry.page.toUtf8();
+    for (const uint32_t context : {1u, 2u}) read << file->PageForContext(context).value_or("none").toUtf8();
+    return read;
+}
+
+// A damaged help file reads the same on every run: nothing read depends on what the memory
+// held before, here filled with another byte on each of two reads.
+TEST(HelpFile, DamagedCopiesReadTheSameWhateverMemoryHeld) {
+    QFile real(kHelpFile);
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    const QByteArray intact = real.readAll();
+    QTemporaryDir dir;
+    int readable = 0;
+    for (int seed = 1; seed <= 30; ++seed) {
+        // Fifty bytes changed in the compressed pages, past the directory.
+        SeededRandom random(seed);
+        QByteArray damaged = intact;
+        for (int i = 0; i < 50; ++i) damaged[16384 + random.Random(int(damaged.size()) - 16384)] = char(random.Random(256));
+        QFile copy(dir.filePath(QStringLiteral("%1.chm").arg(seed)));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.write(damaged) == damaged.size());
+        copy.close();
+        mallopt(M_PERTURB, 0x5A);
+        const QList<QByteArray> first = ReadEverything(copy.fileName());
+        mallopt(M_PERTURB, 0xA5);
+        const QList<QByteArray> second = ReadEverything(copy.fileName());
+        mallopt(M_PERTURB, 0);
+        EXPECT_EQ(first, second) << "seed " << seed;
+        readable += std::count_if(first.begin(), first.end(), [](const QByteArray& b) { return !b.isEmpty(); }) > 0;
+    }
+    EXPECT_GT(readable, 20) << "the damage left too little to read";
 }
 
 TEST(HelpWindow, HelpButtonOpensThePageOfTheLanguageAndTheViewerBrowsesTheFile) {
@@ -268,11 +346,8 @@ TEST(HelpWindow, APageReadsNothingFromOutsideTheHelpFile) {
     QImage green(4, 4, QImage::Format_RGB32);
     green.fill(Qt::green);
     ASSERT_TRUE(green.save(local));
-    QDir().mkpath(dir.filePath("project/en"));
-    QDir().mkpath(dir.filePath("project/pics"));
     QImage blue(6, 6, QImage::Format_RGB32);
     blue.fill(Qt::blue);
-    ASSERT_TRUE(blue.save(dir.filePath("project/pics/inside.png")));
     const QStringList outside = {
         QUrl::fromLocalFile(pipe).toString(), pipe, QUrl::fromLocalFile(local).toString(), local,
         QStringLiteral("http://127.0.0.1:9/remote.png")};
@@ -281,21 +356,7 @@ TEST(HelpWindow, APageReadsNothingFromOutsideTheHelpFile) {
                                   "<p><img src=\"../pics/inside.png\"></p>").arg(outside[0]);
     for (const QString& src : outside) page += QStringLiteral("<p><img src=\"%1\"></p>").arg(src);
     page += QStringLiteral("</body></html>");
-    const struct { const char* name; QByteArray text; } files[] = {
-        {"project/spdr.hhp", "[OPTIONS]\nCompiled file=spdr.chm\nDefault topic=en/index.html\n"
-                             "Title=Spindora\n\n[FILES]\nen/index.html\npics/inside.png\n"},
-        {"project/en/index.html", page.toUtf8()},
-    };
-    for (const auto& f : files) {
-        QFile file(dir.filePath(f.name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(f.text);
-    }
-    QProcess compiler;
-    compiler.setWorkingDirectory(dir.filePath("project"));
-    compiler.start(QStringLiteral(SPINDORA_CHMCMD), {"spdr.hhp"});
-    ASSERT_TRUE(compiler.waitForFinished(60000));
-    std::shared_ptr<const HelpFile> file = HelpFile::Open(ChmLibrary::Shared(), dir.filePath("project/spdr.chm"));
+    std::shared_ptr<const HelpFile> file = CompileHelp(dir, {{"en/index.html", page.toUtf8()}, {"pics/inside.png", Png(blue)}});
     ASSERT_TRUE(file);
 
     PipeWatch watch(pipe);
@@ -317,6 +378,90 @@ TEST(HelpWindow, APageReadsNothingFromOutsideTheHelpFile) {
         for (int x = 0; x < shown.width(); ++x) greenShown = greenShown || shown.pixel(x, y) == qRgb(0, 255, 0);
     EXPECT_FALSE(greenShown) << "the local picture is on the page";
     EXPECT_FALSE(watch.Opened()) << "the pipe was opened";
+}
+
+// Only web and mail links leave the help, for the desktop's opener. Every other link that
+// leaves the file stays unopened, with a line on stderr; links inside it turn the page.
+TEST(HelpWindow, OnlyWebAndMailLinksGoToTheDesktop) {
+    const struct {
+        const char* href;
+        bool desktop;
+    } links[] = {{"file:///etc/passwd", false},          {"javascript:alert(1)", false},
+                 {"data:text/plain;base64,aGk=", false},  {"file:///home/player/Desktop/x.desktop", false},
+                 {"spindora-unknown:x", false},           {"http://127.0.0.1:9/page", true},
+                 {"https://spindora.example.org/", true}, {"mailto:player@example.org", true}};
+    QString page = QStringLiteral("<html><body><a href=\"next.html\">next</a>");
+    for (const auto& link : links) page += QStringLiteral("<p><a href=\"%1\">link</a></p>").arg(link.href);
+    QTemporaryDir dir;
+    const auto file = CompileHelp(dir, {{"en/index.html", page.toUtf8()}, {"en/next.html", "<html></html>"}});
+    ASSERT_TRUE(file);
+    HelpViewer viewer(file);
+    QList<QUrl> opened;
+    viewer.browser()->SetOpener([&opened](const QUrl& url) { opened << url; });
+    viewer.ShowPage("/en/index.html");
+    QStringList hrefs;  // as the page holds them
+    for (const QTextFragment& fragment : Fragments(viewer.browser()->document()))
+        if (fragment.charFormat().isAnchor()) hrefs << fragment.charFormat().anchorHref();
+    ASSERT_EQ(hrefs.size(), int(std::size(links)) + 1);
+    for (size_t i = 0; i < std::size(links); ++i) {
+        testing::internal::CaptureStderr();
+        emit viewer.browser()->anchorClicked(QUrl(hrefs[int(i) + 1]));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  links[i].desktop ? "" : "spindora: help link not opened: " + std::string(links[i].href) +
+                                              " (only http, https and mailto leave the help)\n");
+        EXPECT_EQ(opened, links[i].desktop ? QList<QUrl>{QUrl(links[i].href)} : QList<QUrl>{}) << links[i].href;
+        opened.clear();
+    }
+    EXPECT_EQ(viewer.CurrentPage(), "/en/index.html");
+    emit viewer.browser()->anchorClicked(QUrl(hrefs[0]));
+    EXPECT_EQ(viewer.CurrentPage(), "/en/next.html");
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+// The pictures of one page decode up to 16 million pixels together, in the page's order;
+// the rest are empty frames of their size. The next page has the whole budget again.
+TEST(HelpWindow, APagesPicturesDecodeUpToSixteenMillionPixelsAndTheRestAreEmptyFrames) {
+    const struct {
+        const char* page;
+        QSize size;
+        bool decoded;
+    } pictures[] = {{"index", {3000, 3000}, true},  {"index", {3000, 3000}, false}, {"index", {2000, 2000}, true},
+                    {"index", {2000, 1000}, true},  {"index", {1000, 1001}, false}, {"index", {1000, 1000}, true},
+                    {"index", {5000, 5000}, false}, {"next", {3000, 3000}, true}};
+    QList<QPair<QString, QByteArray>> files = {{"en/index.html", {}}, {"en/next.html", {}}};
+    for (int i = 0; i < int(std::size(pictures)); ++i) {
+        QImage picture(pictures[i].size, QImage::Format_Mono);  // small to write, as many pixels to decode
+        picture.fill(0);
+        files[pictures[i].page[0] == 'n'].second += QStringLiteral("<img src=\"../pics/p%1.png\">").arg(i).toUtf8();
+        files.append({QStringLiteral("pics/p%1.png").arg(i), Png(picture)});
+    }
+    QTemporaryDir dir;
+    const auto file = CompileHelp(dir, files);
+    ASSERT_TRUE(file);
+    HelpViewer viewer(file);
+    viewer.show();
+    for (const QString page : {"index", "next"}) {
+        viewer.ShowPage("/en/" + page + ".html");
+        viewer.browser()->viewport()->grab();
+        QTextDocument* document = viewer.browser()->document();
+        QTextObjectInterface* layout = document->documentLayout()->handlerForObject(QTextFormat::ImageObject);
+        qint64 decoded = 0;
+        int shown = 0;
+        for (const QTextFragment& fragment : Fragments(document)) {
+            if (!fragment.charFormat().isImageFormat()) continue;
+            const QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const auto& expected = pictures[image.name().mid(9, 1).toInt()];
+            const QImage resource = document->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+            EXPECT_EQ(resource.size(), expected.decoded ? expected.size : QSize(1, 1)) << image.name().toStdString();
+            EXPECT_EQ(resource.pixelColor(0, 0).alpha(), expected.decoded ? 255 : 0);
+            // Decoded or not, each takes the place of its size.
+            EXPECT_EQ(layout->intrinsicSize(document, fragment.position(), image), QSizeF(expected.size));
+            decoded += resource.size() == QSize(1, 1) ? 0 : qint64(resource.width()) * resource.height();
+            shown += page == QLatin1String(expected.page);
+        }
+        EXPECT_EQ(shown, page == "index" ? 7 : 1);
+        EXPECT_LE(decoded, 16'000'000);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+// What a hint costs KOLLUK and MURVO: the whole search from each of 20 seeded deals per
+// level, timed one by one. The counters give the median and the worst search, on the wall
+// clock and in the processor time the search used (which other programs on a busy machine do
+// not stretch), and how far the searches raised the process's peak resident memory (VmHWM)
+// above what it held before.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "puzzles/Random.h"
+#include "puzzles/kolluk/KollukSolver.h"
+#include "puzzles/murvo/MurvoSolver.h"
+
+namespace {
+
+using namespace spindora;
+
+constexpr int kDeals = 20;
+
+// The process's peak resident memory in KiB; ResetPeak brings it down to the present one.
+long PeakKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+// Memory that earlier searches freed goes back to the system first, so that it does not hide
+// what the next ones take.
+void ResetPeak() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double Ms(std::chrono::nanoseconds time) { return std::chrono::duration<double, std::milli>(time).count(); }
+std::chrono::nanoseconds ThreadTime() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+void Report(benchmark::State& state, const std::string& name, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    state.counters[name + "median_ms"] = (ms[kDeals / 2 - 1] + ms[kDeals / 2]) / 2;
+    state.counters[name + "worst_ms"] = ms.back();
+}
+
+template <typename Deal, typename Solve>
+void TimeHints(benchmark::State& state, Deal deal, Solve solve) {
+    const int level = static_cast<int>(state.range(0));
+    const std::atomic<bool> never{false};
+    std::vector<double> wall, cpu;
+    long raised = 0;
+    for (auto _ : state) {
+        wall.clear();
+        cpu.clear();
+        ResetPeak();
+        const long before = PeakKiB();
+        for (int seed = 1; seed <= kDeals; ++seed) {
+            SeededRandom random(static_cast<uint64_t>(seed));
+            const auto position = deal(level, random);
+            const auto start = std::chrono::steady_clock::now();
+            const auto used = ThreadTime();
+            const auto way = solve(position, level, never);
+            cpu.push_back(Ms(ThreadTime() - used));
+            wall.push_back(Ms(std::chrono::steady_clock::now() - start));
+            if (!way) state.SkipWithError("a deal was not solved");
+        }
+        raised = PeakKiB() - before;
+    }
+    Report(state, "", wall);
+    Report(state, "cpu_", cpu);
+    state.counters["peak_MiB"] = static_cast<double>(raised) / 1024;
+}
+
+void BM_KollukHint(benchmark::State& state) { TimeHints(state, kolluk::Deal, kolluk::Solve); }
+BENCHMARK(BM_KollukHint)->DenseRange(1, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_MurvoHint(benchmark::State& state) { TimeHints(state, murvo::Deal, murvo::Solve); }
+BENCHMARK(BM_MurvoHint)->DenseRange(1, 10)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
