@@ -48,7 +48,8 @@ void HintFlow::Ask() {
 }
 
 void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {
-    if (!thinking_ || !worker_.IsCurrent(ticket)) return;
+    // Every drop cancels the search, so a current ticket is one the game still waits for.
+    if (!worker_.IsCurrent(ticket)) return;
     if (keep) keep();
     StopThinking();
     const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode)->HintPress();
