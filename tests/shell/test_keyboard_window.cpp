@@ -458,9 +458,18 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     Key(f, Qt::Key_1);
     EXPECT_EQ(flow.CurrentMode, 0);
 
-    // Tab leads from the board into the tool bar and back.
+    // Tab leads from the board into the tool bar and back. Its mark is a ring inside the
+    // button's edge with the face as drawn, unlike a switched-on button; a click hides it.
+    QToolButton* mix = button("MixBtn");
+    const QImage plain = mix->grab().toImage();
+    const QRect face = plain.rect().adjusted(3, 3, -3, -3);
     Key(f, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button("MixBtn"));
+    const QImage ringed = mix->grab().toImage();
+    EXPECT_NE(ringed, plain);
+    EXPECT_EQ(ringed.copy(face), plain.copy(face));
+    QTest::mouseClick(sound, Qt::LeftButton);
+    EXPECT_EQ(mix->grab().toImage(), plain);
     Key(f, Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), board);
 
