@@ -99,26 +99,5 @@ TEST(HighscoreWindow, ANewBestTimeIsOnDiskBeforeTheRunEnds) {
     EXPECT_TRUE(text.contains("[highscore]\nplayer=Mr. Brain\n")) << text.constData();
 }
 
-// The list names the puzzle and level of the board it was opened over.
-TEST(HighscoreWindow, TheListsTitleNamesThePuzzleAndTheLevel) {
-    SeededRandom random(7);
-    auto form = test::ShownForm(random);
-    ASSERT_NE(form, nullptr);
-    const struct { Qt::Key puzzle, level; int tongue; const char* title; } rows[] = {
-        {Qt::Key_1, Qt::Key_Up, 0, "ZIBBO – level 1"}, {Qt::Key_1, Qt::Key_Up, 1, "ZIBBO – Stufe 1"},  // Up: no step
-        {Qt::Key_2, Qt::Key_PageUp, -1, "KOLLUK – level 2"}, {Qt::Key_4, Qt::Key_PageDown, 1, "MURVO – Stufe 10"},
-    };
-    for (const auto& row : rows) {
-        form->flow().tongue.Set(row.tongue);
-        for (const Qt::Key key : {row.puzzle, row.level}) QTest::keyClick(form->boardWidget(), key);
-        QString title;
-        WhenModalActive([&](QWidget* list) { title = list->windowTitle(), TypeInto(list, {Qt::Key_Escape}); });
-        QTest::keyClick(form->boardWidget(), Qt::Key_H, Qt::ControlModifier);
-        EXPECT_EQ(title.toStdString(), row.title);
-        QApplication::processEvents();  // the window takes the keys back
-    }
-    form->flow().FormClose();
-}
-
 }  // namespace
 }  // namespace spindora

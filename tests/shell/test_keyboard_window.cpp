@@ -269,9 +269,7 @@ TEST(KeyboardWindow, AnArrowReachesTheNearestPieceAheadAndTheOppositeArrowComesB
         Key(f, walk.puzzle);
         WalkTo(f, walk.from);
         Key(f, walk.arrow);
-        const QPoint at = f.boardKeys()->FocusedPress();
-        EXPECT_TRUE(Near(at, walk.to)) << "from " << walk.from.x() << "," << walk.from.y() << " to " << at.x()
-                                       << "," << at.y();
+        EXPECT_TRUE(Near(f.boardKeys()->FocusedPress(), walk.to)) << "from " << walk.from.x() << "," << walk.from.y();
     }
 
     // Every level of every puzzle: each piece leads to every other, and a step within the
@@ -434,6 +432,7 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     EXPECT_EQ(ModalOf(f, Qt::Key_F2, Qt::NoModifier, Qt::Key_Escape), "spindora::MessageDlg");
     EXPECT_EQ(flow.GameState[0], kRunning);
     EXPECT_EQ(ModalOf(f, Qt::Key_H, Qt::ControlModifier, Qt::Key_Escape), "spindora::THighscoreDlg");
+    EXPECT_EQ(f.highscoreDialog()->windowTitle(), "ZIBBO – level 1") << "the list names its puzzle and level";
     EXPECT_EQ(ModalOf(f, Qt::Key_L, Qt::NoModifier, Qt::Key_Escape), "spindora::TTongueDlg");
     // End asks first; Escape keeps the window.
     EXPECT_EQ(ModalOf(f, Qt::Key_Q, Qt::ControlModifier, Qt::Key_Escape), "spindora::MessageDlg");
@@ -444,6 +443,8 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     f.ApplyCaptions();
     EXPECT_EQ(Accessible(board, QAccessible::Name), "ZIBBO, Stufe 1");
     EXPECT_EQ(Accessible(f.timbox(), QAccessible::Description), "Zeit: 2 Sekunden");
+    ModalOf(f, Qt::Key_H, Qt::ControlModifier, Qt::Key_Escape);
+    EXPECT_EQ(f.highscoreDialog()->windowTitle(), "ZIBBO – Stufe 1");
     flow.tongue.Set(0);
     f.ApplyCaptions();
 
