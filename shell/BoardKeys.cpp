@@ -46,7 +46,8 @@ std::vector<int> NearestAhead(const std::vector<PressTarget>& targets, int from,
 int NextTarget(const std::vector<PressTarget>& targets, int from, QPoint direction) {
     if (from < 0 || from >= static_cast<int>(targets.size())) return from;
     // Of equally near targets, take the one from which the opposite arrow leads straight
-    // back, so that it undoes the step wherever the board's shape allows.
+    // back, with the fewest others as near on that way back: so the opposite arrow undoes
+    // the step wherever the board's shape allows.
     int best = from;
     size_t bestWaysBack = 0;
     for (const int candidate : NearestAhead(targets, from, direction)) {
