@@ -63,3 +63,8 @@ echo
 echo "== Frame and paint costs per puzzle, and a search step through its rules (build/bench/spindora_bench)"
 "$root/build/bench/spindora_bench" --benchmark_min_time=0.2 \
   --benchmark_filter='Frame|PaintBoard|DrawPlate|PressRedraw|ApplyHash'
+
+echo
+echo "== A hint's search over 20 seeded deals per level: median and worst (the first at a level"
+echo "   builds what the puzzle keeps per level); peak_MiB: the rise of peak memory while hinting"
+"$root/build/bench/spindora_bench" --benchmark_filter='Hint' | grep -E '^Benchmark|_(median|worst) '

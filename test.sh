@@ -14,3 +14,5 @@ fi
 (cd "$root/build" && ctest --output-on-failure -j"$(nproc)")
 # The same suite again under the sanitizers, in its own build folder.
 "$root/scripts/sanitize.sh"
+# The rules and the hint searches with their worker thread under ThreadSanitizer.
+"$root/scripts/tsan.sh"

@@ -185,7 +185,7 @@ void THighscoreDlg::reject() { done(kModalCancel); }
 
 void THighscoreDlg::FormActivate() {
     if (mainWindow_) move(MessageDlg::CentredOver(mainWindow_->frameGeometry(), size()));
-    setWindowTitle(Pick(kTitle, tongue_));
+    setWindowTitle(ListTitle ? ListTitle(tongue_.value()) : Pick(kTitle, tongue_));
     delcheck_->setText(Pick(kClearText, tongue_));
     delcheck_->adjustSize();
     cancel_->setText(Pick(kCancelText, tongue_));

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
 
 #include "dialogs/HighscoreList.h"
 #include "dialogs/Tongue.h"
@@ -32,6 +33,10 @@ public:
     void KeepEntry();
     // The name the store holds for the next entry, as the window reads it when made.
     static QString StoredPlayerName(const TextStore& store);
+
+    // Names the list in the current language for the window title at each showing; without
+    // it the title names only the program.
+    std::function<QString(int tongue)> ListTitle;
 
     QString PlayerName;
     std::array<QString, kHighscoreRows> EntryNames;

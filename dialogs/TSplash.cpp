@@ -1,6 +1,7 @@
 #include "dialogs/TSplash.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -41,6 +42,13 @@ void TSplash::showEvent(QShowEvent* event) {
 }
 
 void TSplash::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    Click();
+}
+
+// Every key, Escape too, ends the picture as its tick would: a dialog's own keys would
+// reject it instead.
+void TSplash::keyPressEvent(QKeyEvent* event) {
     event->accept();
     Click();
 }

@@ -7,7 +7,8 @@
 namespace spindora {
 
 // The borderless picture shown once at the start, on top and centred on the screen. Its
-// timer runs from creation, so it closes at the first tick after it is shown, or at a click.
+// timer runs from creation, so it closes at the first tick after it is shown, or sooner at
+// a click or any key.
 class TSplash final : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* image_;

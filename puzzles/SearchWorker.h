@@ -31,6 +31,9 @@ public:
     bool IsCurrent(uint64_t ticket) const;
     // True while a search runs or waits.
     bool Busy() const;
+    // Inside a search: the ticket it was asked under, for its answer to carry (the search
+    // is made before Ask returns that ticket to its caller). 0 on any other thread.
+    static uint64_t Ticket();
     // Blocks until nothing runs or waits (for tests and for shutting down).
     void WaitIdle();
 
@@ -40,6 +43,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_, idle_;
     Search queued_;
+    uint64_t queuedTicket_ = 0;
     bool running_ = false, stopping_ = false;
     std::atomic<uint64_t> current_{0};
     std::atomic<bool> cancelled_{false};

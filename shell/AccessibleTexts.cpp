@@ -16,6 +16,12 @@ QString BoardAccessibleName(Mode mode, const LevelSettings& levels, int tongue) 
     return mode == kPluf ? Pick(kColours, tongue).arg(name).arg(levels.pmode + 1) : name;
 }
 
+QString HighscoreTitle(Mode mode, const LevelSettings& levels, int tongue) {
+    static constexpr TextPair kTitle{"%1 – Stufe %2", "%1 – level %2"};
+    const PuzzleDescriptor& puzzle = Describe(mode);
+    return Pick(kTitle, tongue).arg(QString::fromLatin1(puzzle.name)).arg(levels.*puzzle.level);
+}
+
 QString ClockAccessibleDescription(int32_t ticks, int tongue) {
     static constexpr TextPair kOne{"%1 1 Sekunde", "%1 1 second"};
     static constexpr TextPair kMany{"%1 %2 Sekunden", "%1 %2 seconds"};

@@ -4,35 +4,63 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "shell/BoardWidget.h"
 #include "shell/FocusMark.h"
 
 namespace spindora {
 
-int NextTarget(const std::vector<PressTarget>& targets, int from, QPoint direction) {
-    if (from < 0 || from >= static_cast<int>(targets.size())) return from;
+namespace {
+
+// The targets an arrow leads to from `from`: the nearest within 45 degrees of it, or, when
+// none lies there, the nearest anywhere on its side of the board. Of two equally far, the
+// one nearer the arrow's line; several only when they mirror each other across that line.
+std::vector<int> NearestAhead(const std::vector<PressTarget>& targets, int from, QPoint direction) {
     const QPoint origin = targets[static_cast<size_t>(from)].press();
-    // First look within 45 degrees of the arrow, then anywhere on its side of the board.
     for (const bool withinCone : {true, false}) {
-        int best = from;
-        long bestScore = 0;
+        std::vector<int> nearest;
+        std::pair<long, long> best;
         for (size_t i = 0; i < targets.size(); ++i) {
             const QPoint delta = targets[i].press() - origin;
             const long along = QPoint::dotProduct(delta, direction);
             const long aside = std::abs(QPoint::dotProduct(delta, QPoint(direction.y(), direction.x())));
             if (along <= 0 || (withinCone && aside > along)) continue;
-            // Straight ahead wins over the same distance off to the side.
-            const long score = along + 2 * aside;
-            if (best == from || score < bestScore) {
-                best = static_cast<int>(i);
-                bestScore = score;
+            const std::pair<long, long> score{QPoint::dotProduct(delta, delta), aside};
+            if (nearest.empty() || score < best) {
+                nearest = {static_cast<int>(i)};
+                best = score;
+            } else if (score == best) {
+                nearest.push_back(static_cast<int>(i));
             }
         }
-        if (best != from) return best;
+        if (!nearest.empty()) return nearest;
     }
-    return from;
+    return {};
+}
+
+}  // namespace
+
+int NextTarget(const std::vector<PressTarget>& targets, int from, QPoint direction) {
+    if (from < 0 || from >= static_cast<int>(targets.size())) return from;
+    // Of equally near targets, take the one from which the opposite arrow leads straight
+    // back, with the fewest others as near on that way back: so the opposite arrow undoes
+    // the step wherever the board's shape allows.
+    int best = from;
+    size_t bestWaysBack = 0;
+    for (const int candidate : NearestAhead(targets, from, direction)) {
+        const std::vector<int> back = NearestAhead(targets, candidate, -direction);
+        const size_t waysBack = std::find(back.begin(), back.end(), from) != back.end()
+                                    ? back.size()
+                                    : targets.size() + 1;
+        if (best == from || waysBack < bestWaysBack) {
+            best = candidate;
+            bestWaysBack = waysBack;
+        }
+    }
+    return best;
 }
 
 BoardKeys::BoardKeys(BoardWidget& board, GameFlow& flow)

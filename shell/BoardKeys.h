@@ -54,8 +54,9 @@ private:
     bool markShown_ = false;
 };
 
-// The target nearest to `from` in `direction` (one of the four unit steps), or `from` when
-// none lies that way: the walk stops at the board's edge rather than wrapping round.
+// The target an arrow leads to from `from` (`direction` is one of the four unit steps): the
+// nearest whose middle lies within 45 degrees of the arrow, else the nearest on its side of
+// the board, else `from` itself: the walk stops at the board's edge rather than wrapping round.
 int NextTarget(const std::vector<PressTarget>& targets, int from, QPoint direction);
 
 }  // namespace spindora

@@ -233,6 +233,9 @@ THighscoreDlg* TMainForm::highscoreDialog() {
     if (!HighscoreDlg_) {
         HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, flow_.tongue,
                                                         Bitmaps(kDialogBackgroundItem));
+        HighscoreDlg_->ListTitle = [this](int tongue) {
+            return HighscoreTitle(flow_.CurrentMode, flow_.Levels(), tongue);
+        };
         HighscoreDlg_->PlayerName = playerAtStart_;
         HighscoreDlg_->Edit1()->setText(playerAtStart_);
     }

@@ -1,7 +1,12 @@
 #include "shell/ToolButton.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QPainterPath>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
+#include "shell/FocusMark.h"
 #include "shell/MouseButtons.h"
 
 namespace spindora {
@@ -17,6 +22,12 @@ ToolButton::ToolButton(QWidget* parent, const QString& name, QRect geometry)
 }
 
 void ToolButton::mousePressEvent(QMouseEvent* event) {
+    // Once the mouse plays, the ring left where Tab stopped would only look like a second
+    // pressed button.
+    if (auto* focused = qobject_cast<ToolButton*>(QApplication::focusWidget())) {
+        focused->keyboardFocus_ = false;
+        focused->update();
+    }
     if (!actsOnMouseDown_) {
         QToolButton::mousePressEvent(event);
         return;
@@ -24,6 +35,28 @@ void ToolButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (!isEnabled()) return;
     emit mouseDown(ToMouseButton(event->button()));
+}
+
+void ToolButton::focusInEvent(QFocusEvent* event) {
+    // The window coming back keeps the ring as it was.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason)
+        keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    QToolButton::focusInEvent(event);
+}
+
+void ToolButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    // The style's own focus look is the raised face of a switched-on button; the ring
+    // below says it instead.
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    if (!hasFocus() || !keyboardFocus_) return;
+    QPainterPath ring;
+    ring.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);  // whole pixels: crisp at 1x
+    PaintFocusMark(painter, ring, 2.0);
 }
 
 }  // namespace spindora

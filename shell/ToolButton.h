@@ -20,9 +20,13 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool actsOnMouseDown_ = false;
+    // The keys brought the focus here: only then does the button wear the focus ring.
+    bool keyboardFocus_ = false;
 };
 
 }  // namespace spindora

@@ -10,7 +10,8 @@ namespace spindora::zibbo {
 
 // The moves from `position` to a solved board at `level`, in playing order; empty when the
 // board is solved already. std::nullopt when `cancelled` was set before the search ended.
-// Always a shortest solution.
+// Always a shortest solution. Also std::nullopt for a board no presses of the level solve,
+// which no deal of that level makes.
 std::optional<std::vector<Move>> Solve(const Position& position, int level,
                                        const std::atomic<bool>& cancelled);
 

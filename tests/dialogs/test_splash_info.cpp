@@ -17,7 +17,7 @@ namespace {
 using test::TypeInto;
 using test::WhenModalActive;
 
-TEST(Splash, ClosesByItselfAtItsTimersTickOrAtAClickCentredOnTheScreen) {
+TEST(Splash, ClosesByItselfAtItsTimersTickOrAtAClickOrKeyCentredOnTheScreen) {
     TSplash splash(nullptr, SplashPicture());
     EXPECT_EQ(splash.size(), QSize(200, 150));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
@@ -39,6 +39,19 @@ TEST(Splash, ClosesByItselfAtItsTimersTickOrAtAClickCentredOnTheScreen) {
     EXPECT_EQ(at, QPoint(screen.left() + (screen.width() - 200) / 2,
                          screen.top() + (screen.height() - 150) / 2));
     EXPECT_FALSE(splash.Timer1().isActive()) << "no more ticks once it has been seen";
+
+    // Any key ends it as early, with the tick's result.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_Return, Qt::Key_Q}) {
+        TSplash keyed(nullptr, SplashPicture());
+        bool closed = false;
+        WhenModalActive([&](QWidget* open) {
+            TypeInto(open, {key});
+            closed = !open->isVisible();
+            keyed.Click();  // no waiting for the tick when the key did nothing
+        });
+        EXPECT_EQ(keyed.exec(), kModalOk) << "key " << key;
+        EXPECT_TRUE(closed) << "key " << key;
+    }
 
     // Without a click: a tick before the window shows does nothing, the next one closes it.
     TSplash quick(nullptr, SplashPicture(), 20);

@@ -299,11 +299,12 @@ TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithout
     EXPECT_TRUE(noFont.MusicLost());
     noFont.Switch(true);
     EXPECT_FALSE(noFont.Midi().Playing());
-    // The effects do not depend on the music.
-    const qint64 mark = Written();
+    // The effects do not depend on the music. The effect may be the one that opens the
+    // device, so it is listened for in what the mixer makes rather than in a stretch of the file.
+    MixerTap tap;
+    ASSERT_TRUE(tap.Works());
     noFont.PlayEffect(2, true);
-    WaitFor(mark, Seconds(0.3));
-    EXPECT_GT(Peak(mark, mark + Seconds(0.3)), 3000);
+    EXPECT_GE(tap.FirstLouderThan(3000), 0) << "the roll is heard";
 }
 
 TEST(MidiFiles, OnlyWholeStandardMidiFilesAreAccepted) {

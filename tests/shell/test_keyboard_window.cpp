@@ -163,16 +163,22 @@ TEST(KeyboardWindow, EveryPuzzleIsSolvedFromItsDealWithKeysAlone) {
 }
 
 
-// Every press point the arrows reach from the focus on the current board.
-std::set<std::pair<int, int>> Reachable(TMainForm& form) {
-    const std::vector<PressTarget> targets = form.flow().PuzzleOf(form.flow().CurrentMode)->PressTargets();
-    std::vector<int> queue = {form.boardKeys()->Focus()};
+// The targets the arrows reach from target `from`.
+std::set<int> ReachedFrom(const std::vector<PressTarget>& targets, int from) {
+    std::vector<int> queue = {from};
     std::set<int> seen(queue.begin(), queue.end());
     for (size_t head = 0; head < queue.size(); ++head)
         for (const QPoint step : kSteps) {
             const int next = NextTarget(targets, queue[head], step);
             if (seen.insert(next).second) queue.push_back(next);
         }
+    return seen;
+}
+
+// Every press point the arrows reach from the focus on the current board.
+std::set<std::pair<int, int>> Reachable(TMainForm& form) {
+    const std::vector<PressTarget> targets = form.flow().PuzzleOf(form.flow().CurrentMode)->PressTargets();
+    const std::set<int> seen = ReachedFrom(targets, form.boardKeys()->Focus());
     std::set<std::pair<int, int>> points;
     for (const int i : seen) points.insert({targets[size_t(i)].press().x(), targets[size_t(i)].press().y()});
     return points;
@@ -244,6 +250,49 @@ TEST(KeyboardWindow, ArrowsReachEveryTargetOfTheLevelAndStopAtTheEdges) {
     Key(f, Qt::Key_PageUp);
     ASSERT_EQ(f.flow().Levels().rmode, 4);
     EXPECT_EQ(Reachable(f), spots(kInnerOffer)) << "level 4";
+    f.flow().FormClose();
+}
+
+// An arrow goes to the nearest piece whose middle lies within 45 degrees of it.
+TEST(KeyboardWindow, AnArrowReachesTheNearestPieceAheadAndTheOppositeArrowComesBack) {
+    SeededRandom random(6);
+    auto form = test::ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    TMainForm& f = *form;
+    using test::murvo_rules::HotSpot;
+    const struct { Qt::Key puzzle; QPoint from; Qt::Key arrow; QPoint to; } walks[] = {
+        {Qt::Key_3, PlateMiddle(7), Qt::Key_Right, PlateMiddle(4)},  // PLUF: bottom left, bottom middle
+        {Qt::Key_3, PlateMiddle(10), Qt::Key_Left, PlateMiddle(4)},  // bottom right, bottom middle
+        {Qt::Key_4, HotSpot(11), Qt::Key_Down, HotSpot(0)},  // MURVO: rhombus above right, centre
+    };
+    for (const auto& walk : walks) {
+        Key(f, walk.puzzle);
+        WalkTo(f, walk.from);
+        Key(f, walk.arrow);
+        EXPECT_TRUE(Near(f.boardKeys()->FocusedPress(), walk.to)) << "from " << walk.from.x() << "," << walk.from.y();
+    }
+
+    // Every level of every puzzle: each piece leads to every other, and a step within the
+    // arrow's 45 degrees is undone by the opposite arrow or by one to a piece still nearer.
+    const int levels[] = {9, 4, 4, 10};
+    for (int mode = 0; mode < 4; ++mode) {
+        Key(f, Qt::Key(Qt::Key_1 + mode));
+        for (int level = 1; level <= levels[mode]; ++level, Key(f, Qt::Key_PageUp)) {
+            const std::vector<PressTarget> targets = f.flow().PuzzleOf(f.flow().CurrentMode)->PressTargets();
+            const auto at = [&](int i) { return targets[size_t(i)].press(); };
+            for (int a = 0; a < int(targets.size()); ++a) {
+                SCOPED_TRACE(testing::Message() << "mode " << mode << " level " << level << " from " << a);
+                EXPECT_EQ(ReachedFrom(targets, a).size(), targets.size());
+                for (const QPoint step : kSteps) {
+                    const int b = NextTarget(targets, a, step);
+                    const QPoint way = at(b) - at(a), back = at(NextTarget(targets, b, -step)) - at(b);
+                    const int aside = std::abs(QPoint::dotProduct(way, {step.y(), step.x()}));
+                    if (b == a || aside > QPoint::dotProduct(way, step)) continue;  // the edge's way round
+                    EXPECT_LE(QPoint::dotProduct(back, back), QPoint::dotProduct(way, way));
+                }
+            }
+        }
+    }
     f.flow().FormClose();
 }
 
@@ -383,6 +432,7 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     EXPECT_EQ(ModalOf(f, Qt::Key_F2, Qt::NoModifier, Qt::Key_Escape), "spindora::MessageDlg");
     EXPECT_EQ(flow.GameState[0], kRunning);
     EXPECT_EQ(ModalOf(f, Qt::Key_H, Qt::ControlModifier, Qt::Key_Escape), "spindora::THighscoreDlg");
+    EXPECT_EQ(f.highscoreDialog()->windowTitle(), "ZIBBO – level 1") << "the list names its puzzle and level";
     EXPECT_EQ(ModalOf(f, Qt::Key_L, Qt::NoModifier, Qt::Key_Escape), "spindora::TTongueDlg");
     // End asks first; Escape keeps the window.
     EXPECT_EQ(ModalOf(f, Qt::Key_Q, Qt::ControlModifier, Qt::Key_Escape), "spindora::MessageDlg");
@@ -393,6 +443,8 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     f.ApplyCaptions();
     EXPECT_EQ(Accessible(board, QAccessible::Name), "ZIBBO, Stufe 1");
     EXPECT_EQ(Accessible(f.timbox(), QAccessible::Description), "Zeit: 2 Sekunden");
+    ModalOf(f, Qt::Key_H, Qt::ControlModifier, Qt::Key_Escape);
+    EXPECT_EQ(f.highscoreDialog()->windowTitle(), "ZIBBO – Stufe 1");
     flow.tongue.Set(0);
     f.ApplyCaptions();
 
@@ -407,9 +459,18 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     Key(f, Qt::Key_1);
     EXPECT_EQ(flow.CurrentMode, 0);
 
-    // Tab leads from the board into the tool bar and back.
+    // Tab leads from the board into the tool bar and back. Its mark is a ring inside the
+    // button's edge with the face as drawn, unlike a switched-on button; a click hides it.
+    QToolButton* mix = button("MixBtn");
+    const QImage plain = mix->grab().toImage();
+    const QRect face = plain.rect().adjusted(3, 3, -3, -3);
     Key(f, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button("MixBtn"));
+    const QImage ringed = mix->grab().toImage();
+    EXPECT_NE(ringed, plain);
+    EXPECT_EQ(ringed.copy(face), plain.copy(face));
+    QTest::mouseClick(sound, Qt::LeftButton);
+    EXPECT_EQ(mix->grab().toImage(), plain);
     Key(f, Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), board);
 
