@@ -70,8 +70,10 @@ BoardKeys::BoardKeys(BoardWidget& board, GameFlow& flow)
     board_.installEventFilter(this);
     // Whenever a dialog or the help window goes, the keys belong to the board again.
     qApp->installEventFilter(this);
-    paintMark = PaintFocusMark;
-    board_.paintOver = [this](QPainter& painter) { paintMark(painter, Mark()); };
+    board_.paintOver = [this](QPainter& painter) {
+        if (paintMark) paintMark(painter, Mark());
+        else PaintFocusMark(painter, Mark());
+    };
 }
 
 int BoardKeys::Focus() const {

@@ -32,7 +32,7 @@ public:
     QPainterPath Mark() const;
     // Puts the focus on target `target` of the current board and shows the mark there.
     void FocusOn(int target);
-    // How the mark is drawn over the board; a hint draws its own.
+    // How the mark is drawn over the board, when a hint draws its own; else as the focus mark.
     std::function<void(QPainter&, const QPainterPath&)> paintMark;
 
 protected:

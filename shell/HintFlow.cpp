@@ -18,7 +18,7 @@ HintFlow::HintFlow(GameFlow& flow, BoardWidget& board, BoardKeys& keys)
     connect(&pulse_, &QTimer::timeout, this, &HintFlow::Pulse);
 }
 
-HintFlow::~HintFlow() { keys_.paintMark = PaintFocusMark; }
+HintFlow::~HintFlow() { keys_.paintMark = nullptr; }
 
 void HintFlow::Ask() {
     Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
