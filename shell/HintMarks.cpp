@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <utility>
 
 #include "puzzles/Puzzle.h"
 
@@ -23,23 +24,27 @@ void PaintThinkingMark(QPainter& painter, const QPainterPath& mark, int phase) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    // A faint bed where the mark will stand, and round dots running along it.
+    // A faint bed where the mark will stand, and round dots running along it, each with a
+    // dark rim so that it shows on light pieces as on dark ones.
     QColor bed = kDark;
     bed.setAlpha(120);
     painter.setPen(QPen(bed, kFocusMarkWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter.drawPath(mark);
-    QPen dots(kLight, kDotWidth, Qt::CustomDashLine, Qt::RoundCap, Qt::RoundJoin);
-    // In pen widths: a dot every 2.5 widths, moving a quarter of that per phase.
-    constexpr double kPeriod = 2.5;
-    dots.setDashPattern({0.001, kPeriod - 0.001});
-    dots.setDashOffset(kPeriod - (phase % 4) * kPeriod / 4);
-    painter.setPen(dots);
-    painter.drawPath(mark);
+    constexpr double kPeriod = 2.5 * kDotWidth;  // pixels from dot to dot
+    const double shift = kPeriod - (phase % 4) * kPeriod / 4;
+    for (const auto& [colour, width] : {std::pair{kDark, kDotWidth + 2}, std::pair{kLight, kDotWidth}}) {
+        // Dash lengths and offsets count in pen widths.
+        QPen dots(colour, width, Qt::CustomDashLine, Qt::RoundCap, Qt::RoundJoin);
+        dots.setDashPattern({0.001, kPeriod / width - 0.001});
+        dots.setDashOffset(shift / width);
+        painter.setPen(dots);
+        painter.drawPath(mark);
+    }
     painter.restore();
 }
 
 QRect ThinkingMarkArea(const QPainterPath& mark) {
-    const int margin = static_cast<int>(kDotWidth) + 2;
+    const int margin = static_cast<int>(kDotWidth) + 3;
     return mark.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
