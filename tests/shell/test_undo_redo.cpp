@@ -1,5 +1,4 @@
-// Undo and redo on the four real puzzles through the game flow: each undone move is played
-// back as a move of its own, and the record belongs to the board it was made on.
+// Undo and redo on the four real puzzles: an undone move is played back as a move of its own.
 #include <gtest/gtest.h>
 
 #include "puzzles/kolluk/Kolluk.h"
@@ -12,112 +11,74 @@
 namespace spindora {
 namespace {
 
-struct Row {
-    Mode mode;
-    int effect;        // the puzzle's sound, once per move
-    int ticksPerMove;  // a KOLLUK roll counts two ticks of a running clock, a PLUF turn one
-};
-const Row kRows[] = {{kZibbo, 1, 0}, {kKolluk, 2, 2}, {kPluf, 3, 1}, {kMurvo, 4, 0}};
+// Each move sounds the puzzle's effect; a KOLLUK roll counts two ticks of a running clock, a PLUF turn one.
+const struct { Mode mode; int effect; int ticksPerMove; } kRows[] = {
+    {kZibbo, 1, 0}, {kKolluk, 2, 2}, {kPluf, 3, 1}, {kMurvo, 4, 0}};
 
-struct Snapshot {
-    uint64_t position;
-    QImage board;
-    friend bool operator==(const Snapshot&, const Snapshot&) = default;
-    friend void PrintTo(const Snapshot& s, std::ostream* out) { *out << "position " << std::hex << s.position; }
-};
-
-class UndoRedo : public ::testing::Test {
-protected:
-    void SetUp() override {
-        InstallPuzzles(flow);
-        view.flow = &flow;
-        ShellSettings settings;
-        settings.tongue = 0;
-        ASSERT_TRUE(flow.FormCreate(settings));
-        flow.boxPaint();
-    }
-
-    Snapshot Now() {
-        const uint64_t position = std::array<uint64_t, 4>{
-            zibbo::Hash(static_cast<zibbo::Zibbo*>(flow.PuzzleOf(kZibbo))->Rules()),
-            kolluk::Hash(static_cast<kolluk::Kolluk*>(flow.PuzzleOf(kKolluk))->Rules()),
-            pluf::Hash(static_cast<pluf::Pluf*>(flow.PuzzleOf(kPluf))->Rules()),
-            murvo::Hash(static_cast<murvo::Murvo*>(flow.PuzzleOf(kMurvo))->Rules())}[flow.CurrentMode];
-        return {position, view.board.image().copy()};
-    }
-
-    // A press with the left or right button on any piece of the board.
-    void AnyMove() {
+TEST(UndoRedo, NUndosGiveBackTheDealAndNRedosThePositionAfterTheMoves) {
+    test::FakeView view;
+    SeededRandom random(28);
+    uint32_t now = 0;
+    // Every read of the clock is a second later, so every animation wait ends at once.
+    GameFlow flow(view, random, QStringLiteral(SPINDORA_BUILD_DIR), [&now] { return now += 1000000; });
+    InstallPuzzles(flow);
+    view.flow = &flow;
+    ASSERT_TRUE(flow.FormCreate({}));
+    flow.boxPaint();  // the window's first paint
+    const auto shown = [&] {  // the position and the board as drawn
+        const uint64_t position[] = {zibbo::Hash(static_cast<zibbo::Zibbo*>(flow.PuzzleOf(kZibbo))->Rules()),
+                                     kolluk::Hash(static_cast<kolluk::Kolluk*>(flow.PuzzleOf(kKolluk))->Rules()),
+                                     pluf::Hash(static_cast<pluf::Pluf*>(flow.PuzzleOf(kPluf))->Rules()),
+                                     murvo::Hash(static_cast<murvo::Murvo*>(flow.PuzzleOf(kMurvo))->Rules())};
+        return std::pair{position[flow.CurrentMode], view.board.image().copy()};
+    };
+    const auto anyMove = [&] {
         const std::vector<PressTarget> targets = flow.PuzzleOf(flow.CurrentMode)->PressTargets();
         const QPoint at = targets[static_cast<size_t>(random.Random(static_cast<int>(targets.size())))].press();
         flow.boxMouseDown(at.x(), at.y(), random.Random(2) ? MouseButton::Right : MouseButton::Left);
-    }
-
-    test::FakeView view;
-    SeededRandom random{28};
-    uint32_t now = 0;
-    // Every read of the clock is a second later, so every animation wait ends at once.
-    GameFlow flow{view, random, QStringLiteral(SPINDORA_BUILD_DIR), [this] { return now += 1000000; }};
-};
-
-TEST_F(UndoRedo, NUndosGiveBackTheDealAndNRedosThePositionAfterTheMoves) {
-    constexpr int kMoves = 9;
-    for (const Row& row : kRows) {
+    };
+    for (const auto& row : kRows) {
         SCOPED_TRACE(int(row.mode));
         flow.SwitchMode(row.mode);
-        std::vector<Snapshot> seen = {Now()};
-        flow.UndoMove();
-        EXPECT_EQ(Now(), seen[0]) << "nothing to undo before the first move";
-        for (int i = 0; i < kMoves; ++i) {
-            AnyMove();
-            seen.push_back(Now());
-        }
-        ASSERT_EQ(flow.GameState[row.mode], kRunning);
-
-        const auto playsBack = [&](void (GameFlow::*act)(), int from, int to) {
+        std::vector<decltype(shown())> seen = {shown()};
+        const auto step = [&](void (GameFlow::*act)(), size_t to, bool plays) {
             const size_t sounds = view.effects.size();
             const int32_t ticks = flow.ClockTicks[row.mode];
             (flow.*act)();
-            EXPECT_EQ(Now(), seen[static_cast<size_t>(to)]) << "from move " << from << " to " << to;
-            EXPECT_EQ(view.effects.size(), sounds + 1);
-            EXPECT_EQ(view.effects.back(), row.effect);
-            EXPECT_EQ(flow.ClockTicks[row.mode], ticks + row.ticksPerMove) << "the clock runs on";
+            EXPECT_TRUE(shown() == seen[to]) << "at move " << to;
+            EXPECT_EQ(view.effects.size(), sounds + plays);
+            if (plays) {
+                EXPECT_EQ(view.effects.back(), row.effect);
+            }
+            EXPECT_EQ(flow.ClockTicks[row.mode], ticks + (plays ? row.ticksPerMove : 0)) << "the clock runs on";
         };
-        for (int i = kMoves; i > 0; --i) playsBack(&GameFlow::UndoMove, i, i - 1);
-        const size_t sounds = view.effects.size();
-        flow.UndoMove();
-        EXPECT_EQ(Now(), seen[0]);
-        for (int i = 0; i < kMoves; ++i) playsBack(&GameFlow::RedoMove, i, i + 1);
-        flow.RedoMove();
-        EXPECT_EQ(Now(), seen[kMoves]);
-        EXPECT_EQ(view.effects.size(), sounds + kMoves) << "an undo or redo with nothing left plays nothing";
-        EXPECT_EQ(flow.GameState[row.mode], kRunning);
+        step(&GameFlow::UndoMove, 0, false);
+        for (int i = 0; i < 9; ++i) {
+            anyMove();
+            seen.push_back(shown());
+        }
+        for (size_t i = 9; i > 0; --i) step(&GameFlow::UndoMove, i - 1, true);
+        step(&GameFlow::UndoMove, 0, false);
+        for (size_t i = 1; i <= 9; ++i) step(&GameFlow::RedoMove, i, true);
+        step(&GameFlow::RedoMove, 9, false);
 
-        // A new move ends what could be redone; each board keeps its own record meanwhile.
+        // A new move ends what could be redone; the record outlives a visit to another puzzle.
         flow.UndoMove();
-        flow.UndoMove();
-        AnyMove();
-        const Snapshot branched = Now();
-        flow.RedoMove();
-        EXPECT_EQ(Now(), branched);
+        anyMove();
+        seen[9] = shown();
+        step(&GameFlow::RedoMove, 9, false);
         flow.SwitchMode(row.mode == kZibbo ? kMurvo : kZibbo);
         flow.SwitchMode(row.mode);
-        flow.UndoMove();
-        EXPECT_EQ(Now(), seen[kMoves - 2]) << "the record survives a visit to another puzzle";
+        step(&GameFlow::UndoMove, 8, true);
 
-        // A new deal starts a new record; a solved board takes nothing back.
+        // A new deal starts a new record, and a solved board takes nothing back.
         flow.MixBtnClick();
-        const Snapshot dealt = Now();
-        AnyMove();
-        const Snapshot moved = Now();
-        flow.UndoMove();
-        flow.UndoMove();
-        EXPECT_EQ(Now(), dealt);
-        flow.RedoMove();
-        EXPECT_EQ(Now(), moved);
+        seen = {shown()};
+        anyMove();
+        step(&GameFlow::UndoMove, 0, true);
+        step(&GameFlow::UndoMove, 0, false);
         flow.GameState[row.mode] = kSolved;
-        flow.UndoMove();
-        EXPECT_EQ(Now(), moved) << "solved is final";
+        step(&GameFlow::RedoMove, 0, false);
     }
 }
 
