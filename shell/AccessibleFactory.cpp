@@ -16,6 +16,9 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
     // Qt asks once for each class up the hierarchy, the object's own first.
     if (className == QLatin1String("spindora::TMainForm")) return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("spindora::BoardWidget")) return new BoardAccessible(widget);
+    // The plain panel the tool-bar buttons stand on.
+    if (className == QLatin1String("QWidget") && widget->objectName() == QLatin1String("ToolPanel"))
+        return new QAccessibleWidget(widget, QAccessible::ToolBar);
     if (className == QLatin1String("spindora::ToolButton"))
         return new ToolButtonAccessible(static_cast<QAbstractButton*>(widget));
     if (className == QLatin1String("spindora::THighscoreDlg"))

@@ -26,8 +26,13 @@ QStringList ToolButtonAccessible::actionNames() const {
 }
 
 void ToolButtonAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() || actionName == toggleAction()) button()->click();
-    else QAccessibleWidget::doAction(actionName);
+    if (actionName != pressAction() && actionName != toggleAction()) {
+        QAccessibleWidget::doAction(actionName);
+        return;
+    }
+    // The screen reader waits for its answer before it speaks again, and many of these
+    // buttons open a modal window: click once the answer is on its way.
+    QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
 }
 
 void TellToggleState(QAbstractButton& button) {
