@@ -1,6 +1,5 @@
 #include "shell/BoardVoice.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QStringList>
 #include <QTimer>
@@ -96,16 +95,15 @@ void BoardVoice::CatchUp() {
     }
 }
 
-void BoardVoice::Tell(int piece, int event) const {
+void BoardVoice::Tell(int piece, QAccessible::Event event) const {
     if (!QAccessible::isActive()) return;
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&board_);
     QAccessibleInterface* child = piece >= 0 && board ? board->child(piece) : nullptr;
-    const auto type = static_cast<QAccessible::Event>(event);
     if (child) {
-        QAccessibleEvent told(child, type);
+        QAccessibleEvent told(child, event);
         QAccessible::updateAccessibility(&told);
     } else {
-        QAccessibleEvent told(&board_, type);
+        QAccessibleEvent told(&board_, event);
         QAccessible::updateAccessibility(&told);
     }
 }

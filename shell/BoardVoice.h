@@ -1,6 +1,8 @@
 #pragma once
+#include <QAccessible>
 #include <QObject>
 #include <QString>
+#include <cstdint>
 
 #include "shell/Mode.h"
 #include "shell/PieceNames.h"
@@ -34,8 +36,8 @@ protected:
 
 private:
     void CatchUpSoon();
-    // Sends `event` (a QAccessible::Event) for a piece, or for the board itself at -1.
-    void Tell(int piece, int event) const;
+    // Sends `event` for a piece, or for the board itself at -1.
+    void Tell(int piece, QAccessible::Event event) const;
 
     QWidget& board_;
     GameFlow& flow_;

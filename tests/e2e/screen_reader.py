@@ -87,21 +87,16 @@ class Session:
         self.game = self.start([game, '--seed', str(SEED), '--config', settings], env=env)
 
     def start_x(self):
+        # Xvfb picks a free display itself and writes its number once it listens.
         read, write = os.pipe()
         self.start(['Xvfb', '-displayfd', str(write), '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
                    pass_fds=[write])
         os.close(write)
-        number = b''
-        deadline = time.monotonic() + 10
-        while not number.endswith(b'\n') and time.monotonic() < deadline:
-            chunk = os.read(read, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read)
-        if not number.strip():
+        with os.fdopen(read) as pipe:
+            number = pipe.readline().strip()
+        if not number:
             skip('Xvfb did not start')
-        return number.decode().strip()
+        return number
 
     def start(self, command, env=None, pass_fds=()):
         process = subprocess.Popen(command, env=env or self.env, pass_fds=pass_fds, start_new_session=True,
@@ -110,13 +105,15 @@ class Session:
         return process
 
     def close(self):
+        # The whole group: the bus launcher's own bus daemon goes with it.
         for process in reversed(self.processes):
-            if process.poll() is None:
-                try:
-                    os.killpg(process.pid, 15)
-                    process.wait(5)
-                except (ProcessLookupError, subprocess.TimeoutExpired):
-                    os.killpg(process.pid, 9)
+            try:
+                os.killpg(process.pid, 15)
+                process.wait(5)
+            except ProcessLookupError:
+                pass
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, 9)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
 
@@ -136,8 +133,8 @@ def pump():
         pass
 
 
-def wait_for(condition, seconds, what):
-    """Polls `condition` until it gives something true; fails after `seconds`."""
+def poll(condition, seconds):
+    """Reads `condition` until it gives something true, for at most `seconds`."""
     deadline = time.monotonic() + seconds
     while True:
         pump()
@@ -145,11 +142,16 @@ def wait_for(condition, seconds, what):
             value = condition()
         except Exception:  # an object that went away while it was read: read again
             value = None
-        if value:
+        if value or time.monotonic() > deadline:
             return value
-        if time.monotonic() > deadline:
-            raise AssertionError('waited %gs in vain for %s' % (seconds, what))
         time.sleep(0.02)
+
+
+def wait_for(condition, seconds, what):
+    value = poll(condition, seconds)
+    if not value:
+        raise AssertionError('waited %gs in vain for %s' % (seconds, what))
+    return value
 
 
 def key(*keys):
@@ -295,17 +297,18 @@ def walk_to(target):
         else:
             step = 'Right' if target % 3 > at % 3 else 'Left'
         key(step)
-        wait_for(lambda: focused_dial() != at, 5, 'the focus to move %s from dial %d' % (step, at))
+        # The first arrow may only show where the focus is.
+        if not poll(lambda: focused_dial() != at, 1):
+            key(step)
+            wait_for(lambda: focused_dial() != at, 5, 'the focus to move %s from dial %d' % (step, at))
 
 
 def solve_zibbo(events):
     hours = dial_hours()
     plan = presses_to_solve(hours)
     print('\npointers at', hours, '- forward twelfths per dial', plan)
-    # The first arrow may only show the focus mark; up from the top left moves nowhere either way.
-    walk = wait_for(lambda: (focused_dial(),), 5, 'the board to take the keys')[0]
-    assert walk == 0, 'the focus starts on the first dial'
-    key('Up')
+    assert wait_for(lambda: (focused_dial(),), 5, 'the board to take the keys') == (0,), \
+        'the focus starts on the first dial'
     for k in [0, 1, 2, 5, 4, 3, 6, 7, 8]:
         forward = plan[k] <= 6
         count = plan[k] if forward else 12 - plan[k]
