@@ -33,4 +33,6 @@ window with a tool bar and a clock:
 Every puzzle has levels and a list of the five best times per level. The
 game speaks English and German, plays its own sound effects and, when MIDI
 files lie beside it, background music.")
+# dpkg-deb builds the package once more with the true Installed-Size, compressed with xz.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/InstalledSize.cmake)
 include(CPack)

@@ -49,8 +49,7 @@ contents=$(dpkg-deb -c "$deb")
 listing=$(awk '{print $6}' <<<"$contents")
 has() { grep -Eq "^\./usr/$1\$" <<<"$listing" || fail "the package lacks /usr/$1"; }
 has 'lib/games/spindora/spindora'
-for file in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.bmp b2@2x.bmp b3@2x.bmp b4@2x.bmp \
-            b1@3x.bmp b2@3x.bmp b3@3x.bmp b4@3x.bmp spdr.chm; do
+for file in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.png b2@2x.png b3@2x.png b4@2x.png spdr.chm; do
   has "share/games/spindora/$file"
   grep -q "^l.* \./usr/lib/games/spindora/$file -> " <<<"$contents" || fail "$file beside the program is no link"
 done
@@ -78,6 +77,15 @@ fi
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+# Installed-Size is what the unpacked files take, a link counting as a link, not as a copy
+# of its file: their bytes, and at most one KiB more for each file, folder and link, which
+# dpkg rounds up to whole KiB.
+installed=$(field Installed-Size)
+bytes=$(find "$root" -type f -printf '%s\n' | awk '{sum += $1} END {print sum}')
+entries=$(find "$root" -mindepth 1 | wc -l)
+((installed * 1024 >= bytes && installed <= bytes / 1024 + entries)) ||
+  fail "Installed-Size is $installed KiB, yet the files take $((bytes / 1024)) KiB in $entries entries"
+((installed <= 11550)) || fail "Installed-Size is $installed KiB, more than sgt-puzzles' 11,550 KiB for 40 games"
 [[ $(gzip -dc "$root/usr/share/doc/spindora/changelog.gz" | head -n1) == 'spindora (1.3) '* ]] ||
   fail "the changelog does not begin with this release"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
