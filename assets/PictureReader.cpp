@@ -27,7 +27,8 @@ DecodedPicture DecodePicture(const QByteArray& bytes, const char* format,
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     const QSize declared = reader.size();
-    if (!declared.isValid()) return {{}, QStringLiteral("not a %1 picture").arg(QLatin1String(format))};
+    if (!declared.isValid())
+        return {{}, QStringLiteral("not a %1 picture").arg(QLatin1String(format))};
     if (QString refusal = judgeSize(declared); !refusal.isEmpty()) return {{}, refusal};
     QImage picture = ReadWith(reader);
     if (picture.isNull()) return {{}, QStringLiteral("damaged (%1)").arg(reader.errorString())};

@@ -62,14 +62,16 @@ BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most) 
     if (QString fault = CheckBitmapBody(file.bytes, layout); !fault.isEmpty()) return {{}, fault};
     QImage picture = DecodeBitmap(file.bytes, layout);
     if (picture.isNull())
-        return {{}, QStringLiteral("too large (no memory for %1)").arg(SizeText(layout.width, layout.height))};
+        return {{}, QStringLiteral("too large (no memory for %1)")
+                        .arg(SizeText(layout.width, layout.height))};
     return {std::move(picture), {}};
 }
 
 QString DenseFileName(const QString& path) {
     const QString dense = DensePictureName(path, kDenseFileScale);
     const qsizetype dot = dense.lastIndexOf(QLatin1Char('.'));
-    return (dot > dense.lastIndexOf(QLatin1Char('/')) ? dense.left(dot) : dense) + QStringLiteral(".png");
+    const QString stem = dot > dense.lastIndexOf(QLatin1Char('/')) ? dense.left(dot) : dense;
+    return stem + QStringLiteral(".png");
 }
 
 BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most) {

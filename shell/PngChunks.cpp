@@ -27,7 +27,8 @@ uint32_t ChunkChecksum(const char* data, qsizetype size) {
         return entries;
     }();
     uint32_t crc = 0xFFFFFFFFu;
-    for (qsizetype i = 0; i < size; ++i) crc = table[(crc ^ static_cast<uint8_t>(data[i])) & 0xFF] ^ (crc >> 8);
+    for (qsizetype i = 0; i < size; ++i)
+        crc = table[(crc ^ static_cast<uint8_t>(data[i])) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
 }
 
@@ -41,8 +42,10 @@ QString CheckPngChunks(const QByteArray& png) {
         if (length > png.size() - at - kChunkFrame) return QStringLiteral("cut short");
         const QByteArray type = png.mid(at + 4, 4);
         if (at == kSignature.size() && type != "IHDR")
-            return QStringLiteral("damaged (%1 where the header chunk belongs)").arg(QLatin1String(type));
-        if (ChunkChecksum(png.constData() + at + 4, length + 4) != BigEndian32(png, at + 8 + length))
+            return QStringLiteral("damaged (%1 where the header chunk belongs)")
+                .arg(QLatin1String(type));
+        const uint32_t checksum = BigEndian32(png, at + 8 + length);
+        if (ChunkChecksum(png.constData() + at + 4, length + 4) != checksum)
             return QStringLiteral("damaged (chunk %1 fails its checksum)").arg(QLatin1String(type));
         if (type == "IEND") return {};
         at += kChunkFrame + length;

@@ -283,7 +283,7 @@ TEST(BoardPicture, RefusesDensePicturesThatAreNoWholePngOfTheirSize) {
     };
     const QByteArray whole = Png(24, 16);
     QByteArray flipped = whole;
-    flipped[whole.size() - 20] = static_cast<char>(flipped[whole.size() - 20] ^ 0x10);  // in the pixel data
+    flipped[whole.size() - 20] ^= 0x10;  // in the pixel data
     const struct { QByteArray bytes; const char* why; } rows[] = {
         {whole, ""},
         {whole.left(whole.size() - 1), "cut short"},
@@ -302,7 +302,8 @@ TEST(BoardPicture, RefusesDensePicturesThatAreNoWholePngOfTheirSize) {
         file.write(row.bytes);
         file.close();
         testing::internal::CaptureStderr();
-        const BoardPictureLoad read = ReadDensePicture(path, QSize(24, 16), MostBoardPicture(QSize(24, 16)));
+        const BoardPictureLoad read =
+            ReadDensePicture(path, QSize(24, 16), MostBoardPicture(QSize(24, 16)));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_EQ(read.refusal.toStdString(), row.why);
         EXPECT_EQ(read.picture.isNull(), *row.why != '\0');

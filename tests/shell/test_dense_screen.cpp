@@ -201,7 +201,8 @@ QImage DenseSheet(const char* file, int scale) {
     for (const Mode mode : kAllModes) {
         if (!path.endsWith(QLatin1String(Describe(mode).pictureFile))) continue;
         testing::internal::CaptureStderr();
-        const QImage dense = DenseBoardPicture(path, one, scale, one.size(), Describe(mode).paintSheet);
+        const QImage dense =
+            DenseBoardPicture(path, one, scale, one.size(), Describe(mode).paintSheet);
         return testing::internal::GetCapturedStderr().empty() ? dense : QImage();
     }
     return {};
