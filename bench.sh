@@ -3,15 +3,16 @@
 # (sgt-twiddle, from sgt-puzzles), measured in the same run under a private X server:
 # start-up to the first painted board, peak memory, CPU while idle, and each puzzle's
 # frame and paint costs. Installs what it needs with apt-get, sgt-puzzles included.
-# BENCH_RUNS (default 3) sets the measured runs per program.
+# BENCH_RUNS (default 3) sets the measured runs per program; BENCH_SCALE=2 puts Spindora
+# on a screen of twice the density (QT_SCALE_FACTOR), where it shows its dense pictures.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 runs=${BENCH_RUNS:-3}
+scale=${BENCH_SCALE:-1}
 idle=10
 
 "$root/scripts/deps.sh" --with-display
-"$root/scripts/build.sh" >/dev/null
-cmake --build "$root/build" --target spindora_bench >/dev/null
+"$root/scripts/build.sh" spindora spindora_bench >/dev/null
 peer=/usr/games/sgt-twiddle
 if [[ ! -x $peer ]]; then
   echo "Installing sgt-puzzles for the comparison"
@@ -28,7 +29,7 @@ printf '[common]\ntongue=0\nmode=0\nmusic=1\n' >"$work/music.conf"
 # The game plays the *.mid files beside it: a copy of it with a piece of four parts and
 # drums, about five seconds long, which it repeats while it is measured.
 mkdir "$work/game"
-cp "$root/build/spindora" "$root"/build/b[1-4]*.bmp "$root/build/spdr.chm" "$work/game/"
+cp "$root/build/spindora" "$root"/build/b[1-4]*.{bmp,png} "$root/build/spdr.chm" "$work/game/"
 python3 - "$work/game/tune.mid" <<'PIECE'
 import struct, sys
 events = [(0, bytes([0xC0, 0])), (0, bytes([0xC1, 33])), (0, bytes([0xC2, 48])), (0, bytes([0xC3, 73]))]
@@ -51,12 +52,12 @@ with open(sys.argv[1], "wb") as out:
     out.write(b"MThd" + struct.pack(">IHHH", 6, 0, 1, 96) + b"MTrk" + struct.pack(">I", len(track)) + track)
 PIECE
 
-echo "== Start-up, peak memory and idle CPU over ${idle} s, 4 s after the window (median of $runs runs)"
+echo "== Start-up, peak memory and idle CPU over ${idle} s, 4 s after the window (median of $runs runs, Spindora at ${scale}x)"
 echo "   window/paint: ms to the first window / first painted board; peakRSS: MiB; idleCPU: ms"
 echo "   spindora-music plays the piece through SDL's disk driver, so its idle CPU is the synthesiser's"
 "$root/scripts/desktop-cost.sh" --runs "$runs" --idle "$idle" --settle 4 \
-  "spindora=SDL_AUDIODRIVER=dummy $root/build/spindora --seed 1 --config $work/quiet.conf" \
-  "spindora-music=SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/sound.raw $work/game/spindora --seed 1 --config $work/music.conf" \
+  "spindora=SDL_AUDIODRIVER=dummy QT_SCALE_FACTOR=$scale $root/build/spindora --seed 1 --config $work/quiet.conf" \
+  "spindora-music=SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/sound.raw QT_SCALE_FACTOR=$scale $work/game/spindora --seed 1 --config $work/music.conf" \
   "sgt-twiddle=$peer"
 
 echo

@@ -11,21 +11,21 @@ constexpr TextPair kNone{"", ""};
 
 const MessageDlgLayout& PauseDlgLayout() {
     static const MessageDlgLayout layout{
-        "TPauseDlg", "msg", QRect(32, 21, 185, 24), 16, QRect(144, 88, 94, 27), Glyph::Smiley,
+        "TPauseDlg", "msg", {"Pause", "Pause"}, QRect(32, 21, 185, 24), 16, QRect(144, 88, 94, 27), Glyph::Smiley,
         QRect(), {"Spiel angehalten!", "Game paused!"}, {"Fortsetzen", "Continue"}, kNone, false};
     return layout;
 }
 
 const MessageDlgLayout& DoneDlgLayout() {
     static const MessageDlgLayout layout{
-        "TDoneDlg", "Msg", QRect(32, 20, 185, 21), 16, QRect(168, 88, 70, 27), Glyph::Smiley,
+        "TDoneDlg", "Msg", {"Gelöst", "Solved"}, QRect(32, 20, 185, 21), 16, QRect(168, 88, 70, 27), Glyph::Smiley,
         QRect(), {"Hurra, geschafft!", "Hurrah, you did it!"}, {"OK", "OK"}, kNone, false};
     return layout;
 }
 
 const MessageDlgLayout& NewGameDlgLayout() {
     static const MessageDlgLayout layout{
-        "TNewGameDlg", "msg", QRect(40, 13, 169, 37), 15, QRect(92, 88, 70, 27), Glyph::Exit,
+        "TNewGameDlg", "msg", {"Rätsel aufgeben?", "Give up the puzzle?"}, QRect(40, 13, 169, 37), 15, QRect(92, 88, 70, 27), Glyph::Exit,
         QRect(168, 88, 70, 27),
         {"Willst Du das Rätsel wirklich aufgeben?", "Do you really want to giveup the puzzle?"},
         kYes, kNo, false};
@@ -34,7 +34,7 @@ const MessageDlgLayout& NewGameDlgLayout() {
 
 const MessageDlgLayout& EndGameDlgLayout() {
     static const MessageDlgLayout layout{
-        "TEndGameDlg", "msg", QRect(32, 13, 185, 37), 13, QRect(92, 88, 70, 27), Glyph::Exit,
+        "TEndGameDlg", "msg", {"Spiel beenden?", "End the game?"}, QRect(32, 13, 185, 37), 13, QRect(92, 88, 70, 27), Glyph::Exit,
         QRect(168, 88, 70, 27),
         {"Willst Du das Spiel wirklich beenden?", "Do you really want to end the game?"},
         kYes, kNo, true};

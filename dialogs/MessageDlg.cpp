@@ -65,6 +65,7 @@ void MessageDlg::reject() {
 
 void MessageDlg::FormActivate() {
     if (mainWindow_) move(CentredOver(mainWindow_->frameGeometry(), size()));
+    setWindowTitle(Pick(layout_.title, tongue_));
     msg_->setText(Pick(layout_.message, tongue_));
     ok_->setText(Pick(layout_.okText, tongue_));
     if (cancel_) cancel_->setText(Pick(layout_.cancelText, tongue_));

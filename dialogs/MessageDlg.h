@@ -12,6 +12,7 @@ namespace spindora {
 struct MessageDlgLayout {
     const char* className;  // TPauseDlg, TDoneDlg, ...
     const char* labelName;  // msg, or Msg in TDoneDlg
+    TextPair title;         // never drawn (the window has no title bar): its name for screen readers
     QRect label;
     int labelPixels;
     QRect okBtn;  // height is always 27

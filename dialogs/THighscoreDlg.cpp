@@ -4,6 +4,7 @@
 
 #include "assets/Glyphs.h"
 #include "dialogs/DialogParts.h"
+#include "dialogs/HighscoreAccessible.h"
 #include "dialogs/MessageDlg.h"
 #include "dialogs/ModalResult.h"
 #include "dialogs/NameBox.h"
@@ -189,6 +190,7 @@ void THighscoreDlg::FormActivate() {
     delcheck_->setText(Pick(kClearText, tongue_));
     delcheck_->adjustSize();
     cancel_->setText(Pick(kCancelText, tongue_));
+    NameHighscoreParts(*this, tongue_.value());
     if (EditRow >= 0) edit_->setFocus();
     else ok_->setFocus();
 }

@@ -38,3 +38,6 @@ configure_file(packaging/copyright.in ${DOCUMENTS_DIR}/copyright @ONLY)
 install(FILES ${MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 set(SPINDORA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/spindora)
 install(FILES ${DOCUMENTS_DIR}/copyright ${CHANGELOG} DESTINATION ${SPINDORA_DOC_DIR})
+# Every Debian package carries its own.
+install(FILES ${DOCUMENTS_DIR}/copyright ${CHANGELOG} DESTINATION ${SPINDORA_DOC_DIR}-data
+        COMPONENT data)

@@ -1,6 +1,7 @@
 #include "shell/AccessibleTexts.h"
 
 #include "dialogs/Texts.h"
+#include "dialogs/TimeWords.h"
 #include "shell/Captions.h"
 #include "shell/PuzzleDescriptors.h"
 
@@ -29,6 +30,48 @@ QString ClockAccessibleDescription(int32_t ticks, int tongue) {
     const int32_t seconds = ticks / 5;
     const QString label = TimeLabelText(tongue);
     return seconds == 1 ? Pick(kOne, tongue).arg(label) : Pick(kMany, tongue).arg(label).arg(seconds);
+}
+
+QString SolvedAnnouncement(int32_t ticks, int tongue) {
+    static constexpr TextPair kSolved{"Gelöst in %1", "Solved in %1"};
+    return Pick(kSolved, tongue).arg(SecondsText(ticks, tongue));
+}
+
+QString DealAnnouncement(int tongue) {
+    static constexpr TextPair kDeal{"Neu gemischt", "New deal"};
+    return Pick(kDeal, tongue);
+}
+
+QString ToolName(Tool tool, int tongue) {
+    // The keys are those the window gives its buttons, named as the keyboard labels them.
+    static constexpr TextPair kNames[] = {
+        {"Mischen (F2)", "Shuffle (F2)"},
+        {"Nächste Stufe (Bild auf)", "Next level (Page Up)"},
+        {"Pause (P)", "Pause (P)"},
+        {"Soundeffekte (S)", "Sound effects (S)"},
+        {"Musik (M)", "Music (M)"},
+        {"Bestenliste (Strg+H)", "Best times (Ctrl+H)"},
+        {"Spiel beenden (Strg+Q)", "End the game (Ctrl+Q)"},
+        {"ZIBBO (1)", "ZIBBO (1)"},
+        {"KOLLUK (2)", "KOLLUK (2)"},
+        {"PLUF (3)", "PLUF (3)"},
+        {"MURVO (4)", "MURVO (4)"},
+        {"Sprache (L)", "Language (L)"},
+        {"Hilfe (F1)", "Help (F1)"},
+        {"Über Spindora", "About Spindora"},
+        {"Mehr Rätsel im Netz", "More puzzles on the web"},
+    };
+    return Pick(kNames[static_cast<int>(tool)], tongue);
+}
+
+QString MusicUnavailableText(bool noFiles, const QString& folder, int tongue) {
+    static constexpr TextPair kNoFiles{
+        "Keine Musik: In %1 liegen keine MIDI-Dateien (*.mid). Lege welche dorthin.",
+        "No music: no MIDI files (*.mid) were found in %1. Put some there."};
+    static constexpr TextPair kLost{
+        "Keine Musik: Es fehlt ein Tongerät, die Soundfont oder eine lesbare MIDI-Datei.",
+        "No music: there is no sound device, no soundfont or no readable MIDI file."};
+    return noFiles ? Pick(kNoFiles, tongue).arg(folder) : Pick(kLost, tongue);
 }
 
 }  // namespace spindora

@@ -13,4 +13,15 @@ QString BoardAccessibleName(Mode mode, const LevelSettings& levels, int tongue);
 QString HighscoreTitle(Mode mode, const LevelSettings& levels, int tongue);
 QString ClockAccessibleDescription(int32_t ticks, int tongue);
 
+// What is announced on the board when a puzzle is solved, and after a new deal.
+QString SolvedAnnouncement(int32_t ticks, int tongue);
+QString DealAnnouncement(int tongue);
+
+// The tool-bar buttons as screen readers name them: what each does, and its key.
+enum class Tool { Mix, Option, Pause, Sound, Music, HighScore, Exit, Zibbo, Kolluk, Pluf, Murvo,
+                  Tongue, Help, Info, Brizzel };
+QString ToolName(Tool tool, int tongue);
+// Why the music button cannot be pressed: no "*.mid" file in `folder`, or none that plays.
+QString MusicUnavailableText(bool noFiles, const QString& folder, int tongue);
+
 }  // namespace spindora

@@ -3,9 +3,12 @@
 #include <cstdio>
 
 #include "assets/EmbeddedAssets.h"
+#include "assets/PictureReader.h"
+#include "assets/Raster.h"
 #include "files/ForeignFile.h"
 #include "shell/BitmapLayout.h"
 #include "shell/BitmapPixels.h"
+#include "shell/PngChunks.h"
 
 namespace spindora {
 namespace {
@@ -30,6 +33,17 @@ QString SizeText(int64_t width, int64_t height) {
     return QStringLiteral("%1 x %2").arg(width).arg(height);
 }
 
+// Why a picture that declares `width` x `height` cannot serve a board of `least`, if so.
+QString SizeFault(int64_t width, int64_t height, QSize least, QSize most) {
+    const QString declared = SizeText(width, height);
+    if (width > most.width() || height > most.height())
+        return QStringLiteral("too large (declared %1)").arg(declared);
+    if (width < least.width() || height < least.height())
+        return QStringLiteral("too small (declared %1, the board needs %2)")
+            .arg(declared, SizeText(least.width(), least.height()));
+    return {};
+}
+
 }  // namespace
 
 bool HoldsWholeBitmap(const QByteArray& bmp) {
@@ -43,16 +57,32 @@ BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most) 
     const LayoutRead read = ReadBitmapLayout(file.bytes);
     if (!read.layout) return {{}, read.fault};
     const BitmapLayout& layout = *read.layout;
-    const QString declared = SizeText(layout.width, layout.height);
-    if (layout.width > most.width() || layout.height > most.height())
-        return {{}, QStringLiteral("too large (declared %1)").arg(declared)};
-    if (layout.width < least.width() || layout.height < least.height())
-        return {{}, QStringLiteral("too small (declared %1, the board needs %2)")
-                        .arg(declared, SizeText(least.width(), least.height()))};
+    if (QString fault = SizeFault(layout.width, layout.height, least, most); !fault.isEmpty())
+        return {{}, fault};
     if (QString fault = CheckBitmapBody(file.bytes, layout); !fault.isEmpty()) return {{}, fault};
     QImage picture = DecodeBitmap(file.bytes, layout);
-    if (picture.isNull()) return {{}, QStringLiteral("too large (no memory for %1)").arg(declared)};
+    if (picture.isNull())
+        return {{}, QStringLiteral("too large (no memory for %1)")
+                        .arg(SizeText(layout.width, layout.height))};
     return {std::move(picture), {}};
+}
+
+QString DenseFileName(const QString& path) {
+    const QString dense = DensePictureName(path, kDenseFileScale);
+    const qsizetype dot = dense.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > dense.lastIndexOf(QLatin1Char('/')) ? dense.left(dot) : dense;
+    return stem + QStringLiteral(".png");
+}
+
+BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most) {
+    const ForeignBytes file = ReadForeignFile(path, FileKind::Picture);
+    if (file.check != FileCheck::Regular) return {{}, FileFault(file.check)};
+    if (QString fault = CheckPngChunks(file.bytes); !fault.isEmpty()) return {{}, fault};
+    DecodedPicture read = DecodePicture(file.bytes, "png", [&](QSize declared) {
+        return SizeFault(declared.width(), declared.height(), least, most);
+    });
+    if (read.picture.isNull()) return {{}, read.fault};
+    return {ToRasterFormat(read.picture), {}};
 }
 
 QImage LoadBoardPicture(const QString& path, QSize least) {
@@ -64,12 +94,17 @@ void SayBoardPictureRefused(const QString& path, const QString& why) {
     std::fprintf(stderr, "spindora: cannot load %s: %s\n", qPrintable(path), qPrintable(why));
 }
 
-QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
+QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least,
+                         SheetPainter paint) {
     if (scale <= 1) return oneToOne;
-    // "b1.bmp" at 2 is "b1@2x.bmp".
-    const QString densePath = DensePictureName(path, scale);
+    if (scale != kDenseFileScale) {
+        QImage painted = ToRasterFormat(paint(scale));
+        painted.setDevicePixelRatio(scale);
+        return painted;
+    }
+    const QString densePath = DenseFileName(path);
     const QSize denseLeast = least * scale;
-    BoardPictureLoad dense = ReadBoardPicture(densePath, denseLeast, MostBoardPicture(denseLeast));
+    BoardPictureLoad dense = ReadDensePicture(densePath, denseLeast, MostBoardPicture(denseLeast));
     if (dense.picture.isNull()) {
         std::fprintf(stderr, "spindora: %s: %s; using %s scaled up\n", qPrintable(densePath),
                      qPrintable(dense.refusal), qPrintable(path));

@@ -31,9 +31,25 @@ QImage LoadBoardPicture(const QString& path, QSize least);
 // One line on standard error: the required picture `path` cannot be loaded, and why.
 void SayBoardPictureRefused(const QString& path, const QString& why);
 
+// The denser board pictures are the game's own, not the design's, and lie beside the
+// program as PNG, which holds them in a sixth of a bitmap's bytes: only those for screens
+// at twice the density, the common ones ("b1.bmp" has "b1@2x.png"). Those for denser
+// screens would double the installed size; they are painted when such a screen needs them.
+inline constexpr int kDenseFileScale = 2;
+QString DenseFileName(const QString& path);
+
+// Reads a dense picture as ReadBoardPicture reads a bitmap, its declared size checked
+// before anything is decoded.
+BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most);
+
+// Paints a puzzle's sheet at `scale` device pixels per board pixel.
+using SheetPainter = QImage (*)(int scale);
+
 // The board picture for a surface of `scale` device pixels per board pixel, given the
-// checked 1:1 picture `oneToOne` of `path`. The denser file is a nicety: when it is missing
+// checked 1:1 picture `oneToOne` of `path`: the dense file beside it, or the sheet painted
+// by `paint` at scales that have no file. The dense file is a nicety: when it is missing
 // or damaged, one line on standard error says so and why, and the 1:1 picture is scaled up.
-QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least);
+QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least,
+                         SheetPainter paint);
 
 }  // namespace spindora

@@ -36,7 +36,8 @@ bool GameFlow::LoadBackground(Mode mode, QImage& into) {
         return false;
     }
     // The 1:1 picture is required and checked on every screen; a denser one only adds detail.
-    into = DenseBoardPicture(path, loaded.picture, SurfaceScale(view_.box().image()), least);
+    into = DenseBoardPicture(path, loaded.picture, SurfaceScale(view_.box().image()), least,
+                             Describe(mode).paintSheet);
     return !into.isNull();
 }
 

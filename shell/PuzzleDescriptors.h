@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QRect>
 #include <memory>
 
@@ -27,6 +28,7 @@ struct PuzzleDescriptor {
     int levels;                   // levels run 1..levels
     const char* helpPage;         // its page of the help file, and that page's picture
     std::unique_ptr<Puzzle> (*make)(PuzzleHost& host);
+    QImage (*paintSheet)(int scale);  // draws pictureFile, `scale` device pixels a board pixel
 };
 
 const PuzzleDescriptor& Describe(Mode mode);

@@ -1,6 +1,7 @@
 #include "shell/TMainForm.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLinearGradient>
@@ -15,11 +16,14 @@
 
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
+#include "shell/AccessibleFactory.h"
 #include "shell/AccessibleTexts.h"
+#include "shell/BoardVoice.h"
 #include "shell/Captions.h"
 #include "shell/PuzzleDescriptors.h"
 #include "shell/QuitSignals.h"
 #include "shell/Shortcuts.h"
+#include "shell/ToolButtonAccessible.h"
 #include "assets/EmbeddedAssets.h"
 #include "shell/WindowPlacement.h"
 
@@ -65,6 +69,9 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
              [this] { return flow_.ClockCounts() || MusicWanted(); }),
       store_(std::move(store)) {
     setObjectName(QStringLiteral("MainForm"));
+    // Screen readers meet the window as a frame of this name, whatever the title says.
+    InstallAccessibleFactory();
+    setAccessibleName(QStringLiteral("Spindora"));
     setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
     setWindowIcon(ProgramIcon());
     // Windows of the game's own without a parent, the help viewer and the messages, carry it too.
@@ -158,6 +165,7 @@ void TMainForm::BuildToolPanel() {
 
 void TMainForm::AddKeys() {
     boardKeys_ = new BoardKeys(*box_, flow_);
+    new BoardVoice(*box_, flow_, *boardKeys_);
     AddButtonKeys(*this, {
         {Qt::Key_1, modeBtns_[0]}, {Qt::Key_2, modeBtns_[1]},
         {Qt::Key_3, modeBtns_[2]}, {Qt::Key_4, modeBtns_[3]},
@@ -226,6 +234,7 @@ void TMainForm::CreateDialogs() {
     // given up does not carry them. The highscore list's name is the one stored at the
     // start, as the list has always read it when made with the window.
     Splash_ = std::make_unique<TSplash>(this, SplashPicture());
+    Splash_->setAccessibleName(QStringLiteral("Spindora"));
     playerAtStart_ = THighscoreDlg::StoredPlayerName(store_);
 }
 
@@ -316,23 +325,28 @@ void TMainForm::ShowHighscore(int32_t time) {
 
 void TMainForm::ApplyCaptions() {
     const int tongue = flow_.tongue.value();
-    const auto hint = [tongue](QWidget* w, Hint h) {
+    // Screen readers name a button by what it does and its key; the hint, often a joke,
+    // is its description.
+    const auto hint = [tongue](QWidget* w, Tool tool, Hint h) {
         w->setToolTip(AsTooltip(HintText(h, tongue)));
-        w->setAccessibleName(HintText(h, tongue));
+        w->setAccessibleName(ToolName(tool, tongue));
+        w->setAccessibleDescription(HintText(h, tongue));
     };
-    hint(MixBtn_, Hint::Mix);
-    hint(OptionBtn_, Hint::Option);
-    hint(PauseBtn_, Hint::Pause);
-    hint(soundbtn_, soundbtn_->isChecked() ? Hint::SoundOn : Hint::SoundOff);
-    hint(MidiBtn_, MidiBtn_->isChecked() ? Hint::MidiOn : Hint::MidiOff);
-    hint(HighScoreBtn_, Hint::HighScore);
-    hint(ExitBtn_, Hint::Exit);
-    for (const Mode mode : kAllModes) hint(modeBtns_[mode], Describe(mode).hint);
+    hint(MixBtn_, Tool::Mix, Hint::Mix);
+    hint(OptionBtn_, Tool::Option, Hint::Option);
+    hint(PauseBtn_, Tool::Pause, Hint::Pause);
+    hint(soundbtn_, Tool::Sound, soundbtn_->isChecked() ? Hint::SoundOn : Hint::SoundOff);
+    hint(MidiBtn_, Tool::Music, MidiBtn_->isChecked() ? Hint::MidiOn : Hint::MidiOff);
+    DescribeMusicBtn();
+    hint(HighScoreBtn_, Tool::HighScore, Hint::HighScore);
+    hint(ExitBtn_, Tool::Exit, Hint::Exit);
+    for (const Mode mode : kAllModes)
+        hint(modeBtns_[mode], static_cast<Tool>(static_cast<int>(Tool::Zibbo) + mode), Describe(mode).hint);
     TimeLabel_->setText(TimeLabelText(tongue));
-    hint(TongueBtn_, Hint::Tongue);
-    hint(HelpBtn_, Hint::Help);
-    hint(InfoBtn_, Hint::Info);
-    hint(BrizzelBtn_, Hint::Brizzel);
+    hint(TongueBtn_, Tool::Tongue, Hint::Tongue);
+    hint(HelpBtn_, Tool::Help, Hint::Help);
+    hint(InfoBtn_, Tool::Info, Hint::Info);
+    hint(BrizzelBtn_, Tool::Brizzel, Hint::Brizzel);
     setWindowTitle(WindowTitle());
     NameBoard();
     hints_->Describe();
@@ -364,7 +378,17 @@ void TMainForm::MidiBtnClick() {
 }
 
 void TMainForm::DisableMusicIfLost() {
-    if (audio_.MusicLost()) MidiBtn_->setEnabled(false);
+    if (!audio_.MusicLost() || !MidiBtn_->isEnabled()) return;
+    MidiBtn_->setEnabled(false);
+    DescribeMusicBtn();
+}
+
+void TMainForm::DescribeMusicBtn() {
+    // A disabled button keeps its stored state but reads as off, and says why it is off.
+    if (!MidiBtn_->isEnabled())
+        MidiBtn_->setAccessibleDescription(MusicUnavailableText(
+            audio_.Search().IsEmpty(), QDir::toNativeSeparators(flow_.ProgramDir()), flow_.tongue.value()));
+    TellToggleState(*MidiBtn_);
 }
 
 namespace {

@@ -99,6 +99,7 @@ private:
     void MidiBtnClick();
     bool MusicWanted() const;
     void DisableMusicIfLost();
+    void DescribeMusicBtn();
     void TongueBtnClick();
     void HelpBtnClick();
     void RestorePlacement();

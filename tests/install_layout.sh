@@ -11,8 +11,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "install layout: $*" >&2; exit 1; }
 program=$root/usr/lib/games/spindora/spindora
 [[ -f $program && ! -L $program && -x $program ]] || fail "no program in /usr/lib/games/spindora/"
-for picture in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.bmp b2@2x.bmp b3@2x.bmp b4@2x.bmp \
-               b1@3x.bmp b2@3x.bmp b3@3x.bmp b4@3x.bmp spdr.chm; do
+for picture in b1.bmp b2.bmp b3.bmp b4.bmp b1@2x.png b2@2x.png b3@2x.png b4@2x.png spdr.chm; do
   data=$root/usr/share/games/spindora/$picture
   [[ -f $data && ! -L $data ]] || fail "$picture is not in /usr/share/games/spindora/"
   beside=$(dirname "$program")/$picture

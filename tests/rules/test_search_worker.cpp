@@ -105,10 +105,11 @@ TEST(SearchWorker, ThreadsAskingCancellingAndTakingAnswersAtOnceNeverTakeAStaleO
                 if (worker.Busy() && what == 1) worker.WaitIdle();  // lets searches run to their answers
                 if (what == 2) {
                     // Takes the latest answer, as the window does, while its ticket is current:
-                    // never once a newer ticket has been handed out.
+                    // never once a newer ticket has been handed out. The asker notes its ticket
+                    // only after Ask returns, so the answer's ticket may be newer than `newest`.
                     std::lock_guard lock(mutex);
                     const uint64_t ticket = delivered.empty() ? 0 : delivered.back().first;
-                    EXPECT_TRUE(!worker.IsCurrent(ticket) || ticket == newest) << "a stale answer taken";
+                    EXPECT_TRUE(!worker.IsCurrent(ticket) || ticket >= newest) << "a stale answer taken";
                 }
                 if (what >= 3) previous = ask(thread * 2000 + i, random.Random(100));
                 EXPECT_TRUE(what < 3 || previous > older);

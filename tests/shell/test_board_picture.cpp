@@ -269,6 +269,47 @@ TEST(BoardPicture, AcceptsWholeBitmapsOfEveryDepthAndRowOrder) {
         << "narrower than the sheet";
 }
 
+// A dense picture that is no whole PNG of a fitting size is refused with the reason, and
+// libpng adds no line of its own to the game's one.
+TEST(BoardPicture, RefusesDensePicturesThatAreNoWholePngOfTheirSize) {
+    const auto Png = [](int width, int height) {
+        QImage made(width, height, QImage::Format_RGB32);
+        made.fill(qRgb(10, 140, 150));
+        QByteArray png;
+        QBuffer out(&png);
+        out.open(QIODevice::WriteOnly);
+        made.save(&out, "PNG");
+        return png;
+    };
+    const QByteArray whole = Png(24, 16);
+    QByteArray flipped = whole;
+    flipped[whole.size() - 20] ^= 0x10;  // in the pixel data
+    const struct { QByteArray bytes; const char* why; } rows[] = {
+        {whole, ""},
+        {whole.left(whole.size() - 1), "cut short"},
+        {whole.left(40), "cut short"},
+        {flipped, "damaged (chunk IDAT fails its checksum)"},
+        {MakeBitmap(24, 16, 24, 0), "not a PNG picture"},
+        {Png(120, 16), "too large (declared 120 x 16)"},
+        {Png(23, 16), "too small (declared 23 x 16, the board needs 24 x 16)"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("b1@2x.png");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(row.bytes);
+        file.close();
+        testing::internal::CaptureStderr();
+        const BoardPictureLoad read =
+            ReadDensePicture(path, QSize(24, 16), MostBoardPicture(QSize(24, 16)));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(read.refusal.toStdString(), row.why);
+        EXPECT_EQ(read.picture.isNull(), *row.why != '\0');
+    }
+}
+
 // Every damaged picture is refused like a missing one: at start-up and at a mode switch,
 // naming the file.
 TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolButton>
@@ -16,11 +17,12 @@ using test::ShownForm;
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-// What an assistive tool reads as the widget's name.
-QString AccessibleName(QWidget* widget) {
+// What an assistive tool reads of the widget.
+QString Accessible(QWidget* widget, QAccessible::Text text) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QStringLiteral("(none)");
+    return face ? face->text(text) : QStringLiteral("(none)");
 }
+bool ReadsChecked(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->state().checked; }
 
 // Only 1 is German; English stands for every other value, the unchosen -1 included.
 constexpr int kLanguages[] = {1, 0, -1, 2};
@@ -57,6 +59,26 @@ constexpr Caption kMusicOn{"MidiBtn", "Ohne Musik ist es mir lieber.",
                            "I don't like the music now."};
 constexpr Caption kMusicOff{"MidiBtn", "Ich mag die Musik.", "Ich like the music."};
 
+// What each button does, with its key: its name for screen readers. The hint is its
+// description.
+constexpr Caption kNames[] = {
+    {"MixBtn", "Mischen (F2)", "Shuffle (F2)"},
+    {"OptionBtn", "Nächste Stufe (Bild auf)", "Next level (Page Up)"},
+    {"PauseBtn", "Pause (P)", "Pause (P)"},
+    {"soundbtn", "Soundeffekte (S)", "Sound effects (S)"},
+    {"MidiBtn", "Musik (M)", "Music (M)"},
+    {"HighScoreBtn", "Bestenliste (Strg+H)", "Best times (Ctrl+H)"},
+    {"ExitBtn", "Spiel beenden (Strg+Q)", "End the game (Ctrl+Q)"},
+    {"ZibboBtn", "ZIBBO (1)", "ZIBBO (1)"},
+    {"KollukBtn", "KOLLUK (2)", "KOLLUK (2)"},
+    {"PlufBtn", "PLUF (3)", "PLUF (3)"},
+    {"MurvoBtn", "MURVO (4)", "MURVO (4)"},
+    {"TongueBtn", "Sprache (L)", "Language (L)"},
+    {"HelpBtn", "Hilfe (F1)", "Help (F1)"},
+    {"InfoBtn", "Über Spindora", "About Spindora"},
+    {"BrizzelBtn", "Mehr Rätsel im Netz", "More puzzles on the web"},
+};
+
 QString In(const Caption& caption, int tongue) {
     return Utf8(tongue == 1 ? caption.german : caption.english);
 }
@@ -87,13 +109,26 @@ TEST(Captions, EveryHintTheClockLabelAndTheTitleInBothLanguages) {
                 for (const Caption& c : kFixedHints) {
                     if (QToolButton* b = button(c.control)) {
                         EXPECT_EQ(b->toolTip(), In(c, tongue)) << c.control;
-                        EXPECT_EQ(AccessibleName(b), In(c, tongue)) << c.control;
+                        EXPECT_EQ(Accessible(b, QAccessible::Description), In(c, tongue)) << c.control;
                     }
                 }
                 EXPECT_EQ(sound->toolTip(), In(soundDown ? kSoundOn : kSoundOff, tongue));
                 EXPECT_EQ(music->toolTip(), In(musicDown ? kMusicOn : kMusicOff, tongue));
-                EXPECT_EQ(AccessibleName(sound), In(soundDown ? kSoundOn : kSoundOff, tongue));
-                EXPECT_EQ(AccessibleName(music), In(musicDown ? kMusicOn : kMusicOff, tongue));
+                for (const Caption& c : kNames) {
+                    if (QToolButton* b = button(c.control)) {
+                        EXPECT_EQ(Accessible(b, QAccessible::Name), In(c, tongue)) << c.control;
+                    }
+                }
+                EXPECT_EQ(Accessible(sound, QAccessible::Description), In(soundDown ? kSoundOn : kSoundOff, tongue));
+                EXPECT_EQ(ReadsChecked(sound), soundDown) << "checked while the sound is on";
+                // Without a music file the button cannot switch music on: it says so, and
+                // reads unchecked whatever its stored state.
+                ASSERT_FALSE(music->isEnabled()) << "the build folder holds no *.mid file";
+                EXPECT_FALSE(ReadsChecked(music));
+                const QString why = Accessible(music, QAccessible::Description);
+                EXPECT_TRUE(why.contains("*.mid") && why.contains(QDir::toNativeSeparators(SPINDORA_BUILD_DIR)) &&
+                            why.contains(tongue == 1 ? "Keine Musik" : "No music"))
+                    << why.toStdString();
                 EXPECT_EQ(label->text(), tongue == 1 ? "Zeit:" : "Time:");
                 EXPECT_EQ(form->windowTitle(), "Spindora V1.3");
             }

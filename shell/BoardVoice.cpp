@@ -1,0 +1,115 @@
+#include "shell/BoardVoice.h"
+
+#include <QEvent>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include "shell/AccessibleFactory.h"
+#include "shell/AccessibleTexts.h"
+#include "shell/BoardKeys.h"
+#include "shell/GameFlow.h"
+
+namespace spindora {
+
+BoardVoice::BoardVoice(QWidget& board, GameFlow& flow, const BoardKeys& keys)
+    : QObject(&board), board_(board), flow_(flow), keys_(keys) {
+    InstallAccessibleFactory();
+    board_.installEventFilter(this);
+    connect(&flow_.tongue, &Tongue::changed, this, &BoardVoice::CatchUpSoon);
+}
+
+int BoardVoice::FocusedPiece() const {
+    const int focus = keys_.Focus();
+    return board_.hasFocus() && focus < words_.targets ? focus : -1;
+}
+
+void BoardVoice::Announce(const QString& text) {
+    announcement_ = text;
+    Tell(-1, QAccessible::DescriptionChanged);
+}
+
+bool BoardVoice::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &board_) {
+        if (event->type() == QEvent::Paint || event->type() == QEvent::FocusIn) CatchUpSoon();
+        // Focus that comes back is told again, wherever it lands.
+        if (event->type() == QEvent::FocusOut) toldFocus_ = -1;
+    }
+    return false;
+}
+
+void BoardVoice::CatchUpSoon() {
+    if (pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, this, &BoardVoice::CatchUp);
+}
+
+void BoardVoice::CatchUp() {
+    pending_ = false;
+    const Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    if (!puzzle) return;
+    const Mode mode = flow_.CurrentMode;
+    const int tongue = flow_.tongue.value();
+    BoardWords now = DescribeBoard(*puzzle, mode, flow_.Levels(), tongue);
+    const bool sameShape = now.targets == words_.targets && now.pieces.size() == words_.pieces.size();
+    // Only play, in one puzzle and one language, is announced; a first reading, a switch of
+    // puzzle or of language only renames.
+    const bool sameGame = read_ && mode == mode_ && tongue == tongue_;
+    std::vector<int> renamed, redescribed;
+    if (sameShape)
+        for (size_t i = 0; i < now.pieces.size(); ++i) {
+            if (now.pieces[i].name != words_.pieces[i].name) renamed.push_back(static_cast<int>(i));
+            if (now.pieces[i].description != words_.pieces[i].description) redescribed.push_back(static_cast<int>(i));
+        }
+    const uint8_t state = flow_.GameState[mode];
+    const bool solvedNow = sameGame && state == kSolved && state_ != kSolved;
+    const bool changed = !sameShape || !renamed.empty() || !redescribed.empty();
+    words_ = std::move(now);
+    read_ = true;
+    mode_ = mode;
+    tongue_ = tongue;
+    state_ = state;
+
+    if (sameShape) {
+        for (const int i : renamed) Tell(i, QAccessible::NameChanged);
+        for (const int i : redescribed) Tell(i, QAccessible::DescriptionChanged);
+    } else {
+        Tell(-1, QAccessible::ObjectReorder);
+    }
+    const int focus = FocusedPiece();
+    if (focus >= 0 && (focus != toldFocus_ || !sameShape)) Tell(focus, QAccessible::Focus);
+    toldFocus_ = focus;
+
+    if (!sameGame && !announcement_.isEmpty()) {
+        // What was said of another puzzle, or in the other language, is no longer true here.
+        Announce(QString());
+    } else if (solvedNow) {
+        Announce(SolvedAnnouncement(flow_.ClockTicks[mode], tongue));
+    } else if (sameGame && changed && state == kReady) {
+        // Nothing but a deal changes a board that has not started: a shuffle or a level.
+        Announce(DealAnnouncement(tongue));
+    } else if (sameGame && !renamed.empty()) {
+        QStringList moved;
+        for (const int i : renamed) moved << words_.pieces[static_cast<size_t>(i)].name;
+        Announce(moved.join(QStringLiteral("; ")));
+    }
+}
+
+void BoardVoice::Tell(int piece, QAccessible::Event event) const {
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&board_);
+    QAccessibleInterface* child = piece >= 0 && board ? board->child(piece) : nullptr;
+    if (child) {
+        QAccessibleEvent told(child, event);
+        QAccessible::updateAccessibility(&told);
+    } else {
+        QAccessibleEvent told(&board_, event);
+        QAccessible::updateAccessibility(&told);
+    }
+}
+
+void AnnounceOnBoard(QWidget& board, const QString& text) {
+    if (auto* voice = board.findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly)) voice->Announce(text);
+}
+
+}  // namespace spindora

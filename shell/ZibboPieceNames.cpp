@@ -1,0 +1,27 @@
+// ZIBBO's dials in words: row, column and where the pointer points on a clock face.
+#include "dialogs/Texts.h"
+#include "puzzles/zibbo/ZibboRules.h"
+#include "shell/PieceNames.h"
+
+namespace spindora {
+
+BoardWords ZibboWords(const zibbo::Position& position, int tongue) {
+    static constexpr TextPair kRows[3] = {
+        {"obere Reihe", "top row"}, {"mittlere Reihe", "middle row"}, {"untere Reihe", "bottom row"}};
+    static constexpr TextPair kColumns[3] = {
+        {"linker ZIBBO", "left dial"}, {"mittlerer ZIBBO", "middle dial"}, {"rechter ZIBBO", "right dial"}};
+    static constexpr TextPair kDial{"%1, %2: Zeiger auf %3", "%1, %2: pointer at %3"};
+    BoardWords words;
+    for (int k = 0; k < zibbo::kDials; ++k) {
+        // The artwork turns the pointer clockwise by a twelfth per step, 11 upright.
+        const int hour = (position.directions[k] + 1) % zibbo::kDirections;
+        words.pieces.push_back({Pick(kDial, tongue)
+                                    .arg(Pick(kRows[k / 3], tongue), Pick(kColumns[k % 3], tongue),
+                                         ClockDirection(2 * hour, tongue)),
+                                {}, {}});
+    }
+    words.targets = zibbo::kDials;
+    return words;
+}
+
+}  // namespace spindora
