@@ -43,7 +43,7 @@ const MessageDlgLayout& EndGameDlgLayout() {
 
 const MessageDlgLayout& HintedDlgLayout() {
     static const MessageDlgLayout layout{
-        "THintedDlg", "msg", QRect(20, 13, 209, 37), 13, QRect(168, 88, 70, 27), Glyph::Smiley,
+        "THintedDlg", "msg", {"Mit Tipp gelöst", "Solved with a hint"}, QRect(20, 13, 209, 37), 13, QRect(168, 88, 70, 27), Glyph::Smiley,
         QRect(),
         {"Mit Tipp gelöst: diese Zeit kommt nicht in die Bestenliste.",
          "Solved with a hint: this time is not entered in the best times."},

@@ -3,6 +3,7 @@
 #include "dialogs/Texts.h"
 #include "dialogs/TimeWords.h"
 #include "shell/Captions.h"
+#include "shell/PieceNames.h"
 #include "shell/PuzzleDescriptors.h"
 
 namespace spindora {
@@ -40,6 +41,18 @@ QString SolvedAnnouncement(int32_t ticks, int tongue) {
 QString DealAnnouncement(int tongue) {
     static constexpr TextPair kDeal{"Neu gemischt", "New deal"};
     return Pick(kDeal, tongue);
+}
+
+QString SearchingHintAnnouncement(int tongue) {
+    static constexpr TextPair kSearching{"Tipp: wird gesucht …", "Hint: looking for the next move…"};
+    return Pick(kSearching, tongue);
+}
+
+QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, bool leftButton, int tongue) {
+    static constexpr TextPair kHint{"Tipp: %1, %2", "Hint: %1, %2"};
+    static constexpr TextPair kButtons[] = {{"rechte Maustaste", "right button"}, {"linke Maustaste", "left button"}};
+    return Pick(kHint, tongue).arg(TargetPlace(mode, levels.*Describe(mode).level, target, tongue),
+                                   Pick(kButtons[leftButton], tongue));
 }
 
 QString ToolName(Tool tool, int tongue) {

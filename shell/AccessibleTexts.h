@@ -16,6 +16,10 @@ QString ClockAccessibleDescription(int32_t ticks, int tongue);
 // What is announced on the board when a puzzle is solved, and after a new deal.
 QString SolvedAnnouncement(int32_t ticks, int tongue);
 QString DealAnnouncement(int tongue);
+// What is announced while a hint is searched, and once it shows: "Hint: top row, middle
+// dial, left button".
+QString SearchingHintAnnouncement(int tongue);
+QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, bool leftButton, int tongue);
 
 // The tool-bar buttons as screen readers name them: what each does, and its key.
 enum class Tool { Mix, Option, Pause, Sound, Music, HighScore, Exit, Zibbo, Kolluk, Pluf, Murvo,

@@ -7,7 +7,8 @@
 #include "shell/FocusMark.h"
 #include "shell/GameFlow.h"
 #include "shell/HintMarks.h"
-#include "shell/HintTexts.h"
+#include "shell/AccessibleTexts.h"
+#include "shell/BoardVoice.h"
 
 namespace spindora {
 
@@ -35,7 +36,7 @@ void HintFlow::Ask() {
     thinking_ = true;
     keys_.FocusOn(keys_.Focus());
     pulse_.start();
-    Describe();
+    Say();
     // The answer is taken on this thread, and only with the ticket still current: a move,
     // a new deal or a switch since then has made it stale. A search that found nothing
     // reports too, so that the mark stops thinking.
@@ -54,7 +55,7 @@ void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {
     StopThinking();
     const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode)->HintPress();
     if (press) Show(*press);
-    else Describe();
+    else Say();
 }
 
 void HintFlow::Show(TargetPress press) {
@@ -64,10 +65,11 @@ void HintFlow::Show(TargetPress press) {
     signCentre_ = HintSignCentre(targets[static_cast<size_t>(press.target)].mark, board_.rect());
     keys_.FocusOn(press.target);
     board_.update(HintSignArea(signCentre_));
-    Describe();
+    Say();
 }
 
 void HintFlow::Drop() {
+    if (!thinking_ && !shown_) return;
     if (thinking_) {
         worker_.Cancel();
         StopThinking();
@@ -76,7 +78,7 @@ void HintFlow::Drop() {
         shown_.reset();
         board_.update(HintSignArea(signCentre_));
     }
-    Describe();
+    Say();
 }
 
 void HintFlow::StopThinking() {
@@ -90,12 +92,13 @@ void HintFlow::Pulse() {
     board_.update(ThinkingMarkArea(keys_.Mark()));
 }
 
-void HintFlow::Describe() {
+void HintFlow::Say() {
     const int tongue = flow_.tongue.value();
-    QString text;
-    if (thinking_) text = SearchingHintText(tongue);
-    else if (shown_) text = MoveHintText(flow_.CurrentMode, flow_.Levels(), *shown_, tongue);
-    if (board_.accessibleDescription() != text) board_.setAccessibleDescription(text);
+    if (thinking_) AnnounceOnBoard(board_, SearchingHintAnnouncement(tongue));
+    else if (shown_)
+        AnnounceOnBoard(board_, HintAnnouncement(flow_.CurrentMode, flow_.Levels(), shown_->target,
+                                                 shown_->button == MouseButton::Left, tongue));
+    else AnnounceOnBoard(board_, QString());
 }
 
 void HintFlow::PaintMark(QPainter& painter, const QPainterPath& mark) const {

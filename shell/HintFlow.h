@@ -34,14 +34,14 @@ public:
     const std::optional<TargetPress>& Shown() const { return shown_; }
     // One step of the thinking mark; its timer calls it.
     void Pulse();
-    // Sets the board's description in the current language.
-    void Describe();
     SearchWorker& worker() { return worker_; }
 
 private:
     void Take(uint64_t ticket, const std::function<void()>& keep);
     void Show(TargetPress press);
     void StopThinking();
+    // Says on the board what the hint is doing, for screen readers.
+    void Say();
     void PaintMark(QPainter& painter, const QPainterPath& mark) const;
 
     GameFlow& flow_;

@@ -42,13 +42,15 @@ QString PlaceState(const kolluk::Position& position, int level, int place, int t
 
 }  // namespace
 
+QString KollukPlace(int ring, int tongue) { return Pick(kRings[ring], tongue); }
+
 BoardWords KollukWords(const kolluk::Position& position, int level, int tongue) {
     static constexpr TextPair kAlong{"im Uhrzeigersinn von oben: %1", "clockwise from the top: %1"};
     BoardWords words;
     for (int r = 0; r < kolluk::kRings; ++r) {
         QStringList balls;
         for (const int place : kolluk::Rings[r]) balls << PlaceState(position, level, place, tongue);
-        words.pieces.push_back({Pick(kRings[r], tongue), Pick(kAlong, tongue).arg(balls.join(QStringLiteral("; "))), {}});
+        words.pieces.push_back({KollukPlace(r, tongue), Pick(kAlong, tongue).arg(balls.join(QStringLiteral("; "))), {}});
     }
     words.targets = kolluk::kRings;
     for (int place = 0; place < kolluk::kPlaces; ++place) {

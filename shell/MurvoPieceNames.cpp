@@ -79,6 +79,11 @@ QString RingName(int ring, bool outerInPlay, int tongue) {
 
 }  // namespace
 
+QString MurvoPlace(int level, int target, int tongue) {
+    return RingName(murvo::OfferedRings(level)[static_cast<size_t>(target)],
+                    murvo::PlacesInPlay(level) > kPlaceRings[1].last, tongue);
+}
+
 BoardWords MurvoWords(const murvo::Position& position, int level, int tongue) {
     const int places = murvo::PlacesInPlay(level);
     QStringList discs;
@@ -90,7 +95,7 @@ BoardWords MurvoWords(const murvo::Position& position, int level, int tongue) {
         QStringList turned;
         for (int k = 0; k < m.size; ++k) turned << discs[m.places[k] - 1];
         words.pieces.push_back(
-            {RingName(ring, places > kPlaceRings[1].last, tongue), turned.join(QStringLiteral("; ")), {}});
+            {MurvoPlace(level, static_cast<int>(words.pieces.size()), tongue), turned.join(QStringLiteral("; ")), {}});
     }
     words.targets = static_cast<int>(words.pieces.size());
     for (int place = 1; place <= places; ++place)

@@ -33,6 +33,15 @@ BoardWords DescribeBoard(const Puzzle& puzzle, Mode mode, const LevelSettings& l
     return words;
 }
 
+QString TargetPlace(Mode mode, int level, int target, int tongue) {
+    switch (mode) {
+    case kZibbo: return ZibboPlace(target, tongue);
+    case kKolluk: return KollukPlace(target, tongue);
+    case kPluf: return PlufPlace(level, target + 1, tongue);
+    default: return MurvoPlace(level, target, tongue);
+    }
+}
+
 QString ClockDirection(int halfHours, int tongue) {
     static constexpr TextPair kFull{"%1 Uhr", "%1 o'clock"};
     static constexpr TextPair kHalf{"halb %1", "half past %1"};

@@ -32,6 +32,14 @@ struct BoardWords {
 
 BoardWords DescribeBoard(const Puzzle& puzzle, Mode mode, const LevelSettings& levels, int tongue);
 
+// Where press target `target` of the board at `level` stands, without its state: the words a
+// hint names it by, and the start of its name on the board.
+QString TargetPlace(Mode mode, int level, int target, int tongue);
+QString ZibboPlace(int dial, int tongue);
+QString KollukPlace(int ring, int tongue);
+QString PlufPlace(int level, int plate, int tongue);
+QString MurvoPlace(int level, int target, int tongue);
+
 // Each puzzle's words, read from its rules' position; the targets' areas are left empty.
 BoardWords ZibboWords(const zibbo::Position& position, int tongue);
 BoardWords KollukWords(const kolluk::Position& position, int level, int tongue);

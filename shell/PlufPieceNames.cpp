@@ -76,23 +76,29 @@ constexpr TextPair kMarks[pluf::kButtonColours] = {
 
 }  // namespace
 
-BoardWords PlufWords(const pluf::Position& position, int level, int tongue) {
+QString PlufPlace(int level, int plate, int tongue) {
     static constexpr TextPair kPlate{"Spalte %1, Platte %2 von oben", "column %1, plate %2 from the top"};
+    const int count = pluf::PlatesInPlay(level);
+    const pluf::GridPlace at = pluf::GridPlaces[plate - 1];
+    // Columns count from the leftmost one in play, so that a small level starts at 1.
+    int firstColumn = pluf::GridPlaces[0].column;
+    int fromTop = 1;
+    for (int p = 1; p <= count; ++p) {
+        firstColumn = std::min(firstColumn, pluf::GridPlaces[p - 1].column);
+        if (pluf::GridPlaces[p - 1].column == at.column && pluf::GridPlaces[p - 1].row < at.row) ++fromTop;
+    }
+    return Pick(kPlate, tongue).arg(at.column - firstColumn + 1).arg(fromTop);
+}
+
+BoardWords PlufWords(const pluf::Position& position, int level, int tongue) {
     static constexpr TextPair kButtons{"Knöpfe im Uhrzeigersinn von oben: %1",
                                        "buttons clockwise from the top: %1"};
     static constexpr TextPair kButton{"%1 (%2)", "%1 (%2)"};
     static constexpr TextPair kMatches{"passt zu %1 von %2 Nachbarn", "matches %1 of %2 neighbours"};
     const int count = pluf::PlatesInPlay(level);
     const auto inPlay = [count](int plate) { return plate >= 1 && plate <= count; };
-    // Columns count from the leftmost one in play, so that a small level starts at 1.
-    int firstColumn = pluf::GridPlaces[0].column;
-    for (int p = 1; p <= count; ++p) firstColumn = std::min(firstColumn, pluf::GridPlaces[p - 1].column);
     BoardWords words;
     for (int p = 1; p <= count; ++p) {
-        const pluf::GridPlace at = pluf::GridPlaces[p - 1];
-        int fromTop = 1;
-        for (int q = 1; q <= count; ++q)
-            if (pluf::GridPlaces[q - 1].column == at.column && pluf::GridPlaces[q - 1].row < at.row) ++fromTop;
         QStringList buttons;
         int neighbours = 0, matching = 0;
         const pluf::Slots& mine = position.buttons[p - 1];
@@ -103,7 +109,7 @@ BoardWords PlufWords(const pluf::Position& position, int level, int tongue) {
             ++neighbours;
             if (position.buttons[q - 1][pluf::FacingSlot(j)] == mine[j]) ++matching;
         }
-        words.pieces.push_back({QStringList{Pick(kPlate, tongue).arg(at.column - firstColumn + 1).arg(fromTop),
+        words.pieces.push_back({QStringList{PlufPlace(level, p, tongue),
                                             Pick(kButtons, tongue).arg(buttons.join(QStringLiteral(", "))),
                                             Pick(kMatches, tongue).arg(matching).arg(neighbours)}
                                     .join(QStringLiteral("; ")),

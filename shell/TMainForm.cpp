@@ -349,7 +349,6 @@ void TMainForm::ApplyCaptions() {
     hint(BrizzelBtn_, Tool::Brizzel, Hint::Brizzel);
     setWindowTitle(WindowTitle());
     NameBoard();
-    hints_->Describe();
     timbox_->setAccessibleDescription(
         ClockAccessibleDescription(flow_.ClockTicks[flow_.CurrentMode], tongue));
 }

@@ -5,19 +5,22 @@
 
 namespace spindora {
 
-BoardWords ZibboWords(const zibbo::Position& position, int tongue) {
+QString ZibboPlace(int dial, int tongue) {
     static constexpr TextPair kRows[3] = {
         {"obere Reihe", "top row"}, {"mittlere Reihe", "middle row"}, {"untere Reihe", "bottom row"}};
     static constexpr TextPair kColumns[3] = {
         {"linker ZIBBO", "left dial"}, {"mittlerer ZIBBO", "middle dial"}, {"rechter ZIBBO", "right dial"}};
-    static constexpr TextPair kDial{"%1, %2: Zeiger auf %3", "%1, %2: pointer at %3"};
+    return Pick(kRows[dial / 3], tongue) + QStringLiteral(", ") + Pick(kColumns[dial % 3], tongue);
+}
+
+BoardWords ZibboWords(const zibbo::Position& position, int tongue) {
+    static constexpr TextPair kDial{"%1: Zeiger auf %2", "%1: pointer at %2"};
     BoardWords words;
     for (int k = 0; k < zibbo::kDials; ++k) {
         // The artwork turns the pointer clockwise by a twelfth per step, 11 upright.
         const int hour = (position.directions[k] + 1) % zibbo::kDirections;
         words.pieces.push_back({Pick(kDial, tongue)
-                                    .arg(Pick(kRows[k / 3], tongue), Pick(kColumns[k % 3], tongue),
-                                         ClockDirection(2 * hour, tongue)),
+                                    .arg(ZibboPlace(k, tongue), ClockDirection(2 * hour, tongue)),
                                 {}, {}});
     }
     words.targets = zibbo::kDials;

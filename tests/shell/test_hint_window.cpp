@@ -77,7 +77,7 @@ TEST(HintWindow, UndoKeysAndHTwiceAgainAndAgainSolvingTheDealWithOneSearchWhoseT
         if (presses == 0) {  // drawn over the board on screen only, and named for a screen reader
             EXPECT_TRUE(board->image() == picture && flow.Background() == background && flow.OffScreen() == offScreen);
             EXPECT_NE(OnScreen(board), picture);
-            const QRegularExpression said("^Hint: the (left|middle|right) dial of the (top|middle|bottom) row, (left|right) button$");
+            const QRegularExpression said("^Hint: (top|middle|bottom) row, (left|middle|right) dial, (left|right) button$");
             EXPECT_TRUE(said.match(Description(board)).hasMatch()) << Description(board).toStdString();
         }
         Key(*form, Qt::Key_H);
@@ -130,7 +130,7 @@ TEST(HintWindow, AMoveCancelsTheSearchLeavingNoWorkAndNoStaleHint) {
     EXPECT_FALSE(form->hints().worker().Busy());
     EXPECT_FALSE(form->hints().Shown());
     EXPECT_FALSE(kolluk.HintPress()) << "a solution kept for the board before the roll";
-    EXPECT_EQ(Description(board), "");
+    EXPECT_FALSE(Description(board).startsWith("Hint")) << Description(board).toStdString();
     flow.FormClose();
 }
 

@@ -2,11 +2,16 @@
 // place and its state, in both languages.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "puzzles/kolluk/KollukRules.h"
 #include "puzzles/murvo/MurvoRules.h"
 #include "puzzles/pluf/PlufRules.h"
 #include "puzzles/zibbo/ZibboRules.h"
+#include "puzzles/murvo/Moves.h"
+#include "shell/AccessibleTexts.h"
 #include "shell/PieceNames.h"
+#include "shell/PuzzleDescriptors.h"
 
 namespace spindora {
 namespace {
@@ -101,6 +106,23 @@ TEST(PieceNames, MurvoRingsThenDiscsWithWhatThePatternWants) {
     EXPECT_EQ(outer.pieces[7].name, QString::fromUtf8("Raute bei 3 Uhr, außen"));
     EXPECT_EQ(outer.pieces[8].name, QString::fromUtf8("Dreieck bei halb 4, außen"));
     EXPECT_TRUE(outer.pieces[31 + 31].name.startsWith(QString::fromUtf8("äußerer Ring, Platz 1 von 18: ")));
+}
+
+// A hint names its target by the place alone, and every target of a level has its own.
+TEST(PieceNames, HintsNameEveryTargetOfEveryLevelByAPlaceOfItsOwn) {
+    LevelSettings levels;
+    EXPECT_EQ(HintAnnouncement(kZibbo, levels, 1, true, 0), "Hint: top row, middle dial, left button");
+    EXPECT_EQ(HintAnnouncement(kPluf, levels, 0, false, 1), "Tipp: Spalte 2, Platte 1 von oben, rechte Maustaste");
+    for (const Mode mode : kAllModes)
+        for (int level = 1; level <= Describe(mode).levels; ++level) {
+            const int targets = mode == kZibbo ? 9 : mode == kKolluk ? 3 : mode == kPluf ? pluf::PlatesInPlay(level)
+                                : static_cast<int>(murvo::OfferedRings(level).size());
+            for (const int tongue : {0, 1}) {
+                std::set<QString> places;
+                for (int target = 0; target < targets; ++target) places.insert(TargetPlace(mode, level, target, tongue));
+                EXPECT_EQ(places.size(), static_cast<size_t>(targets)) << "mode " << int(mode) << ", level " << level;
+            }
+        }
 }
 
 }  // namespace
