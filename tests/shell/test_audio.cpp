@@ -280,7 +280,7 @@ TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
 
         ShellAudio audio;
         ASSERT_TRUE(audio.FindMusic(program.path() + '/')) << order.join(' ').toStdString();
-        EXPECT_EQ(QFileInfo(audio.Midi().FileName()).filePath(), order[0]);
+        EXPECT_EQ(QFileInfo(audio.Midi().FileName()).filePath().toStdString(), order[0].toStdString());
         audio.Upkeep();
         ASSERT_TRUE(audio.Midi().WaitUntilReady());
         audio.Upkeep();
@@ -289,7 +289,7 @@ TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
         for (qsizetype i = 1; i <= order.size(); ++i) {
             audio.Switch(false);
             audio.Switch(true);
-            EXPECT_EQ(QFileInfo(audio.Midi().FileName()).filePath(), order[i % order.size()]);
+            EXPECT_EQ(QFileInfo(audio.Midi().FileName()).filePath().toStdString(), order[i % order.size()].toStdString());
             EXPECT_TRUE(audio.Midi().Playing());
         }
     }
