@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "files/UserFolders.h"
 #include "help/LogHeader.h"
 
 namespace spindora {
@@ -49,9 +50,7 @@ TDLogFile* DebugLog() { return currentLog; }
 void SetDebugLog(TDLogFile* log) { currentLog = log; }
 
 QString TDLogFile::UserStateDir() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + QLatin1String("/.local/state");
-    return base + QLatin1String("/Spindora");
+    return XdgBaseFolder("XDG_STATE_HOME", ".local/state") + QLatin1String("/Spindora");
 }
 
 bool TDLogFile::CanCreateIn(const QString& dir) {

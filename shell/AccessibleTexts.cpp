@@ -77,14 +77,14 @@ QString ToolName(Tool tool, int tongue) {
     return Pick(kNames[static_cast<int>(tool)], tongue);
 }
 
-QString MusicUnavailableText(bool noFiles, const QString& folder, int tongue) {
+QString MusicUnavailableText(bool noFiles, const QString& programFolder, const QString& userFolder, int tongue) {
     static constexpr TextPair kNoFiles{
-        "Keine Musik: In %1 liegen keine MIDI-Dateien (*.mid). Lege welche dorthin.",
-        "No music: no MIDI files (*.mid) were found in %1. Put some there."};
+        "Keine Musik: In %1 und in %2 liegen keine MIDI-Dateien (*.mid). Lege welche in %2.",
+        "No music: no MIDI files (*.mid) were found in %1 or in %2. Put some in %2."};
     static constexpr TextPair kLost{
         "Keine Musik: Es fehlt ein Tongerät, die Soundfont oder eine lesbare MIDI-Datei.",
         "No music: there is no sound device, no soundfont or no readable MIDI file."};
-    return noFiles ? Pick(kNoFiles, tongue).arg(folder) : Pick(kLost, tongue);
+    return noFiles ? Pick(kNoFiles, tongue).arg(programFolder, userFolder) : Pick(kLost, tongue);
 }
 
 }  // namespace spindora

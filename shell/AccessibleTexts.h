@@ -25,7 +25,8 @@ QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, boo
 enum class Tool { Mix, Option, Pause, Sound, Music, HighScore, Exit, Zibbo, Kolluk, Pluf, Murvo,
                   Tongue, Help, Info, Brizzel };
 QString ToolName(Tool tool, int tongue);
-// Why the music button cannot be pressed: no "*.mid" file in `folder`, or none that plays.
-QString MusicUnavailableText(bool noFiles, const QString& folder, int tongue);
+// Why the music button cannot be pressed: no "*.mid" file in either folder (the player is
+// sent to `userFolder`, the one they can write to), or none that plays.
+QString MusicUnavailableText(bool noFiles, const QString& programFolder, const QString& userFolder, int tongue);
 
 }  // namespace spindora

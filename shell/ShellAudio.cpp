@@ -9,7 +9,7 @@ void ShellAudio::PlayEffect(int effect, bool soundOn) {
 }
 
 bool ShellAudio::FindMusic(const QString& programDir) {
-    search_ = MidiSearch(programDir);
+    search_ = MidiSearch(QStringList{programDir, UserMusicFolder()});
     return !search_.IsEmpty() && OpenFrom(search_.First());
 }
 

@@ -10,14 +10,14 @@
 namespace spindora {
 
 // The main window's sound: the effects of `WaveList`, and the music of the "*.mid" files
-// beside the program, one per switch-on, looped by the timer.
+// beside the program and in the player's music folder, one per switch-on, looped by the timer.
 class ShellAudio {
 public:
     explicit ShellAudio(QString soundFont = DefaultSoundFont());
 
     // `PlayEffect(n)` with the effects switched on or off by `soundbtn`.
     void PlayEffect(int effect, bool soundOn);
-    // Start-up: opens the first music file; false when there is none to offer.
+    // Start-up: opens the first music file of both folders; false when there is none to offer.
     bool FindMusic(const QString& programDir);
     // Every tick while music is on: a piece that is not playing (not started, or at its
     // end) plays, from its start.

@@ -285,7 +285,7 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
     HelpSystem_->SetOwner(this, WindowTitle(), flow_.tongue);
     soundbtn_->setChecked(settings.sound);
     MidiBtn_->setChecked(settings.music);
-    // Without a music file the button stays disabled and keeps its stored state.
+    // Without a music file in either folder the button stays disabled and keeps its stored state.
     MidiBtn_->setEnabled(audio_.FindMusic(flow_.ProgramDir()));
     for (const Mode mode : kAllModes) modeBtns_[mode]->setEnabled(flow_.PuzzleOf(mode) != nullptr);
     if (!flow_.FormCreate(settings)) return false;
@@ -386,7 +386,8 @@ void TMainForm::DescribeMusicBtn() {
     // A disabled button keeps its stored state but reads as off, and says why it is off.
     if (!MidiBtn_->isEnabled())
         MidiBtn_->setAccessibleDescription(MusicUnavailableText(
-            audio_.Search().IsEmpty(), QDir::toNativeSeparators(flow_.ProgramDir()), flow_.tongue.value()));
+            audio_.Search().IsEmpty(), QDir::toNativeSeparators(flow_.ProgramDir()),
+            QDir::toNativeSeparators(UserMusicFolder()), flow_.tongue.value()));
     TellToggleState(*MidiBtn_);
 }
 

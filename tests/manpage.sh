@@ -15,3 +15,7 @@ missing=$(comm -23 <(echo "$from_help") <(echo "$from_page"))
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT; do
   grep -q "^\.SH $section" "$page" || fail "no $section section"
 done
+# The music folders, as the help pages and the README name them.
+for folder in /usr/lib/games/spindora/ '~/.local/share/spindora/music/' XDG_DATA_HOME; do
+  grep -qF -- "$folder" "$page" || fail "does not name $folder"
+done

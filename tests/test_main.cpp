@@ -7,9 +7,11 @@
 int main(int argc, char** argv) {
     // Every test runs headless, whatever the caller's environment says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A run without --config must never touch the settings of whoever runs the tests.
-    QTemporaryDir config;
+    // A run without --config must never touch the settings of whoever runs the tests, nor
+    // play their music.
+    QTemporaryDir config, data;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     spindora::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

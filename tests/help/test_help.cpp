@@ -93,9 +93,11 @@ TEST(HelpFile, HoldsBothLanguagesCompleteAndMapsTopicsOneAndTwo) {
     // The subjects a new player looks for, in both languages.
     const QString de = QString::fromUtf8(file->Read("/de/options.html") + file->Read("/de/playing.html"));
     const QString en = QString::fromUtf8(file->Read("/en/options.html") + file->Read("/en/playing.html"));
-    for (const char* word : {"*.mid", "-debug", "debug.debug", "--seed", "--config", "V1.conf", "200 Millisekunden", "fünf besten", "Strg+Z", "Strg+Y", "Tipp"})
+    for (const char* word : {"*.mid", "/usr/lib/games/spindora/", "~/.local/share/spindora/music/", "-debug", "debug.debug",
+                             "--seed", "--config", "V1.conf", "200 Millisekunden", "fünf besten", "Strg+Z", "Strg+Y", "Tipp"})
         EXPECT_TRUE(de.contains(QString::fromUtf8(word))) << word;
-    for (const char* word : {"*.mid", "-debug", "debug.debug", "--seed", "--config", "V1.conf", "200 milliseconds", "five best", "Ctrl+Z", "Ctrl+Y", "hint"})
+    for (const char* word : {"*.mid", "/usr/lib/games/spindora/", "~/.local/share/spindora/music/", "-debug", "debug.debug",
+                             "--seed", "--config", "V1.conf", "200 milliseconds", "five best", "Ctrl+Z", "Ctrl+Y", "hint"})
         EXPECT_TRUE(en.contains(QString::fromUtf8(word))) << word;
 
     const QList<ContentsEntry> contents = file->Contents();

@@ -254,6 +254,48 @@ TEST_F(DiskAudio, MusicLoopsPausesAndTakesTheNextFileAtEverySwitchOn) {
     EXPECT_FALSE(audio.MusicLost());
 }
 
+TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+    const struct {
+        QStringList program, mine, order;  // order: "p/" beside the program, "m/" the player's
+    } cases[] = {
+        {{}, {"Tune.mid"}, {"m/Tune.mid"}},
+        {{"a.mid", "C.mid"}, {"b.MID", "d.mid"}, {"p/a.mid", "m/b.MID", "p/C.mid", "m/d.mid"}},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir program, data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString mine = data.filePath(QStringLiteral("spindora/music"));
+        QDir().mkpath(mine);
+        const auto write = [](const QString& path) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(ShortPiece());
+        };
+        for (const QString& name : c.program) write(program.filePath(name));
+        for (const QString& name : c.mine) write(mine + '/' + name);
+        QStringList order;
+        for (const QString& entry : c.order)
+            order << (entry.startsWith('p') ? program.path() : mine) + entry.mid(1);
+
+        ShellAudio audio;
+        ASSERT_TRUE(audio.FindMusic(program.path() + '/')) << order.join(' ').toStdString();
+        EXPECT_EQ(QFileInfo(audio.Midi().FileName()).filePath().toStdString(), order[0].toStdString());
+        audio.Upkeep();
+        ASSERT_TRUE(audio.Midi().WaitUntilReady());
+        audio.Upkeep();
+        EXPECT_TRUE(audio.Midi().Playing()) << "the first file plays";
+        // Each switch-on takes the next, across the folders and round to the first.
+        for (qsizetype i = 1; i <= order.size(); ++i) {
+            audio.Switch(false);
+            audio.Switch(true);
+            EXPECT_EQ(QFileInfo(audio.Midi().FileName()).filePath().toStdString(), order[i % order.size()].toStdString());
+            EXPECT_TRUE(audio.Midi().Playing());
+        }
+    }
+    qputenv("XDG_DATA_HOME", savedHome);
+}
+
 TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithoutACrash) {
     QByteArray cut = ShortPiece();
     cut.chop(6);

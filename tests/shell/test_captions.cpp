@@ -129,6 +129,10 @@ TEST(Captions, EveryHintTheClockLabelAndTheTitleInBothLanguages) {
                 EXPECT_TRUE(why.contains("*.mid") && why.contains(QDir::toNativeSeparators(SPINDORA_BUILD_DIR)) &&
                             why.contains(tongue == 1 ? "Keine Musik" : "No music"))
                     << why.toStdString();
+                // and sends the player to their own music folder, the one they can write to.
+                const QString mine = QDir::toNativeSeparators(qEnvironmentVariable("XDG_DATA_HOME") + "/spindora/music");
+                EXPECT_TRUE(why.endsWith((tongue == 1 ? "Lege welche in " : "Put some in ") + mine + '.'))
+                    << why.toStdString();
                 EXPECT_EQ(label->text(), tongue == 1 ? "Zeit:" : "Time:");
                 EXPECT_EQ(form->windowTitle(), "Spindora V1.3");
             }
