@@ -217,6 +217,13 @@ mschmd_file* ChmLibrary::File::Find(const QString& path) const { return index_.v
 
 bool ChmLibrary::File::Contains(const QString& path) const { return Find(path) != nullptr; }
 
+QStringList ChmLibrary::File::Names() const {
+    QStringList names;
+    if (header_)
+        for (mschmd_file* entry = header_->files; entry; entry = entry->next) names << QString::fromUtf8(entry->filename);
+    return names;
+}
+
 QByteArray ChmLibrary::File::Read(const QString& path) const {
     mschmd_file* entry = Find(path);
     if (!entry || entry->length <= 0 || entry->length > kLargestObject || entry->offset < 0 ||

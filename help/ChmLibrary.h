@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 struct mschm_decompressor;
@@ -57,6 +58,8 @@ public:
 
     bool Opened() const { return header_ != nullptr; }
     bool Contains(const QString& path) const;
+    // The names of the content objects, as the file spells them ("/en/index.html").
+    QStringList Names() const;
     // The object's bytes; empty when there is no such object or it does not unpack whole.
     QByteArray Read(const QString& path) const;
 

@@ -43,6 +43,14 @@ std::optional<QString> HelpFile::ObjectForString(const QByteArray& text) const {
     return std::nullopt;
 }
 
+QStringList HelpFile::Pages() const {
+    QStringList pages;
+    for (const QString& name : file_->Names())
+        if (name.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
+            pages << name;
+    return pages;
+}
+
 QList<ContentsEntry> HelpFile::Contents() const {
     return ParseSitemap(QString::fromUtf8(Read(QStringLiteral("/toc.hhc"))));
 }

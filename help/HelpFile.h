@@ -26,6 +26,8 @@ public:
 
     bool Contains(const QString& object) const { return file_->Contains(object); }
     QByteArray Read(const QString& object) const { return file_->Read(object); }
+    // Every page of the file, listed or not in the contents ("/de/zibbo.html").
+    QStringList Pages() const;
 
     // The page that context number `context` opens, from the file's /#IVB and /#STRINGS.
     std::optional<QString> PageForContext(uint32_t context) const;

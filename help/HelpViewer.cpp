@@ -3,9 +3,14 @@
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QImage>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -20,6 +25,9 @@ namespace {
 constexpr const char* kScheme = "chm";
 
 bool IsGerman(const QString& page) { return page.startsWith(QLatin1String("/de/")); }
+
+// The folder of a page's language: "/en/" for "/en/zibbo.html".
+QString LanguageFolder(const QString& page) { return page.left(page.indexOf(QLatin1Char('/'), 1) + 1); }
 
 // A page may link anywhere; only the web and mail leave it for the desktop. A local file, a
 // script or a launcher handed to the desktop's opener would run or show whatever it names.
@@ -109,21 +117,30 @@ QUrl HelpViewer::UrlOf(const QString& page) {
 }
 
 HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
-    : QWidget(nullptr, Qt::Window), file_(std::move(file)) {
+    : QWidget(nullptr, Qt::Window), file_(std::move(file)), finder_(file_) {
     setObjectName(QStringLiteral("HelpViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(600, 430);
 
     back_ = new QToolButton(this);
     back_->setArrowType(Qt::LeftArrow);
     forward_ = new QToolButton(this);
     forward_->setArrowType(Qt::RightArrow);
     browser_ = new HelpBrowser(file_, this);
+    search_ = new QLineEdit(this);
+    search_->setClearButtonEnabled(true);
+    results_ = new QListWidget(this);
+    results_->hide();
     contents_ = new QTreeWidget(this);
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(true);
-    // The list in the page's paper colour, so that the window reads as one piece.
-    contents_->setStyleSheet(QStringLiteral("QTreeWidget { background: #f3ead6; color: #2b2118; }"));
+    // An entry is never shortened: a pane made narrower scrolls sideways instead.
+    contents_->setTextElideMode(Qt::ElideNone);
+    contents_->header()->setStretchLastSection(false);
+    contents_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The lists in the page's paper colour, so that the window reads as one piece.
+    const QString paper = QStringLiteral("background: #f3ead6; color: #2b2118;");
+    contents_->setStyleSheet(QStringLiteral("QTreeWidget { %1 }").arg(paper));
+    results_->setStyleSheet(QStringLiteral("QListWidget { %1 }").arg(paper));
 
     QTreeWidgetItem* book = nullptr;
     for (const ContentsEntry& entry : file_->Contents()) {
@@ -138,17 +155,28 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
     bar->addWidget(back_);
     bar->addWidget(forward_);
     bar->addStretch();
+    auto* pane = new QWidget(this);
+    auto* paneLayout = new QVBoxLayout(pane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    paneLayout->setSpacing(2);
+    paneLayout->addWidget(search_);
+    paneLayout->addWidget(contents_);
+    paneLayout->addWidget(results_);
     auto* split = new QSplitter(this);
-    split->addWidget(contents_);
+    split->addWidget(pane);
     split->addWidget(browser_);
-    split->setSizes({150, 450});
+    const int paneWidth = ContentsWidth();
+    split->setSizes({paneWidth, 450});
     split->setStretchFactor(1, 1);
+    resize(paneWidth + 450, 430);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addLayout(bar);
     layout->addWidget(split);
 
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
@@ -158,8 +186,35 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
         const QString page = item->data(0, Qt::UserRole).toString();
         if (!page.isEmpty() && page != CurrentPage()) ShowPage(page);
     });
+    connect(search_, &QLineEdit::textChanged, this, &HelpViewer::Search);
+    const auto choose = [this](QListWidgetItem* item) {
+        const QString page = item->data(Qt::UserRole).toString();
+        if (page != CurrentPage()) ShowPage(page);
+    };
+    connect(results_, &QListWidget::itemClicked, this, choose);
+    connect(results_, &QListWidget::itemActivated, this, choose);
     back_->setEnabled(false);
     forward_->setEnabled(false);
+}
+
+int HelpViewer::ContentsWidth() {
+    // Measured with every book open, so that the other language's entries fit as well.
+    contents_->ensurePolished();
+    contents_->expandAll();
+    const int column = static_cast<const QAbstractItemView*>(contents_)->sizeHintForColumn(0);
+    contents_->collapseAll();
+    return std::max(150, column + 2 * contents_->frameWidth() + contents_->verticalScrollBar()->sizeHint().width());
+}
+
+void HelpViewer::Search() {
+    const QString words = search_->text().simplified();
+    contents_->setVisible(words.isEmpty());
+    results_->setVisible(!words.isEmpty());
+    results_->clear();
+    for (const HelpSearch::Hit& hit : finder_.Find(words, folder_)) {
+        auto* item = new QListWidgetItem(hit.title, results_);
+        item->setData(Qt::UserRole, hit.page);
+    }
 }
 
 void HelpViewer::ShowPage(const QString& page) { browser_->setSource(UrlOf(page)); }
@@ -174,6 +229,13 @@ void HelpViewer::PageChanged(const QUrl& url) {
     setWindowTitle(title.startsWith(QLatin1String("Spindora")) ? title : QStringLiteral("Spindora – %1").arg(title));
     back_->setToolTip(german ? QStringLiteral("Zurück") : QStringLiteral("Back"));
     forward_->setToolTip(german ? QStringLiteral("Vorwärts") : QStringLiteral("Forward"));
+    search_->setPlaceholderText(german ? QStringLiteral("Suchen") : QStringLiteral("Search"));
+    // A search follows the reader into the other language.
+    const QString folder = LanguageFolder(page);
+    if (folder != folder_) {
+        folder_ = folder;
+        if (results_->isVisibleTo(this)) Search();
+    }
     // Open the book of the page's language, and mark the page in it.
     for (int i = 0; i < contents_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* book = contents_->topLevelItem(i);

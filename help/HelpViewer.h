@@ -6,7 +6,10 @@
 #include <memory>
 
 #include "help/HelpFile.h"
+#include "help/HelpSearch.h"
 
+class QLineEdit;
+class QListWidget;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -42,7 +45,8 @@ private:
     Opener opener_;
 };
 
-// The game's help window: contents list, back and forward, and the page.
+// The game's help window: search, contents list, back and forward, and the page. Esc and
+// Ctrl+W close it.
 class HelpViewer final : public QWidget {
     Q_OBJECT
 public:
@@ -53,6 +57,9 @@ public:
     QString CurrentPage() const;
     HelpBrowser* browser() const { return browser_; }
     QTreeWidget* contents() const { return contents_; }
+    QLineEdit* searchField() const { return search_; }
+    // The pages found, shown in place of the contents while the search field holds words.
+    QListWidget* searchResults() const { return results_; }
     QToolButton* backButton() const { return back_; }
     QToolButton* forwardButton() const { return forward_; }
 
@@ -60,9 +67,15 @@ public:
 
 private:
     void PageChanged(const QUrl& url);
+    void Search();
+    int ContentsWidth();
     std::shared_ptr<const HelpFile> file_;
     HelpBrowser* browser_;
     QTreeWidget* contents_;
+    QLineEdit* search_;
+    QListWidget* results_;
+    HelpSearch finder_;
+    QString folder_;  // of the language shown, where a search looks: "/en/"
     QToolButton* back_;
     QToolButton* forward_;
 };

@@ -4,6 +4,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QTextBlock>
 #include <QRegularExpression>
@@ -11,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -308,6 +311,72 @@ TEST(HelpWindow, MissingLibraryOrHelpFileGivesTheirMessages) {
         testing::internal::GetCapturedStderr();
         EXPECT_EQ(text, c.text);
     }
+}
+
+// Esc and Ctrl+W close the viewer, wherever the focus is in it.
+TEST(HelpWindow, EscAndCtrlWCloseTheViewer) {
+    const std::shared_ptr<const HelpFile> file = HelpFile::Open(ChmLibrary::Shared(), kHelpFile);
+    ASSERT_TRUE(file);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        for (const bool inSearch : {false, true}) {
+            auto* viewer = new HelpViewer(file);
+            viewer->ShowPage("/en/index.html");
+            viewer->show();
+            viewer->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+            QWidget* focus = inSearch ? static_cast<QWidget*>(viewer->searchField()) : viewer->browser();
+            focus->setFocus();
+            QTest::keySequence(focus, keys);
+            EXPECT_FALSE(viewer->isVisible()) << keys.toString().toStdString() << " in the search field " << inSearch;
+            delete viewer;
+        }
+}
+
+// Every contents entry shows whole in the pane the viewer opens with; a search lists the
+// pages of the shown language that hold all the words, and choosing one shows it.
+TEST(HelpWindow, TheContentsShowEveryEntryWholeAndASearchListsThePagesHoldingTheWords) {
+    const std::shared_ptr<const HelpFile> file = HelpFile::Open(ChmLibrary::Shared(), kHelpFile);
+    ASSERT_TRUE(file);
+    HelpViewer viewer(file);
+    viewer.ShowPage("/en/index.html");
+    viewer.show();
+    QTreeWidget* contents = viewer.contents();
+    contents->expandAll();
+    int entries = 0;
+    for (QTreeWidgetItemIterator it(contents); *it; ++it, ++entries) {
+        const QRect rect = contents->visualItemRect(*it);
+        const int text = contents->fontMetrics().horizontalAdvance((*it)->text(0));
+        EXPECT_LE(text, rect.width()) << (*it)->text(0).toStdString();
+        EXPECT_LE(rect.left() + text, contents->viewport()->width()) << (*it)->text(0).toStdString();
+    }
+    EXPECT_EQ(entries, 14);
+
+    const struct {
+        const char* shown;
+        const char* words;
+        QStringList titles;
+        const char* chosen;
+    } searches[] = {{"/en/index.html", "podium", {"Clock and best times"}, "/en/playing.html"},
+                    {"/de/zibbo.html", "SIEGERTREPPCHEN", {"Uhr und Bestenliste"}, "/de/playing.html"},
+                    {"/en/index.html", "Siegertreppchen", {}, nullptr},
+                    {"/en/index.html", " midi  podium ", {}, nullptr},
+                    {"/en/index.html", "midi", {"Settings"}, "/en/options.html"},
+                    {"/en/index.html", "href", {}, nullptr}};
+    for (const auto& search : searches) {
+        viewer.ShowPage(search.shown);
+        viewer.searchField()->clear();
+        QTest::keyClicks(viewer.searchField(), search.words);
+        QListWidget* results = viewer.searchResults();
+        EXPECT_TRUE(results->isVisible() && !contents->isVisible()) << search.words;
+        QStringList titles;
+        for (int i = 0; i < results->count(); ++i) titles << results->item(i)->text();
+        EXPECT_EQ(titles, search.titles) << search.words;
+        if (!search.chosen) continue;
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualItemRect(results->item(0)).center());
+        EXPECT_EQ(viewer.CurrentPage(), search.chosen) << search.words;
+    }
+    viewer.searchField()->clear();
+    EXPECT_TRUE(contents->isVisible());
 }
 
 // Notices whether anything opens a pipe for reading: such a reader waits in open() until a
