@@ -19,29 +19,40 @@ constexpr const char* kTongueProperty = "spindoraTongue";
 
 int TongueOf(const QWidget* dialog) { return dialog->property(kTongueProperty).toInt(); }
 
-class TableAccessible;
-
-// One cell: the time or the name of one row, read from the window's rows as they stand.
-class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// What the table and its cells share: they stand for parts of the window, not widgets of
+// their own, and live and hide with it.
+class ListPartAccessible : public QAccessibleInterface {
 public:
-    CellAccessible(THighscoreDlg* dialog, const TableAccessible* table, int row, int column)
-        : dialog_(dialog), table_(table), row_(row), column_(column) {}
+    explicit ListPartAccessible(THighscoreDlg* dialog) : dialog_(dialog) {}
 
     bool isValid() const override { return dialog_ != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return dialog_ ? dialog_->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
-    QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.invisible = !dialog_ || !dialog_->isVisible();
         return state;
     }
+
+protected:
+    QPointer<THighscoreDlg> dialog_;
+};
+
+class TableAccessible;
+
+// One cell: the time or the name of one row, read from the window's rows as they stand.
+class CellAccessible final : public ListPartAccessible, public QAccessibleTableCellInterface {
+public:
+    CellAccessible(THighscoreDlg* dialog, const TableAccessible* table, int row, int column)
+        : ListPartAccessible(dialog), table_(table), row_(row), column_(column) {}
+
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
     QRect rect() const override {
         if (!dialog_) return {};
         const QLabel* label = column_ == 0 ? dialog_->sco(row_) : dialog_->pla(row_);
@@ -74,14 +85,13 @@ public:
     QAccessibleInterface* table() const override;
 
 private:
-    QPointer<THighscoreDlg> dialog_;
     const TableAccessible* table_;
     int row_, column_;
 };
 
-class TableAccessible final : public QAccessibleInterface, public QAccessibleTableInterface {
+class TableAccessible final : public ListPartAccessible, public QAccessibleTableInterface {
 public:
-    explicit TableAccessible(THighscoreDlg* dialog) : dialog_(dialog) {
+    explicit TableAccessible(THighscoreDlg* dialog) : ListPartAccessible(dialog) {
         for (int row = 0; row < kHighscoreRows; ++row)
             for (int column = 0; column < kColumns; ++column)
                 cells_.push_back(QAccessible::registerAccessibleInterface(new CellAccessible(dialog, this, row, column)));
@@ -90,9 +100,6 @@ public:
         for (const QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
     }
 
-    bool isValid() const override { return dialog_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return dialog_ ? dialog_->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(dialog_); }
     // Row by row: the time, then the name.
     QAccessibleInterface* child(int index) const override {
@@ -110,13 +117,7 @@ public:
             if (child(i)->rect().contains(x, y)) return child(i);
         return nullptr;
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::Table; }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.invisible = !dialog_ || !dialog_->isVisible();
-        return state;
-    }
     QRect rect() const override {
         if (!dialog_) return {};
         const QRect top = dialog_->sco(0)->geometry().united(dialog_->pla(0)->geometry());
@@ -158,7 +159,6 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    QPointer<THighscoreDlg> dialog_;
     std::vector<QAccessible::Id> cells_;
 };
 
