@@ -87,9 +87,12 @@ class Session:
         self.game = self.start([game, '--seed', str(SEED), '--config', settings], env=env)
 
     def start_x(self):
-        # Xvfb picks a free display itself and writes its number once it listens.
+        # Xvfb picks a free display itself and writes its number once it listens. -noreset: the
+        # bus launcher's short visit to the server must not leave it resetting, and refusing
+        # connections, just as the game makes its first one.
         read, write = os.pipe()
-        self.start(['Xvfb', '-displayfd', str(write), '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
+        self.start(['Xvfb', '-displayfd', str(write), '-screen', '0', '1024x768x24', '-nolisten', 'tcp',
+                    '-noreset'],
                    pass_fds=[write])
         os.close(write)
         with os.fdopen(read) as pipe:
