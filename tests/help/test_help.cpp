@@ -361,7 +361,12 @@ TEST(HelpWindow, TheContentsShowEveryEntryWholeAndASearchListsThePagesHoldingThe
                     {"/en/index.html", "Siegertreppchen", {}, nullptr},
                     {"/en/index.html", " midi  podium ", {}, nullptr},
                     {"/en/index.html", "midi", {"Settings"}, "/en/options.html"},
-                    {"/en/index.html", "href", {}, nullptr}};
+                    {"/en/index.html", "href", {}, nullptr},
+                    // Words of the menu line on every page find no page by it; a page whose
+                    // title holds the word comes first, then the one that says it most.
+                    {"/en/zibbo.html", "deutsch", {}, nullptr},
+                    {"/en/index.html", "kolluk", {"KOLLUK", "Spindora – Help", "Clock and best times"}, "/en/kolluk.html"},
+                    {"/de/index.html", "einstellungen", {"Einstellungen", "PLUF"}, "/de/options.html"}};
     for (const auto& search : searches) {
         viewer.ShowPage(search.shown);
         viewer.searchField()->clear();
