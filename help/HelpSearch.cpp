@@ -1,6 +1,8 @@
 #include "help/HelpSearch.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 
 namespace spindora {
@@ -37,15 +39,26 @@ QString DecodeEntities(const QString& text) {
 
 }  // namespace
 
-QString PageText(const QString& html) {
+QStringList PageBlocks(const QString& html) {
     static const QRegularExpression hidden(
         QStringLiteral("<!--.*?-->|<(head|script|style)\\b.*?</\\1\\s*>"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    // Where a reader sees one block end and the next begin.
+    static const QRegularExpression block(
+        QStringLiteral("</?(p|div|h[1-6]|ul|ol|li|dl|dt|dd|table|tr|td|th|caption|pre|blockquote|nav|header|"
+                       "footer|section|article|aside|br|hr|body)\\b[^>]*>"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     QString text = html;
     text.replace(hidden, QStringLiteral(" "));
+    text.replace(space, QStringLiteral(" "));
+    text.replace(block, QStringLiteral("\n"));
     text.replace(tag, QStringLiteral(" "));
-    return DecodeEntities(text).simplified();
+    QStringList blocks;
+    for (const QString& part : text.split(QLatin1Char('\n')))
+        if (const QString words = DecodeEntities(part).simplified(); !words.isEmpty()) blocks << words;
+    return blocks;
 }
 
 QString PageTitle(const QString& html) {
@@ -55,22 +68,66 @@ QString PageTitle(const QString& html) {
     return DecodeEntities(title.match(html).captured(1)).simplified();
 }
 
+void HelpSearch::ReadPages() {
+    struct Read {
+        QString page, title, folder;
+        QStringList blocks;
+    };
+    QList<Read> read;
+    QHash<QString, QSet<QString>> shared;  // per folder: the blocks all its pages hold
+    QHash<QString, int> pagesIn;
+    for (const QString& page : file_->Pages()) {
+        const QString html = QString::fromUtf8(file_->Read(page));
+        Read r{page, PageTitle(html), page.left(page.lastIndexOf(QLatin1Char('/')) + 1), PageBlocks(html)};
+        const QSet<QString> blocks(r.blocks.begin(), r.blocks.end());
+        if (const auto it = shared.find(r.folder); it != shared.end())
+            it->intersect(blocks);
+        else
+            shared.insert(r.folder, blocks);
+        ++pagesIn[r.folder];
+        read.append(std::move(r));
+    }
+    pages_.emplace();
+    for (const Read& r : read) {
+        // A folder of one page has nothing it repeats.
+        const QSet<QString> repeated = pagesIn.value(r.folder) > 1 ? shared.value(r.folder) : QSet<QString>();
+        QStringList own;
+        for (const QString& b : r.blocks)
+            if (!repeated.contains(b)) own << b;
+        pages_->append({r.page, r.title, r.title.toCaseFolded(), own.join(QLatin1Char(' ')).toCaseFolded()});
+    }
+}
+
 QList<HelpSearch::Hit> HelpSearch::Find(const QString& words, const QString& folder) {
     const QStringList wanted = words.toCaseFolded().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (wanted.isEmpty()) return {};
-    if (!pages_) {
-        pages_.emplace();
-        for (const QString& page : file_->Pages()) {
-            const QString html = QString::fromUtf8(file_->Read(page));
-            pages_->append({page, PageTitle(html), PageText(html).toCaseFolded()});
+    if (!pages_) ReadPages();
+    struct Ranked {
+        Hit hit;
+        int inTitle;
+        qsizetype times;
+    };
+    QList<Ranked> found;
+    for (const Page& page : *pages_) {
+        if (!page.page.startsWith(folder, Qt::CaseInsensitive)) continue;
+        Ranked r{{page.page, page.title.isEmpty() ? page.page : page.title}, 0, 0};
+        bool all = true;
+        for (const QString& word : wanted) {
+            const qsizetype times = page.text.count(word);
+            const bool inTitle = page.foldedTitle.contains(word);
+            all = all && (times > 0 || inTitle);
+            r.inTitle += inTitle;
+            r.times += times;
         }
+        if (all) found.append(std::move(r));
     }
+    std::stable_sort(found.begin(), found.end(), [](const Ranked& a, const Ranked& b) {
+        if (a.inTitle != b.inTitle) return a.inTitle > b.inTitle;
+        if (a.times != b.times) return a.times > b.times;
+        return a.hit.title.localeAwareCompare(b.hit.title) < 0;
+    });
     QList<Hit> hits;
-    for (const Page& page : *pages_)
-        if (page.page.startsWith(folder, Qt::CaseInsensitive) &&
-            std::all_of(wanted.begin(), wanted.end(), [&page](const QString& word) { return page.text.contains(word); }))
-            hits.append({page.page, page.title.isEmpty() ? page.page : page.title});
-    std::sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.title.localeAwareCompare(b.title) < 0; });
+    for (const Ranked& r : found) hits.append(r.hit);
     return hits;
 }
 

@@ -8,8 +8,10 @@
 
 namespace spindora {
 
-// Finds the pages of a help file that hold all of some words. The pages are read once, at
-// the first search: most players never search, and reading them all takes a moment.
+// Finds the pages of a help file that hold all of some words in their own text: a block that
+// every page of a folder repeats (the menu line, a common header) is not a page's own and
+// would otherwise make its words find every page. The pages are read once, at the first
+// search: most players never search, and reading them all takes a moment.
 class HelpSearch {
 public:
     explicit HelpSearch(std::shared_ptr<const HelpFile> file) : file_(std::move(file)) {}
@@ -18,20 +20,24 @@ public:
         QString page;  // "/en/playing.html"
         QString title;
     };
-    // The pages inside `folder` ("/en/") whose text holds every word of `words`, whatever
-    // their case, in the order of their titles; none for no words.
+    // The pages inside `folder` ("/en/") whose title or own text holds every word of
+    // `words`, whatever their case; none for no words. Pages whose title holds more of the
+    // words come first, then those that hold them more often, then by title.
     QList<Hit> Find(const QString& words, const QString& folder);
 
 private:
     struct Page {
-        QString page, title, text;  // the text case-folded
+        QString page, title;
+        QString foldedTitle, text;  // case-folded; the text without the folder's shared blocks
     };
+    void ReadPages();
     std::shared_ptr<const HelpFile> file_;
     std::optional<QList<Page>> pages_;
 };
 
-// The text a reader sees of an HTML page: no tags, no head, entities decoded.
-QString PageText(const QString& html);
+// The text a reader sees of an HTML page, one entry per block (paragraph, heading, list
+// item, table cell...): no tags, no head, entities decoded, empty blocks left out.
+QStringList PageBlocks(const QString& html);
 // The content of the page's <title>, entities decoded.
 QString PageTitle(const QString& html);
 

@@ -177,6 +177,24 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
 
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    // The window opens on the page, where the arrow and page keys scroll and a screen reader
+    // starts reading; Ctrl+F goes to the search with its words selected, so typing replaces
+    // them, and Return there goes on to the pages found.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
+    connect(search_, &QLineEdit::returnPressed, this, [this] {
+        if (results_->count() == 0) return;
+        results_->setCurrentRow(0);
+        results_->setFocus(Qt::OtherFocusReason);
+    });
+    setTabOrder(back_, forward_);
+    setTabOrder(forward_, search_);
+    setTabOrder(search_, contents_);
+    setTabOrder(contents_, results_);
+    setTabOrder(results_, browser_);
+    browser_->setFocus();
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
@@ -229,7 +247,12 @@ void HelpViewer::PageChanged(const QUrl& url) {
     setWindowTitle(title.startsWith(QLatin1String("Spindora")) ? title : QStringLiteral("Spindora – %1").arg(title));
     back_->setToolTip(german ? QStringLiteral("Zurück") : QStringLiteral("Back"));
     forward_->setToolTip(german ? QStringLiteral("Vorwärts") : QStringLiteral("Forward"));
-    search_->setPlaceholderText(german ? QStringLiteral("Suchen") : QStringLiteral("Search"));
+    back_->setAccessibleName(back_->toolTip());
+    forward_->setAccessibleName(forward_->toolTip());
+    search_->setPlaceholderText(german ? QStringLiteral("Suchen (Strg+F)") : QStringLiteral("Search (Ctrl+F)"));
+    search_->setAccessibleName(german ? QStringLiteral("Hilfe durchsuchen") : QStringLiteral("Search the help"));
+    contents_->setAccessibleName(german ? QStringLiteral("Inhalt") : QStringLiteral("Contents"));
+    results_->setAccessibleName(german ? QStringLiteral("Gefundene Seiten") : QStringLiteral("Pages found"));
     // A search follows the reader into the other language.
     const QString folder = LanguageFolder(page);
     if (folder != folder_) {

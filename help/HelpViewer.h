@@ -46,7 +46,7 @@ private:
 };
 
 // The game's help window: search, contents list, back and forward, and the page. Esc and
-// Ctrl+W close it.
+// Ctrl+W close it; Ctrl+F goes to the search.
 class HelpViewer final : public QWidget {
     Q_OBJECT
 public:

@@ -63,7 +63,13 @@ QString UsageText() {
         "               $XDG_STATE_HOME/Spindora (~/.local/state/Spindora) when that\n"
         "               folder is not writable\n"
         "  --version    print the version and end\n"
-        "  --help       print this text and end\n");
+        "  --help       print this text and end\n"
+        "\n"
+        "Music: the notes button plays the MIDI files (*.mid) of two folders in turn, in\n"
+        "alphabetical order: the program's folder (/usr/lib/games/spindora/ when\n"
+        "installed, build/ for a build) and the player's own music folder\n"
+        "~/.local/share/spindora/music/ ($XDG_DATA_HOME/spindora/music/ when that\n"
+        "variable holds an absolute path).\n");
 }
 
 }  // namespace spindora

@@ -15,7 +15,9 @@ missing=$(comm -23 <(echo "$from_help") <(echo "$from_page"))
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT; do
   grep -q "^\.SH $section" "$page" || fail "no $section section"
 done
-# The music folders, as the help pages and the README name them.
+# The music folders, as the help pages and the README name them, in the page and in --help.
+usage=$("$program" --help)
 for folder in /usr/lib/games/spindora/ '~/.local/share/spindora/music/' XDG_DATA_HOME; do
   grep -qF -- "$folder" "$page" || fail "does not name $folder"
+  grep -qF -- "$folder" <<<"$usage" || fail "--help does not name $folder"
 done

@@ -332,6 +332,34 @@ TEST(HelpWindow, EscAndCtrlWCloseTheViewer) {
         }
 }
 
+// The viewer opens on the page; Ctrl+F goes to the search with its words selected, so that
+// typing replaces them, and Return goes on to the pages found. The search field carries a
+// name for a screen reader in the page's language.
+TEST(HelpWindow, TheViewerOpensOnThePageAndCtrlFGoesToTheSearch) {
+    const std::shared_ptr<const HelpFile> file = HelpFile::Open(ChmLibrary::Shared(), kHelpFile);
+    ASSERT_TRUE(file);
+    HelpViewer viewer(file);
+    viewer.ShowPage("/en/index.html");
+    viewer.show();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    EXPECT_EQ(QApplication::focusWidget(), viewer.browser());
+    EXPECT_EQ(viewer.searchField()->accessibleName(), "Search the help");
+    QTest::keySequence(viewer.browser(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(QApplication::focusWidget(), viewer.searchField());
+    QTest::keyClicks(viewer.searchField(), "podium");
+    QTest::keySequence(viewer.searchField(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QTest::keyClicks(viewer.searchField(), "midi");
+    EXPECT_EQ(viewer.searchField()->text(), "midi");
+    QTest::keyClick(viewer.searchField(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), viewer.searchResults());
+    EXPECT_EQ(viewer.searchResults()->currentRow(), 0);
+    QTest::keySequence(viewer.searchResults(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(QApplication::focusWidget(), viewer.searchField());
+    viewer.ShowPage("/de/index.html");
+    EXPECT_EQ(viewer.searchField()->accessibleName(), "Hilfe durchsuchen");
+}
+
 // Every contents entry shows whole in the pane the viewer opens with; a search lists the
 // pages of the shown language that hold all the words, and choosing one shows it.
 TEST(HelpWindow, TheContentsShowEveryEntryWholeAndASearchListsThePagesHoldingTheWords) {
@@ -361,7 +389,12 @@ TEST(HelpWindow, TheContentsShowEveryEntryWholeAndASearchListsThePagesHoldingThe
                     {"/en/index.html", "Siegertreppchen", {}, nullptr},
                     {"/en/index.html", " midi  podium ", {}, nullptr},
                     {"/en/index.html", "midi", {"Settings"}, "/en/options.html"},
-                    {"/en/index.html", "href", {}, nullptr}};
+                    {"/en/index.html", "href", {}, nullptr},
+                    // Words of the menu line on every page find no page by it; a page whose
+                    // title holds the word comes first, then the one that says it most.
+                    {"/en/zibbo.html", "deutsch", {}, nullptr},
+                    {"/en/index.html", "kolluk", {"KOLLUK", "Spindora – Help", "Clock and best times"}, "/en/kolluk.html"},
+                    {"/de/index.html", "einstellungen", {"Einstellungen", "PLUF"}, "/de/options.html"}};
     for (const auto& search : searches) {
         viewer.ShowPage(search.shown);
         viewer.searchField()->clear();
