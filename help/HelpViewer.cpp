@@ -184,9 +184,15 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
         search_->setFocus(Qt::ShortcutFocusReason);
         search_->selectAll();
     });
-    connect(search_, &QLineEdit::returnPressed, this, [this] {
+    const auto choose = [this](QListWidgetItem* item) {
+        const QString page = item->data(Qt::UserRole).toString();
+        if (page != CurrentPage()) ShowPage(page);
+    };
+    // Return shows the best page found at once; the list keeps the keys for the others.
+    connect(search_, &QLineEdit::returnPressed, this, [this, choose] {
         if (results_->count() == 0) return;
         results_->setCurrentRow(0);
+        choose(results_->item(0));
         results_->setFocus(Qt::OtherFocusReason);
     });
     setTabOrder(back_, forward_);
@@ -205,10 +211,6 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
         if (!page.isEmpty() && page != CurrentPage()) ShowPage(page);
     });
     connect(search_, &QLineEdit::textChanged, this, &HelpViewer::Search);
-    const auto choose = [this](QListWidgetItem* item) {
-        const QString page = item->data(Qt::UserRole).toString();
-        if (page != CurrentPage()) ShowPage(page);
-    };
     connect(results_, &QListWidget::itemClicked, this, choose);
     connect(results_, &QListWidget::itemActivated, this, choose);
     back_->setEnabled(false);

@@ -333,7 +333,7 @@ TEST(HelpWindow, EscAndCtrlWCloseTheViewer) {
 }
 
 // The viewer opens on the page; Ctrl+F goes to the search with its words selected, so that
-// typing replaces them, and Return goes on to the pages found. The search field carries a
+// typing replaces them, and Return shows the first page found and goes on to the list. The search field carries a
 // name for a screen reader in the page's language.
 TEST(HelpWindow, TheViewerOpensOnThePageAndCtrlFGoesToTheSearch) {
     const std::shared_ptr<const HelpFile> file = HelpFile::Open(ChmLibrary::Shared(), kHelpFile);
@@ -354,6 +354,7 @@ TEST(HelpWindow, TheViewerOpensOnThePageAndCtrlFGoesToTheSearch) {
     QTest::keyClick(viewer.searchField(), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), viewer.searchResults());
     EXPECT_EQ(viewer.searchResults()->currentRow(), 0);
+    EXPECT_EQ(viewer.CurrentPage().toStdString(), "/en/options.html");
     QTest::keySequence(viewer.searchResults(), QKeySequence(Qt::CTRL | Qt::Key_F));
     EXPECT_EQ(QApplication::focusWidget(), viewer.searchField());
     viewer.ShowPage("/de/index.html");
