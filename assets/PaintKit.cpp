@@ -402,26 +402,32 @@ void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, do
     }
 }
 
-QImage ClothTexture(QSize size, const Cloth& cloth) {
+namespace {
+
+QImage ClothTexture(const QRect& area, const Cloth& cloth) {
     const ValueNoise nap(cloth.seed, 64);
-    QImage texture = Canvas(size);
+    QImage texture = Canvas(area.size());
     FillByLogicalPixel(texture, [&](double x, double y) {
         const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
         const double dx = x - cloth.lamp.x(), dy = y - cloth.lamp.y();
         const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / cloth.reach);
         return Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
-    });
+    }, area.topLeft());
     return texture;
 }
 
-QBrush ClothBrush(QSize size, const Cloth& cloth) {
-    const QImage texture = ClothTexture(size, cloth);
+}  // namespace
+
+QBrush ClothBrush(const QRect& area, const Cloth& cloth) {
+    QImage texture = ClothTexture(area, cloth);
     const int scale = ScaleOf(texture);
-    QImage plain = texture;
-    plain.setDevicePixelRatio(1);
-    QBrush brush(plain);
-    // A dense texture laid over board coordinates, pixel for device pixel.
-    if (scale > 1) brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    texture.setDevicePixelRatio(1);
+    QBrush brush(texture);
+    // A dense texture laid over board coordinates, pixel for device pixel, from the corner
+    // of its area.
+    QTransform place = QTransform::fromScale(1.0 / scale, 1.0 / scale);
+    place *= QTransform::fromTranslate(area.x(), area.y());
+    if (!place.isIdentity()) brush.setTransform(place);
     return brush;
 }
 
@@ -447,21 +453,21 @@ void SinkIntoWood(QPainter& p, const QPainterPath& hole) {
     p.drawPath(hole);
 }
 
-void PaintCloth(QPainter& p, QSize board, const QPainterPath& shape, const Cloth& cloth) {
+void PaintCloth(QPainter& p, const QPainterPath& shape, const Cloth& cloth) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(ClothBrush(board, cloth));
+    p.setBrush(ClothBrush(shape.boundingRect().toAlignedRect(), cloth));
     p.drawPath(shape);
     SinkIntoWood(p, shape);
 }
 
-void PaintCloth(QPainter& p, QSize board, const QRect& area, const Cloth& cloth) {
+void PaintCloth(QPainter& p, const QRect& area, const Cloth& cloth) {
     const QRectF edge(area);
     QPainterPath shape;
     shape.addRect(edge);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(ClothBrush(board, cloth));
+    p.setBrush(ClothBrush(area, cloth));
     p.drawPath(shape);
     // The cut lies just outside the cloth, so the cloth keeps every pixel of its area.
     QPainterPath cut;

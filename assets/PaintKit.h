@@ -48,14 +48,18 @@ constexpr double LogicalPixel(int pixel, int scale) { return (pixel + 0.5) / sca
 // Device pixels per logical pixel of a picture made by Canvas.
 int ScaleOf(const QImage& picture);
 // Sets every device pixel of an RGB32 `picture` to `colourAt(x, y)` at its logical place,
-// so textures worked out per pixel come out the same at every density.
+// so textures worked out per pixel come out the same at every density. A picture of part of
+// a board starts at the board's logical pixel `origin`; its places are worked out from the
+// board's device pixels, so it holds exactly what a picture of the whole board holds there.
 template <typename ColourAt>
-void FillByLogicalPixel(QImage& picture, ColourAt colourAt) {
+void FillByLogicalPixel(QImage& picture, ColourAt colourAt, QPoint origin = {}) {
     const int scale = ScaleOf(picture);
+    const QPoint first = origin * scale;
     for (int py = 0; py < picture.height(); ++py) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(py));
-        const double y = LogicalPixel(py, scale);
-        for (int px = 0; px < picture.width(); ++px) row[px] = colourAt(LogicalPixel(px, scale), y);
+        const double y = LogicalPixel(first.y() + py, scale);
+        for (int px = 0; px < picture.width(); ++px)
+            row[px] = colourAt(LogicalPixel(first.x() + px, scale), y);
     }
 }
 // The part of `picture` under a logical rectangle, at the picture's density.
@@ -156,17 +160,16 @@ struct Cloth {
     double reach;
     std::uint32_t seed;
 };
-// The cloth's texture over an image of `size`, in board coordinates, at the art scale.
-QImage ClothTexture(QSize size, const Cloth& cloth);
-// A brush of the cloth's texture for a painter in board coordinates.
-QBrush ClothBrush(QSize size, const Cloth& cloth);
+// A brush of the cloth's texture for a painter in board coordinates, made at the art scale
+// for `area` alone: it repeats beyond, so what it fills must lie within.
+QBrush ClothBrush(const QRect& area, const Cloth& cloth);
 // A recess cut into the wood: its inner walls shade the top and left of `hole`, and a
 // dark line marks the cut.
 void SinkIntoWood(QPainter& painter, const QPainterPath& hole);
 // Cloth of `shape` laid into the wood, sunk; a rectangle also gets a lit lip along its
 // lower and right edges.
-void PaintCloth(QPainter& painter, QSize board, const QPainterPath& shape, const Cloth& cloth);
-void PaintCloth(QPainter& painter, QSize board, const QRect& area, const Cloth& cloth);
+void PaintCloth(QPainter& painter, const QPainterPath& shape, const Cloth& cloth);
+void PaintCloth(QPainter& painter, const QRect& area, const Cloth& cloth);
 // Polished brass lit from the top left across `box`: rims, rails and rings.
 QLinearGradient Brass(const QRectF& box);
 // A board's name: shadow, then cast gold.

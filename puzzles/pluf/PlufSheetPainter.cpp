@@ -131,7 +131,7 @@ QImage PaintBoard() {
     QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintCloth(p, board.size(), kCloth, kPetrol);
+    paint::PaintCloth(p, kCloth, kPetrol);
     PaintTitle(p);
     PaintRules(p);
     PaintLevelPlaque(p);
