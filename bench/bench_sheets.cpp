@@ -4,11 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "shell/PuzzleDescriptors.h"
+#include "shell/SheetCache.h"
 
 namespace {
 
@@ -37,5 +39,25 @@ BENCHMARK(BM_PaintSheet)
     ->ArgNames({"mode", "scale"})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
+
+// What keeping a painted sheet costs the first time, and reading it back every time after.
+void BM_KeepSheet(benchmark::State& state) {
+    const QImage sheet = Describe(kZibbo).paintSheet(3);
+    const QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/b1@3x-0.png");
+    for (auto _ : state) KeepSheet(path, sheet);
+}
+BENCHMARK(BM_KeepSheet)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void BM_ReadKeptSheet(benchmark::State& state) {
+    const QImage sheet = Describe(kZibbo).paintSheet(3);
+    const QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/b1@3x-0.png");
+    KeepSheet(path, sheet);
+    QImage kept;
+    for (auto _ : state) kept = ReadKeptSheet(path, sheet.size());
+    state.SetLabel(kept == sheet ? "the painted sheet" : "NOT the painted sheet");
+}
+BENCHMARK(BM_ReadKeptSheet)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
