@@ -22,6 +22,7 @@
 #include <QImage>
 
 #include "assets/ValueNoise.h"
+#include "assets/VectorState.h"
 
 class QPainter;
 
@@ -63,6 +64,7 @@ template <typename ColourAt>
 void FillByLogicalPixel(QImage& picture, ColourAt colourAt, QPoint origin = {}) {
     const int scale = ScaleOf(picture);
     const std::vector<double> columns = LogicalColumns(picture, origin);
+    ClearUpperVectorHalves();
     for (int py = 0; py < picture.height(); ++py) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(py));
         const double y = LogicalPixel(origin.y() * scale + py, scale);
