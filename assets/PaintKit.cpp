@@ -11,14 +11,6 @@
 
 namespace spindora::paint {
 namespace {
-
-double Hermite(double t) { return t * t * (3 - 2 * t); }
-
-double Lerp(double a, double b, double t) { return a + (b - a) * t; }
-
-}  // namespace
-
-namespace {
 int artScale = 1;
 }  // namespace
 
@@ -37,6 +29,14 @@ int ScaleOf(const QImage& picture) {
     return std::max(1, static_cast<int>(picture.devicePixelRatio() + 0.5));
 }
 
+std::vector<double> LogicalColumns(const QImage& picture, QPoint origin) {
+    const int scale = ScaleOf(picture);
+    std::vector<double> columns(static_cast<size_t>(picture.width()));
+    for (int px = 0; px < picture.width(); ++px)
+        columns[static_cast<size_t>(px)] = LogicalPixel(origin.x() * scale + px, scale);
+    return columns;
+}
+
 QImage CopyLogical(const QImage& picture, const QRect& logical) {
     const int scale = ScaleOf(picture);
     QImage part = picture.copy(QRect(logical.topLeft() * scale, logical.size() * scale));
@@ -46,27 +46,6 @@ QImage CopyLogical(const QImage& picture, const QRect& logical) {
 
 QPointF PointOnCircle(QPointF centre, double radius, double radians) {
     return centre + radius * QPointF(std::cos(radians), std::sin(radians));
-}
-
-ValueNoise::ValueNoise(std::uint32_t seed, int period)
-    : period_(period), values_(static_cast<size_t>(period * period)) {
-    std::mt19937 generator(seed);
-    for (double& value : values_) value = (generator() >> 8) / 16777216.0;
-}
-
-double ValueNoise::At(double x, double y) const {
-    const double fx = std::floor(x), fy = std::floor(y);
-    const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
-    const double tx = Hermite(x - fx), ty = Hermite(y - fy);
-    const double top = Lerp(Value(x0, y0), Value(x0 + 1, y0), tx);
-    const double bottom = Lerp(Value(x0, y0 + 1), Value(x0 + 1, y0 + 1), tx);
-    return Lerp(top, bottom, ty);
-}
-
-double ValueNoise::Value(int x, int y) const {
-    const int wx = ((x % period_) + period_) % period_;
-    const int wy = ((y % period_) + period_) % period_;
-    return values_[static_cast<size_t>(wy * period_ + wx)];
 }
 
 double SmoothStep(double edge0, double edge1, double x) {
@@ -93,34 +72,67 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
+ColourRamp::ColourRamp(const QColor& a, const QColor& b)
+    // As Mix: each end a float, and the span a float difference.
+    : from_{a.redF(), a.greenF(), a.blueF()},
+      span_{b.redF() - a.redF(), b.greenF() - a.greenF(), b.blueF() - a.blueF()} {}
+
+QRgb ColourRamp::At(double t) const {
+    t = std::clamp(t, 0.0, 1.0);
+    int channels[3];
+    for (int i = 0; i < 3; ++i) {
+        // As QColor: the float in sixteen bits, and those in eight, each rounded.
+        const float level = static_cast<float>(from_[i] + span_[i] * t);
+        const int wide = qRound(level * 65535);
+        channels[i] = (wide + 128) / 257;
+    }
+    return qRgb(channels[0], channels[1], channels[2]);
+}
+
 // Three box passes approximate a Gaussian; enough for soft shadows under raised parts.
+// Each pass averages 2 * radius + 1 neighbours, the picture's edge repeated beyond it. The
+// alpha is blurred as a plane of bytes, walked a row at a time also when it runs down the
+// columns, for a large picture is slow to read a column at a time.
 void BlurAlpha(QImage& image, int radius) {
     const int w = image.width(), h = image.height();
-    std::vector<int> line(static_cast<size_t>(std::max(w, h)));
-    std::vector<int> out(line.size());
-    auto pass = [&](int count) {
-        auto at = [&](int i) { return line[static_cast<size_t>(std::clamp(i, 0, count - 1))]; };
-        int sum = 0;
-        for (int k = -radius; k <= radius; ++k) sum += at(k);
-        for (int j = 0; j < count; ++j) {
-            out[static_cast<size_t>(j)] = sum / (2 * radius + 1);
-            sum += at(j + radius + 1) - at(j - radius);
-        }
+    if (w == 0 || h == 0) return;
+    const int span = 2 * radius + 1;
+    std::vector<uint8_t> mean(static_cast<size_t>(255 * span + 1));
+    for (size_t sum = 0; sum < mean.size(); ++sum) mean[sum] = static_cast<uint8_t>(sum / span);
+    const auto at = [w](std::vector<uint8_t>& plane, int x, int y) -> uint8_t& {
+        return plane[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)];
     };
+    std::vector<uint8_t> plane(static_cast<size_t>(w) * static_cast<size_t>(h)), spare(plane.size());
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x) at(plane, x, y) = static_cast<uint8_t>(qAlpha(row[x]));
+    }
+    std::vector<int> sums(static_cast<size_t>(w));
     for (int round = 0; round < 3; ++round) {
         for (int y = 0; y < h; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < w; ++x) line[static_cast<size_t>(x)] = qAlpha(row[x]);
-            pass(w);
-            for (int x = 0; x < w; ++x) row[x] = qRgba(0, 0, 0, out[static_cast<size_t>(x)]);
+            auto in = [&](int x) { return int{at(plane, std::clamp(x, 0, w - 1), y)}; };
+            int sum = 0;
+            for (int k = -radius; k <= radius; ++k) sum += in(k);
+            for (int x = 0; x < w; ++x) {
+                at(spare, x, y) = mean[static_cast<size_t>(sum)];
+                sum += in(x + radius + 1) - in(x - radius);
+            }
         }
-        for (int x = 0; x < w; ++x) {
-            for (int y = 0; y < h; ++y)
-                line[static_cast<size_t>(y)] = qAlpha(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
-            pass(h);
-            for (int y = 0; y < h; ++y)
-                reinterpret_cast<QRgb*>(image.scanLine(y))[x] = qRgba(0, 0, 0, out[static_cast<size_t>(y)]);
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int k = -radius; k <= radius; ++k)
+            for (int x = 0; x < w; ++x) sums[static_cast<size_t>(x)] += at(spare, x, std::clamp(k, 0, h - 1));
+        for (int y = 0; y < h; ++y) {
+            const int enters = std::min(y + radius + 1, h - 1), leaves = std::max(y - radius, 0);
+            for (int x = 0; x < w; ++x) {
+                int& sum = sums[static_cast<size_t>(x)];
+                at(plane, x, y) = mean[static_cast<size_t>(sum)];
+                sum += at(spare, x, enters) - at(spare, x, leaves);
+            }
         }
+    }
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) row[x] = qRgba(0, 0, 0, at(plane, x, y));
     }
 }
 
@@ -278,16 +290,16 @@ void MouseStepMark(QPainter& painter, const QRectF& area, bool leftButton, const
 void PaintWood(QImage& board) {
     const ValueNoise grain(0x5A1B0u, 64), figure(0xC0FFEEu, 64);
     const QColor dark(74, 38, 18), mid(128, 72, 36), light(168, 104, 56);
-    FillByLogicalPixel(board, [&](double x, double y) {
-        // Long horizontal fibres, gently warped so the rings wander like real timber.
-        const double warp = 9.0 * figure.At(x * 0.012, y * 0.03) +
-                             2.0 * figure.At(x * 0.05 + 17, y * 0.09 + 5);
-        const double rings = 0.5 + 0.5 * std::sin((y + warp * 3.2) * 0.42);
-        const double fibre = grain.At(x * 0.02, y * 0.9);
-        const double fine = grain.At(x * 0.3 + 31, y * 1.7 + 11);
-        double t = 0.55 * rings * rings + 0.3 * fibre + 0.15 * fine;
-        QColor c = t < 0.5 ? Mix(dark, mid, t * 2) : Mix(mid, light, (t - 0.5) * 2);
-        return c.rgb();
+    const ColourRamp darker(dark, mid), lighter(mid, light);
+    const std::vector<double> columns = LogicalColumns(board);
+    // Long horizontal fibres, gently warped so the rings wander like real timber.
+    NoiseOverColumns warp(figure, columns, {0.012}, {0.03}), knots(figure, columns, {0.05, 17}, {0.09, 5});
+    NoiseOverColumns fibres(grain, columns, {0.02}, {0.9}), fine(grain, columns, {0.3, 31}, {1.7, 11});
+    FillByLogicalPixel(board, [&](double, double y, int column) {
+        const double bend = 9.0 * warp.At(column, y) + 2.0 * knots.At(column, y);
+        const double rings = 0.5 + 0.5 * std::sin((y + bend * 3.2) * 0.42);
+        double t = 0.55 * rings * rings + 0.3 * fibres.At(column, y) + 0.15 * fine.At(column, y);
+        return t < 0.5 ? darker.At(t * 2) : lighter.At((t - 0.5) * 2);
     });
 }
 
@@ -402,26 +414,35 @@ void PaintLevelBars(QPainter& p, QPointF bottomLeft, int count, double width, do
     }
 }
 
-QImage ClothTexture(QSize size, const Cloth& cloth) {
+namespace {
+
+QImage ClothTexture(const QRect& area, const Cloth& cloth) {
     const ValueNoise nap(cloth.seed, 64);
-    QImage texture = Canvas(size);
-    FillByLogicalPixel(texture, [&](double x, double y) {
-        const double n = 0.6 * nap.At(x * 0.7, y * 0.7) + 0.4 * nap.At(x * 0.08, y * 0.08);
+    const ColourRamp shades(cloth.dark, cloth.light);
+    QImage texture = Canvas(area.size());
+    const std::vector<double> columns = LogicalColumns(texture, area.topLeft());
+    NoiseOverColumns fine(nap, columns, {0.7}, {0.7}), broad(nap, columns, {0.08}, {0.08});
+    FillByLogicalPixel(texture, [&](double x, double y, int column) {
+        const double n = 0.6 * fine.At(column, y) + 0.4 * broad.At(column, y);
         const double dx = x - cloth.lamp.x(), dy = y - cloth.lamp.y();
         const double lamp = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / cloth.reach);
-        return Mix(cloth.dark, cloth.light, 0.35 * n + 0.65 * lamp).rgb();
-    });
+        return shades.At(0.35 * n + 0.65 * lamp);
+    }, area.topLeft());
     return texture;
 }
 
-QBrush ClothBrush(QSize size, const Cloth& cloth) {
-    const QImage texture = ClothTexture(size, cloth);
+}  // namespace
+
+QBrush ClothBrush(const QRect& area, const Cloth& cloth) {
+    QImage texture = ClothTexture(area, cloth);
     const int scale = ScaleOf(texture);
-    QImage plain = texture;
-    plain.setDevicePixelRatio(1);
-    QBrush brush(plain);
-    // A dense texture laid over board coordinates, pixel for device pixel.
-    if (scale > 1) brush.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    texture.setDevicePixelRatio(1);
+    QBrush brush(texture);
+    // A dense texture laid over board coordinates, pixel for device pixel, from the corner
+    // of its area.
+    QTransform place = QTransform::fromScale(1.0 / scale, 1.0 / scale);
+    place *= QTransform::fromTranslate(area.x(), area.y());
+    if (!place.isIdentity()) brush.setTransform(place);
     return brush;
 }
 
@@ -447,21 +468,21 @@ void SinkIntoWood(QPainter& p, const QPainterPath& hole) {
     p.drawPath(hole);
 }
 
-void PaintCloth(QPainter& p, QSize board, const QPainterPath& shape, const Cloth& cloth) {
+void PaintCloth(QPainter& p, const QPainterPath& shape, const Cloth& cloth) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(ClothBrush(board, cloth));
+    p.setBrush(ClothBrush(shape.boundingRect().toAlignedRect(), cloth));
     p.drawPath(shape);
     SinkIntoWood(p, shape);
 }
 
-void PaintCloth(QPainter& p, QSize board, const QRect& area, const Cloth& cloth) {
+void PaintCloth(QPainter& p, const QRect& area, const Cloth& cloth) {
     const QRectF edge(area);
     QPainterPath shape;
     shape.addRect(edge);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(ClothBrush(board, cloth));
+    p.setBrush(ClothBrush(area, cloth));
     p.drawPath(shape);
     // The cut lies just outside the cloth, so the cloth keeps every pixel of its area.
     QPainterPath cut;

@@ -16,9 +16,13 @@
 #include <functional>
 #include <initializer_list>
 #include <numbers>
+#include <type_traits>
 #include <vector>
 
 #include <QImage>
+
+#include "assets/ValueNoise.h"
+#include "assets/VectorState.h"
 
 class QPainter;
 
@@ -47,15 +51,30 @@ QImage Canvas(QSize logical, QImage::Format format = QImage::Format_RGB32);
 constexpr double LogicalPixel(int pixel, int scale) { return (pixel + 0.5) / scale - 0.5; }
 // Device pixels per logical pixel of a picture made by Canvas.
 int ScaleOf(const QImage& picture);
-// Sets every device pixel of an RGB32 `picture` to `colourAt(x, y)` at its logical place,
-// so textures worked out per pixel come out the same at every density.
+// The logical places across of the device pixel columns of `picture`, a picture of a board
+// from the board's logical pixel `origin` on. They are worked out from the board's device
+// pixels, so a picture of part of a board holds exactly what one of the whole board holds
+// there.
+std::vector<double> LogicalColumns(const QImage& picture, QPoint origin = {});
+// Sets every device pixel of an RGB32 `picture` (from `origin`, as above) to
+// `colourAt(x, y)` at its logical place, so textures worked out per pixel come out the same
+// at every density. A `colourAt(x, y, column)` is also told the pixel's column, for what it
+// worked out once per column.
 template <typename ColourAt>
-void FillByLogicalPixel(QImage& picture, ColourAt colourAt) {
+void FillByLogicalPixel(QImage& picture, ColourAt colourAt, QPoint origin = {}) {
     const int scale = ScaleOf(picture);
+    const std::vector<double> columns = LogicalColumns(picture, origin);
+    ClearUpperVectorHalves();
     for (int py = 0; py < picture.height(); ++py) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(py));
-        const double y = LogicalPixel(py, scale);
-        for (int px = 0; px < picture.width(); ++px) row[px] = colourAt(LogicalPixel(px, scale), y);
+        const double y = LogicalPixel(origin.y() * scale + py, scale);
+        for (int px = 0; px < picture.width(); ++px) {
+            const double x = columns[static_cast<size_t>(px)];
+            if constexpr (std::is_invocable_v<ColourAt, double, double, int>)
+                row[px] = colourAt(x, y, px);
+            else
+                row[px] = colourAt(x, y);
+        }
     }
 }
 // The part of `picture` under a logical rectangle, at the picture's density.
@@ -65,20 +84,6 @@ constexpr double Radians(double degrees) { return degrees * kPi / 180.0; }
 
 // Point at `radians` on the circle; screen angles, so positive turns clockwise.
 QPointF PointOnCircle(QPointF centre, double radius, double radians);
-
-// Smooth lattice noise in 0..1 that wraps every `period` cells. The generator is seeded
-// with a constant and its bits are mapped by hand, so the texture is the same with every
-// standard library.
-class ValueNoise {
-public:
-    ValueNoise(std::uint32_t seed, int period);
-    double At(double x, double y) const;
-
-private:
-    double Value(int x, int y) const;
-    int period_;
-    std::vector<double> values_;
-};
 
 // 0 below edge0, 1 above edge1 and an S-curve between, so blends have no visible seam.
 double SmoothStep(double edge0, double edge1, double x);
@@ -91,6 +96,16 @@ QRgb Shade(QRgb colour, double factor);
 // Blends at QColor's full precision; t is clamped to 0..1. Not interchangeable with Blend:
 // the two round differently, and each picture was drawn with the one it uses.
 QColor Mix(const QColor& a, const QColor& b, double t);
+// Mix(a, b, t).rgb() for the many t of a per-pixel loop, without a QColor for each: the
+// same steps at the same precision, so the same pixels.
+class ColourRamp {
+public:
+    ColourRamp(const QColor& a, const QColor& b);
+    QRgb At(double t) const;
+
+private:
+    double from_[3], span_[3];
+};
 
 // Blurs the alpha of a premultiplied ARGB image and leaves it black: a shadow mask.
 void BlurAlpha(QImage& image, int radius);
@@ -156,17 +171,16 @@ struct Cloth {
     double reach;
     std::uint32_t seed;
 };
-// The cloth's texture over an image of `size`, in board coordinates, at the art scale.
-QImage ClothTexture(QSize size, const Cloth& cloth);
-// A brush of the cloth's texture for a painter in board coordinates.
-QBrush ClothBrush(QSize size, const Cloth& cloth);
+// A brush of the cloth's texture for a painter in board coordinates, made at the art scale
+// for `area` alone: it repeats beyond, so what it fills must lie within.
+QBrush ClothBrush(const QRect& area, const Cloth& cloth);
 // A recess cut into the wood: its inner walls shade the top and left of `hole`, and a
 // dark line marks the cut.
 void SinkIntoWood(QPainter& painter, const QPainterPath& hole);
 // Cloth of `shape` laid into the wood, sunk; a rectangle also gets a lit lip along its
 // lower and right edges.
-void PaintCloth(QPainter& painter, QSize board, const QPainterPath& shape, const Cloth& cloth);
-void PaintCloth(QPainter& painter, QSize board, const QRect& area, const Cloth& cloth);
+void PaintCloth(QPainter& painter, const QPainterPath& shape, const Cloth& cloth);
+void PaintCloth(QPainter& painter, const QRect& area, const Cloth& cloth);
 // Polished brass lit from the top left across `box`: rims, rails and rings.
 QLinearGradient Brass(const QRectF& box);
 // A board's name: shadow, then cast gold.

@@ -9,6 +9,7 @@
 #include "shell/BitmapLayout.h"
 #include "shell/BitmapPixels.h"
 #include "shell/PngChunks.h"
+#include "shell/SheetCache.h"
 
 namespace spindora {
 namespace {
@@ -98,7 +99,7 @@ QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale,
                          SheetPainter paint) {
     if (scale <= 1) return oneToOne;
     if (scale != kDenseFileScale) {
-        QImage painted = ToRasterFormat(paint(scale));
+        QImage painted = KeptOrPaintedSheet(path, oneToOne, scale, least, paint);
         painted.setDevicePixelRatio(scale);
         return painted;
     }

@@ -34,7 +34,8 @@ void SayBoardPictureRefused(const QString& path, const QString& why);
 // The denser board pictures are the game's own, not the design's, and lie beside the
 // program as PNG, which holds them in a sixth of a bitmap's bytes: only those for screens
 // at twice the density, the common ones ("b1.bmp" has "b1@2x.png"). Those for denser
-// screens would double the installed size; they are painted when such a screen needs them.
+// screens would double the installed size; they are painted when such a screen first needs
+// them and kept in the player's cache (shell/SheetCache.h).
 inline constexpr int kDenseFileScale = 2;
 QString DenseFileName(const QString& path);
 

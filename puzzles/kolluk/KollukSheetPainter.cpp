@@ -55,7 +55,7 @@ QPainterPath Track(int ring) {
 // Deep blue velvet with a pool of lamp light at the upper left.
 const paint::Cloth kVelvet{QColor(10, 20, 58), QColor(40, 70, 150), QPointF(150, 90), 270, 0x0B1E5u};
 
-void PaintCloth(QPainter& p, QSize size) {
+void PaintCloth(QPainter& p) {
     const QPainterPath inlay = ClothShape(kClothRadius + 3.0);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(40, 18, 4, 170), 3.0));
@@ -63,7 +63,7 @@ void PaintCloth(QPainter& p, QSize size) {
     p.setPen(QPen(QColor(230, 188, 104, 220), 1.2));
     p.drawPath(inlay);
 
-    paint::PaintCloth(p, size, ClothShape(kClothRadius), kVelvet);
+    paint::PaintCloth(p, ClothShape(kClothRadius), kVelvet);
 }
 
 void PaintTracks(QPainter& p) {
@@ -188,7 +188,7 @@ QImage PaintBoardPicture() {
     QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    PaintCloth(p, board.size());
+    PaintCloth(p);
     PaintTracks(p);
     for (int r = 0; r < kRings; ++r) PaintHub(p, RingCentre(r));
     PaintTitle(p);

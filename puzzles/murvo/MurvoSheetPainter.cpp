@@ -39,13 +39,12 @@ void PaintBrassRing(QPainter& p, const QPainterPath& outer, const QPainterPath& 
 }
 
 void PaintCloth(QPainter& p) {
-    const QSize size(kBoardWidth, kBoardHeight);
-    paint::PaintCloth(p, size, kCloth, kBaize);
+    paint::PaintCloth(p, kCloth, kBaize);
     // The dish is turned a little lower than the cloth, with a brass ring for its rim.
     const QPointF centre(kBoardCentre);
     const QPainterPath dish = Circle(centre, kDishRadius);
     p.setPen(Qt::NoPen);
-    p.setBrush(paint::ClothBrush(size, kDishBaize));
+    p.setBrush(paint::ClothBrush(dish.boundingRect().toAlignedRect(), kDishBaize));
     p.drawPath(dish);
     p.save();
     p.setClipPath(dish);
@@ -60,7 +59,7 @@ void PaintCloth(QPainter& p) {
 void PaintPatternPanel(QPainter& p) {
     QPainterPath panel;
     panel.addRoundedRect(kPatternPanel, 14, 14);
-    paint::PaintCloth(p, QSize(kBoardWidth, kBoardHeight), panel, kPanelBaize);
+    paint::PaintCloth(p, panel, kPanelBaize);
     QPainterPath outer;
     outer.addRoundedRect(kPatternPanel.adjusted(-3.5, -3.5, 3.5, 3.5), 17, 17);
     PaintBrassRing(p, outer, panel);

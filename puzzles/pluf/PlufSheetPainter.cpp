@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <vector>
 
 #include "assets/PaintKit.h"
 #include "puzzles/BoardGeometry.h"
@@ -25,26 +26,43 @@ constexpr QRectF kPlaque(435.5, 290.5, 58, 37);
 
 QPointF PlateMiddle(int plate) { return QPointF(PlateCorner(plate)) + QPointF(kPlateCentre, kPlateCentre); }
 
+// A device pixel of a turntable's square that the turntable covers: its place in the
+// square, its colour and how much of it the turntable covers.
+struct TurntableDot {
+    QPoint at;
+    QRgb colour;
+    double cover;
+};
+
 // Every turntable is computed from the same offsets to its middle, so the plate
-// sprites, painted onto one, fit all of them exactly.
+// sprites, painted onto one, fit all of them exactly; and so one is worked out for all.
+std::vector<TurntableDot> Turntable(int s) {
+    std::vector<TurntableDot> dots;
+    paint::ClearUpperVectorHalves();
+    for (int y = 0; y < kPlateSize * s; ++y)
+        for (int x = 0; x < kPlateSize * s; ++x) {
+            const double dx = paint::LogicalPixel(x, s) + 0.5 - kPlateCentre;
+            const double dy = paint::LogicalPixel(y, s) + 0.5 - kPlateCentre;
+            // The edge is smoothed over one device pixel, however dense the picture.
+            const double cover = std::clamp(
+                (art::kTurntableRadius + 0.5 / s - std::hypot(dx, dy)) * s, 0.0, 1.0);
+            if (cover > 0) dots.push_back({QPoint(x, y), art::TurntablePixel(dx, dy), cover});
+        }
+    return dots;
+}
+
 void PaintTurntables(QImage& board, QPainter& p) {
     for (int plate = 1; plate <= kPlates; ++plate)
         DropShadow(p, Circle(PlateMiddle(plate), art::kTurntableRadius), QPointF(2.0, 2.6), 2, 190);
     p.end();
     const int s = paint::ScaleOf(board);
+    const std::vector<TurntableDot> turntable = Turntable(s);
     for (int plate = 1; plate <= kPlates; ++plate) {
         const QPoint corner = PlateCorner(plate) * s;
-        for (int y = 0; y < kPlateSize * s; ++y)
-            for (int x = 0; x < kPlateSize * s; ++x) {
-                const double dx = paint::LogicalPixel(x, s) + 0.5 - kPlateCentre;
-                const double dy = paint::LogicalPixel(y, s) + 0.5 - kPlateCentre;
-                // The edge is smoothed over one device pixel, however dense the picture.
-                const double cover = std::clamp(
-                    (art::kTurntableRadius + 0.5 / s - std::hypot(dx, dy)) * s, 0.0, 1.0);
-                if (cover <= 0) continue;
-                QRgb& pixel = reinterpret_cast<QRgb*>(board.scanLine(corner.y() + y))[corner.x() + x];
-                pixel = paint::Blend(pixel, art::TurntablePixel(dx, dy), cover);
-            }
+        for (const TurntableDot& dot : turntable) {
+            QRgb& pixel = reinterpret_cast<QRgb*>(board.scanLine(corner.y() + dot.at.y()))[corner.x() + dot.at.x()];
+            pixel = paint::Blend(pixel, dot.colour, dot.cover);
+        }
     }
 }
 
@@ -131,7 +149,7 @@ QImage PaintBoard() {
     QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintCloth(p, board.size(), kCloth, kPetrol);
+    paint::PaintCloth(p, kCloth, kPetrol);
     PaintTitle(p);
     PaintRules(p);
     PaintLevelPlaque(p);

@@ -310,7 +310,7 @@ QImage PaintBoard() {
     QImage board = paint::WoodenBoard(QSize(kBoardWidth, kBoardHeight));
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    paint::PaintCloth(p, board.size(), kFelt.toRect(), kBaize);
+    paint::PaintCloth(p, kFelt.toRect(), kBaize);
     for (int k = 0; k < 9; ++k)
         PaintSocket(p, QPointF(PiecePosition(k)) + QPointF(kCellCentre, kCellCentre));
     PaintTitle(p);

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -24,6 +26,7 @@
 #include "shell/ClockWidget.h"
 #include "shell/PuzzleDescriptors.h"
 #include "shell/ShownMainForm.h"
+#include "shell/SheetCache.h"
 
 namespace spindora {
 namespace {
@@ -286,6 +289,70 @@ TEST(DenseScreen, DamagedDenseSheetFallsBackToTheOneToOneSheetScaledUp) {
     QImage shown = dense.board.image();
     shown.setDevicePixelRatio(1);
     EXPECT_TRUE(shown == doubled) << "PLUF is drawn from its 1:1 sheet, pixel for two";
+}
+
+// The ZIBBO sheet at 3x, painted once for every test here; and how often the game paints it.
+const QImage& ZibboAtThree() {
+    static const QImage sheet = ToRasterFormat(Describe(kZibbo).paintSheet(3));
+    return sheet;
+}
+int zibboPaints = 0;
+QImage CountedZibbo(int scale) {
+    ++zibboPaints;
+    return scale == 3 ? ZibboAtThree() : Describe(kZibbo).paintSheet(scale);
+}
+
+TEST(DenseScreen, SheetsPaintedAtThreeAreKeptAndPaintedAgainWhenTheKeptOneIsDamagedOrForeign) {
+    QTemporaryDir cache;
+    ASSERT_TRUE(cache.isValid());
+    struct Restore {
+        QByteArray was = qgetenv("XDG_CACHE_HOME");
+        ~Restore() { qputenv("XDG_CACHE_HOME", was); }
+    } restore;
+    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    const QString path = kBuildDir + "b1.bmp";
+    const QImage one(path);
+    const QString kept = KeptSheetPath(path, one, 3);
+    EXPECT_TRUE(kept.startsWith(cache.path() + "/spindora/")) << kept.toStdString();
+
+    const auto cutShort = [&] { QFile f(kept); ASSERT_TRUE(f.resize(f.size() / 2)); };
+    const auto foreign = [&] {
+        QFile::remove(kept);
+        ASSERT_TRUE(QFile::copy(kBuildDir + "b1@2x.png", kept));
+    };
+    const auto unwritable = [&] {
+        // A file where the cache's folder belongs: nothing can be kept beneath it.
+        QFile::remove(kept);
+        QFile blocker(cache.path() + "/blocked");
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        qputenv("XDG_CACHE_HOME", blocker.fileName().toLocal8Bit());
+    };
+    const struct {
+        const char* what;
+        std::function<void()> before;
+        int paints;
+        bool keptAfter;
+    } steps[] = {
+        {"first time", [] {}, 1, true},
+        {"kept", [] {}, 0, true},
+        {"kept one cut short", cutShort, 1, true},
+        {"kept one a picture of another size", foreign, 1, true},
+        {"cache not writable", unwritable, 1, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.before();
+        const int paintsBefore = zibboPaints;
+        testing::internal::CaptureStderr();
+        QImage shown = DenseBoardPicture(path, one, 3, one.size(), CountedZibbo);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(zibboPaints - paintsBefore, step.paints);
+        EXPECT_LE(std::count(said.begin(), said.end(), '\n'), step.keptAfter ? 0 : 1) << said;
+        EXPECT_EQ(shown.devicePixelRatio(), 3.0);
+        shown.setDevicePixelRatio(1);
+        EXPECT_TRUE(shown == ZibboAtThree()) << "the sheet shown is the one painted";
+        EXPECT_EQ(ReadKeptSheet(kept, one.size() * 3) == ZibboAtThree(), step.keptAfter);
+    }
 }
 
 }  // namespace
