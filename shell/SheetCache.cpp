@@ -34,6 +34,22 @@ QString SheetStem(const QString& picturePath, int scale) {
 // the strongest, written in a fraction of the time, while the player waits.
 constexpr int kQuickPng = 80;
 
+// The sheets an older or newer game kept are never read by this one: they go, and their
+// folder with them once empty. Only what a game keeps there is touched, and no link followed.
+void RemoveOtherVersions(const QDir& current) {
+    QDir root = current;
+    if (!root.cdUp()) return;
+    const QDir::Filters folders = QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks;
+    for (const QString& version : root.entryList(folders)) {
+        if (version == current.dirName()) continue;
+        QDir other = root;
+        if (!other.cd(version)) continue;
+        for (const QString& sheet : other.entryList({QStringLiteral("*.png")}, QDir::Files))
+            other.remove(sheet);
+        root.rmdir(version);
+    }
+}
+
 }  // namespace
 
 QString KeptSheetPath(const QString& picturePath, const QImage& oneToOne, int scale) {
@@ -64,6 +80,7 @@ QString KeepSheet(const QString& path, const QImage& sheet) {
     QDir folder = place.dir();
     for (const QString& older : folder.entryList({stem + QStringLiteral("*.png")}, QDir::Files))
         if (older != place.fileName()) folder.remove(older);
+    RemoveOtherVersions(folder);
     return {};
 }
 

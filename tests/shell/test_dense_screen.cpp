@@ -314,6 +314,11 @@ TEST(DenseScreen, SheetsPaintedAtThreeAreKeptAndPaintedAgainWhenTheKeptOneIsDama
     const QImage one(path);
     const QString kept = KeptSheetPath(path, one, 3);
     EXPECT_TRUE(kept.startsWith(cache.path() + "/spindora/")) << kept.toStdString();
+    // What an older game kept goes with the first sheet this one keeps; the player's own
+    // file beside it stays.
+    ASSERT_TRUE(QDir().mkpath(cache.path() + "/spindora/0.9"));
+    ASSERT_TRUE(QFile::copy(kBuildDir + "b1@2x.png", cache.path() + "/spindora/0.9/b1@3x-0badf00d.png"));
+    ASSERT_TRUE(QFile::copy(kBuildDir + "b1@2x.png", cache.path() + "/spindora/notes.png"));
 
     const auto cutShort = [&] { QFile f(kept); ASSERT_TRUE(f.resize(f.size() / 2)); };
     const auto foreign = [&] {
@@ -353,6 +358,8 @@ TEST(DenseScreen, SheetsPaintedAtThreeAreKeptAndPaintedAgainWhenTheKeptOneIsDama
         EXPECT_TRUE(shown == ZibboAtThree()) << "the sheet shown is the one painted";
         EXPECT_EQ(ReadKeptSheet(kept, one.size() * 3) == ZibboAtThree(), step.keptAfter);
     }
+    EXPECT_FALSE(QFileInfo::exists(cache.path() + "/spindora/0.9"));
+    EXPECT_TRUE(QFileInfo::exists(cache.path() + "/spindora/notes.png"));
 }
 
 }  // namespace
