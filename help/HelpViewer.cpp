@@ -139,8 +139,15 @@ HelpViewer::HelpViewer(std::shared_ptr<const HelpFile> file)
     contents_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The lists in the page's paper colour, so that the window reads as one piece.
     const QString paper = QStringLiteral("background: #f3ead6; color: #2b2118;");
-    contents_->setStyleSheet(QStringLiteral("QTreeWidget { %1 }").arg(paper));
-    results_->setStyleSheet(QStringLiteral("QListWidget { %1 }").arg(paper));
+    // The pane with the keys wears a darker edge of the same width, so a player who reads
+    // with keys sees where they go and nothing shifts when they move.
+    const auto edged = [](const char* type, const QString& more) {
+        return QStringLiteral("%1 { border: 2px solid #d8c9a8; %2 } %1:focus { border-color: #8b4513; }")
+            .arg(QLatin1String(type), more);
+    };
+    contents_->setStyleSheet(edged("QTreeWidget", paper));
+    results_->setStyleSheet(edged("QListWidget", paper));
+    browser_->setStyleSheet(edged("QTextBrowser", QString()));
 
     QTreeWidgetItem* book = nullptr;
     for (const ContentsEntry& entry : file_->Contents()) {
