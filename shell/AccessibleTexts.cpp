@@ -25,12 +25,8 @@ QString HighscoreTitle(Mode mode, const LevelSettings& levels, int tongue) {
 }
 
 QString ClockAccessibleDescription(int32_t ticks, int tongue) {
-    static constexpr TextPair kOne{"%1 1 Sekunde", "%1 1 second"};
-    static constexpr TextPair kMany{"%1 %2 Sekunden", "%1 %2 seconds"};
-    // The clock counts five ticks a second.
-    const int32_t seconds = ticks / 5;
-    const QString label = TimeLabelText(tongue);
-    return seconds == 1 ? Pick(kOne, tongue).arg(label) : Pick(kMany, tongue).arg(label).arg(seconds);
+    // The clock shows whole seconds (five ticks each), so it is read in whole seconds.
+    return TimeLabelText(tongue) + QLatin1Char(' ') + SecondsText(ticks / 5 * 5, tongue);
 }
 
 QString SolvedAnnouncement(int32_t ticks, int tongue) {
