@@ -93,20 +93,14 @@ QVariant HelpBrowser::LoadPicture(const QByteArray& bytes) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (size.isEmpty()) return EmptyPicture();
+    if (size.isEmpty()) return PictureFrames::Empty();
     const qint64 pixels = qint64{size.width()} * size.height();
     if (pixels > kPagePixels - pagePixels_) return PictureFrames::Frame(size);
     pagePixels_ += pixels;
     const QImage picture = reader.read();
     // Held as a pixmap: the text layout makes one of a picture at every layout and paint,
     // which for a large picture takes longer than decoding it.
-    return picture.isNull() ? QVariant(EmptyPicture()) : QVariant(QPixmap::fromImage(picture));
-}
-
-QImage HelpBrowser::EmptyPicture() {
-    QImage blank(1, 1, QImage::Format_ARGB32);
-    blank.fill(Qt::transparent);
-    return blank;
+    return picture.isNull() ? QVariant(PictureFrames::Empty()) : QVariant(QPixmap::fromImage(picture));
 }
 
 QUrl HelpViewer::UrlOf(const QString& page) {

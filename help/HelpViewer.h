@@ -1,5 +1,4 @@
 #pragma once
-#include <QImage>
 #include <QTextBrowser>
 #include <QWidget>
 #include <functional>
@@ -22,8 +21,6 @@ class HelpBrowser final : public QTextBrowser {
 public:
     HelpBrowser(std::shared_ptr<const HelpFile> file, QWidget* parent);
     QVariant loadResource(int type, const QUrl& name) override;
-    // What a picture the help file does not hold shows as: one transparent pixel.
-    static QImage EmptyPicture();
 
     // The pictures of one page decode up to this many pixels together; the rest show as
     // empty frames of their size.

@@ -22,9 +22,14 @@ void PictureFrames::Install(QTextDocument* document) {
 PictureFrames::PictureFrames(QObject* parent, QObject* previous, QTextObjectInterface* previousInterface)
     : QObject(parent), previous_(previous), previousInterface_(previousInterface) {}
 
-QImage PictureFrames::Frame(QSize size) {
+QImage PictureFrames::Empty() {
     QImage blank(1, 1, QImage::Format_ARGB32);
     blank.fill(Qt::transparent);
+    return blank;
+}
+
+QImage PictureFrames::Frame(QSize size) {
+    QImage blank = Empty();
     blank.setText(QLatin1String(kFrameKey), QStringLiteral("%1 %2").arg(size.width()).arg(size.height()));
     return blank;
 }

@@ -20,6 +20,9 @@ public:
     // Takes over the pictures of `document`; lives as long as its layout.
     static void Install(QTextDocument* document);
 
+    // What a picture the help file does not hold, or that does not decode, shows as: one
+    // transparent pixel.
+    static QImage Empty();
     // The resource of an empty frame of `size`, and the size such a resource names
     // (invalid for a real picture).
     static QImage Frame(QSize size);
