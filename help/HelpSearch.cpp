@@ -37,8 +37,8 @@ QString DecodeEntities(const QString& text) {
     return out += QStringView(text).mid(from);
 }
 
-}  // namespace
-
+// The text a reader sees of an HTML page, one entry per block (paragraph, heading, list
+// item, table cell...): no tags, no head, entities decoded, empty blocks left out.
 QStringList PageBlocks(const QString& html) {
     static const QRegularExpression hidden(
         QStringLiteral("<!--.*?-->|<(head|script|style)\\b.*?</\\1\\s*>"),
@@ -61,12 +61,15 @@ QStringList PageBlocks(const QString& html) {
     return blocks;
 }
 
+// The content of the page's <title>, entities decoded.
 QString PageTitle(const QString& html) {
     static const QRegularExpression title(QStringLiteral("<title\\b[^>]*>(.*?)</title\\s*>"),
                                           QRegularExpression::CaseInsensitiveOption |
                                               QRegularExpression::DotMatchesEverythingOption);
     return DecodeEntities(title.match(html).captured(1)).simplified();
 }
+
+}  // namespace
 
 void HelpSearch::ReadPages() {
     struct Read {

@@ -35,10 +35,4 @@ private:
     std::optional<QList<Page>> pages_;
 };
 
-// The text a reader sees of an HTML page, one entry per block (paragraph, heading, list
-// item, table cell...): no tags, no head, entities decoded, empty blocks left out.
-QStringList PageBlocks(const QString& html);
-// The content of the page's <title>, entities decoded.
-QString PageTitle(const QString& html);
-
 }  // namespace spindora
