@@ -68,7 +68,7 @@ def prerequisites():
 class Session:
     """Xvfb, the accessibility bus and the game, each in a process group of its own."""
 
-    def __init__(self, game, launcher):
+    def __init__(self, launcher):
         self.scratch = tempfile.mkdtemp(prefix='spindora-a11y-')
         self.processes = []
         runtime = os.path.join(self.scratch, 'runtime')
@@ -79,6 +79,8 @@ class Session:
         os.environ.update(self.env)
         self.start([launcher, '--launch-immediately'])
         wait_for(accessibility_bus_up, 10, 'the accessibility bus')
+
+    def start_game(self, game):
         settings = os.path.join(self.scratch, 'V1.conf')
         with open(settings, 'w') as file:
             file.write('[common]\ntongue=0\n')
@@ -160,7 +162,7 @@ def wait_for(condition, seconds, what):
 def heard_event(events, test, what):
     # Events come as signals on the bus, apart from the replies to the tree's queries: a state
     # already read may still be on its way as an event.
-    wait_for(lambda: any(test(e) for e in events), 5, what)
+    wait_for(lambda: any(test(e) for e in events), 10, what)
 
 
 def key(*keys):
@@ -344,15 +346,19 @@ def main():
         os.environ['SPINDORA_PRIVATE_BUS'] = '1'
         os.execvp('dbus-run-session', ['dbus-run-session', '--', sys.executable] + sys.argv)
     started = time.monotonic()
-    session = Session(game, launcher)
+    session = Session(launcher)
     try:
-        play(session)
+        # The listener is known to the bus before the game asks which events anyone wants:
+        # a game started first learns of it only later, and sends nothing until then.
+        events = listen()
+        session.start_game(game)
+        play(session, events)
     finally:
         session.close()
     print('\nplayed in %.1f s' % (time.monotonic() - started))
 
 
-def play(session):
+def listen():
     import pyatspi
     events = []
 
@@ -367,7 +373,11 @@ def play(session):
     pyatspi.Registry.registerEventListener(heard, 'focus:', 'object:property-change:accessible-name',
                                            'object:property-change:accessible-description',
                                            'object:state-changed:checked')
+    pump()
+    return events
 
+
+def play(session, events):
     wait_for(lambda: frame() and board() and board().childCount == 9, 20, 'the window with its nine dials')
     # The picture shown at the start goes with Escape; it would go by itself a little later.
     if showing_window('dialog', 'Spindora'):
