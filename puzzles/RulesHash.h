@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 namespace spindora {
@@ -10,5 +11,12 @@ constexpr uint64_t SpreadBits(uint64_t x) {
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
     return x ^ (x >> 31);
 }
+
+// What std::hash of a puzzle's position derives from: the Hash that the position's own
+// namespace offers.
+template <typename Position>
+struct HashByRules {
+    size_t operator()(const Position& position) const noexcept { return Hash(position); }
+};
 
 }  // namespace spindora
