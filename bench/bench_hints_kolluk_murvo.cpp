@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/HintCost.h"
 #include "puzzles/Random.h"
 #include "puzzles/kolluk/KollukSolver.h"
 #include "puzzles/murvo/MurvoSolver.h"
@@ -22,17 +23,11 @@ namespace {
 
 using namespace spindora;
 
-constexpr int kDeals = 20;
+constexpr int kDeals = bench::kHintDeals;
+using bench::PeakKiB;
 
-// The process's peak resident memory in KiB; ResetPeak brings it down to the present one.
-long PeakKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return 0;
-}
-// Memory that earlier searches freed goes back to the system first, so that it does not hide
-// what the next ones take.
+// Brings the peak down to the present resident memory. Memory that earlier searches freed
+// goes back to the system first, so that it does not hide what the next ones take.
 void ResetPeak() {
     malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";

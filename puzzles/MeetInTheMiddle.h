@@ -15,9 +15,9 @@
 
 namespace spindora {
 
-// A packed position keeps to the low 55 bits; the search sets bit 55 so that no position is
-// the empty slot 0, and keeps in the top byte the move that first reached it.
-inline constexpr int kPackedBits = 55;
+// A packed position keeps to the low 55 bits; the search sets bit 55, this one, so that no
+// position is the empty slot 0, and keeps in the top byte the move that first reached it.
+inline constexpr uint64_t kPresentBit = uint64_t{1} << 55;
 
 // An open-addressing set of packed positions with their moves, kept between three eighths and
 // three quarters full: eight bytes a slot, where a node-based set takes about forty a position.
@@ -94,7 +94,6 @@ private:
 template <typename Apply>
 std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int moveCount, Apply apply,
                                              const std::atomic<bool>& cancelled) {
-    constexpr uint64_t kPresent = uint64_t{1} << kPackedBits;
     constexpr int kMoveShift = 56;
     struct Side {
         PackedTable table;
@@ -102,7 +101,7 @@ std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int 
     };
     Side sides[2];
     for (const int s : {0, 1}) {
-        const uint64_t root = (s == 0 ? start : goal) | kPresent;
+        const uint64_t root = (s == 0 ? start : goal) | kPresentBit;
         sides[s].table.Insert(root);
         sides[s].layer.push_back(root);
     }
@@ -112,7 +111,7 @@ std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int 
         for (uint64_t entry = sides[s].table.Find(from); entry >> kMoveShift != 0;) {
             const int back = static_cast<int>((entry >> kMoveShift) - 1) ^ 1;
             moves.push_back(back);
-            entry = sides[s].table.Find(apply(entry & ~kPresent & PackedTable::kPositionMask, back) | kPresent);
+            entry = sides[s].table.Find(apply(entry & ~kPresentBit & PackedTable::kPositionMask, back) | kPresentBit);
         }
         return moves;
     };
@@ -135,11 +134,11 @@ std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int 
             reached.clear();
             for (size_t i = first; i < std::min(first + kBatch, side.layer.size()); ++i) {
                 const uint64_t entry = side.layer[i];
-                const uint64_t position = entry & ~kPresent & PackedTable::kPositionMask;
+                const uint64_t position = entry & ~kPresentBit & PackedTable::kPositionMask;
                 const int came = static_cast<int>(entry >> kMoveShift) - 1;
                 for (int move = 0; move < moveCount; ++move) {
                     if (came >= 0 && move == (came ^ 1)) continue;
-                    const uint64_t next = apply(position, move) | kPresent;
+                    const uint64_t next = apply(position, move) | kPresentBit;
                     side.table.Prefetch(next);
                     other.Prefetch(next);
                     reached.push_back(next | static_cast<uint64_t>(move + 1) << kMoveShift);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 namespace spindora {
@@ -10,5 +11,21 @@ constexpr uint64_t SpreadBits(uint64_t x) {
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
     return x ^ (x >> 31);
 }
+
+// The hash of a board whose pieces each fit four bits (0 to 15): packed first piece
+// highest, sixteen pieces at most, so the packing alone tells boards apart.
+template <typename Pieces>
+constexpr uint64_t HashFourBitPieces(const Pieces& pieces) {
+    uint64_t packed = 0;
+    for (const int piece : pieces) packed = packed << 4 | static_cast<uint64_t>(piece & 15);
+    return SpreadBits(packed);
+}
+
+// What std::hash of a puzzle's position derives from: the Hash that the position's own
+// namespace offers.
+template <typename Position>
+struct HashByRules {
+    size_t operator()(const Position& position) const noexcept { return Hash(position); }
+};
 
 }  // namespace spindora

@@ -43,11 +43,7 @@ Position Deal(int level, RandomSource& random) {
     return position;
 }
 
-uint64_t Hash(const Position& position) {
-    // Colours 1 to 13 fit four bits, so thirteen places pack into 52.
-    uint64_t packed = 0;
-    for (const int colour : position.balls) packed = packed << 4 | static_cast<uint64_t>(colour & 15);
-    return SpreadBits(packed);
-}
+// Colours 1 to 13 fit four bits, so thirteen places pack into 52.
+uint64_t Hash(const Position& position) { return HashFourBitPieces(position.balls); }
 
 }  // namespace spindora::kolluk

@@ -2,12 +2,12 @@
 // KOLLUK's rules as plain values: thirteen balls on thirteen places, three overlapping rings
 // of six places, and a move that rolls one ring by one place.
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "puzzles/Random.h"
+#include "puzzles/RulesHash.h"
 
 namespace spindora::kolluk {
 
@@ -67,8 +67,4 @@ uint64_t Hash(const Position& position);
 }  // namespace spindora::kolluk
 
 template <>
-struct std::hash<spindora::kolluk::Position> {
-    size_t operator()(const spindora::kolluk::Position& position) const noexcept {
-        return spindora::kolluk::Hash(position);
-    }
-};
+struct std::hash<spindora::kolluk::Position> : spindora::HashByRules<spindora::kolluk::Position> {};

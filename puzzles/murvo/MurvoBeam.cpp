@@ -67,8 +67,7 @@ struct Node {
 };
 
 uint64_t KeyOf(const Position& position) {
-    constexpr uint64_t kPresent = uint64_t{1} << kPackedBits;
-    return (Hash(position) & (kPresent - 1)) | kPresent;
+    return (Hash(position) & (kPresentBit - 1)) | kPresentBit;
 }
 
 // The score after `move`, from the one before: only the ring's places change.

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "puzzles/RulesHash.h"
+
 namespace spindora::murvo {
 
 inline constexpr int kLevels = 10;
@@ -39,8 +41,4 @@ uint64_t Hash(const Position& position);
 }  // namespace spindora::murvo
 
 template <>
-struct std::hash<spindora::murvo::Position> {
-    size_t operator()(const spindora::murvo::Position& position) const noexcept {
-        return spindora::murvo::Hash(position);
-    }
-};
+struct std::hash<spindora::murvo::Position> : spindora::HashByRules<spindora::murvo::Position> {};

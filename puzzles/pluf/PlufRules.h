@@ -3,12 +3,12 @@
 // one plate's buttons one slot on, and the board is solved when every two facing buttons
 // of neighbouring plates match.
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "puzzles/Random.h"
+#include "puzzles/RulesHash.h"
 #include "puzzles/pluf/PlateTable.h"
 
 namespace spindora::pluf {
@@ -60,8 +60,4 @@ uint64_t Hash(const Position& position);
 }  // namespace spindora::pluf
 
 template <>
-struct std::hash<spindora::pluf::Position> {
-    size_t operator()(const spindora::pluf::Position& position) const noexcept {
-        return spindora::pluf::Hash(position);
-    }
-};
+struct std::hash<spindora::pluf::Position> : spindora::HashByRules<spindora::pluf::Position> {};

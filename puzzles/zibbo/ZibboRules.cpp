@@ -42,11 +42,7 @@ Position Deal(int level, RandomSource& random) {
     return position;
 }
 
-uint64_t Hash(const Position& position) {
-    // Four bits a dial hold every direction, so the packing alone tells positions apart.
-    uint64_t packed = 0;
-    for (const int direction : position.directions) packed = packed << 4 | static_cast<uint64_t>(direction & 15);
-    return SpreadBits(packed);
-}
+// Directions 0 to 11 fit four bits.
+uint64_t Hash(const Position& position) { return HashFourBitPieces(position.directions); }
 
 }  // namespace spindora::zibbo

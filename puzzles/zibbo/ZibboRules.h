@@ -2,12 +2,12 @@
 // ZIBBO's rules as plain values: nine dials, each pointing one of twelve ways; a press on a
 // dial turns the dials that its level's table names, each by its own number of twelfths.
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "puzzles/Random.h"
+#include "puzzles/RulesHash.h"
 
 namespace spindora::zibbo {
 
@@ -47,8 +47,4 @@ uint64_t Hash(const Position& position);
 }  // namespace spindora::zibbo
 
 template <>
-struct std::hash<spindora::zibbo::Position> {
-    size_t operator()(const spindora::zibbo::Position& position) const noexcept {
-        return spindora::zibbo::Hash(position);
-    }
-};
+struct std::hash<spindora::zibbo::Position> : spindora::HashByRules<spindora::zibbo::Position> {};
