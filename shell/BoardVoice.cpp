@@ -108,8 +108,12 @@ void BoardVoice::Tell(int piece, QAccessible::Event event) const {
     }
 }
 
+BoardVoice* VoiceOf(const QWidget* board) {
+    return board ? board->findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 void AnnounceOnBoard(QWidget& board, const QString& text) {
-    if (auto* voice = board.findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly)) voice->Announce(text);
+    if (BoardVoice* voice = VoiceOf(&board)) voice->Announce(text);
 }
 
 }  // namespace spindora
