@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "shell/AccessibleFactory.h"
 #include "shell/AccessibleTexts.h"
 #include "shell/BoardKeys.h"
 #include "shell/GameFlow.h"
@@ -14,7 +13,6 @@ namespace spindora {
 
 BoardVoice::BoardVoice(QWidget& board, GameFlow& flow, const BoardKeys& keys)
     : QObject(&board), board_(board), flow_(flow), keys_(keys) {
-    InstallAccessibleFactory();
     board_.installEventFilter(this);
     connect(&flow_.tongue, &Tongue::changed, this, &BoardVoice::CatchUpSoon);
 }
