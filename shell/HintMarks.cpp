@@ -14,6 +14,8 @@ namespace {
 const QColor kWhite(0xFF, 0xFB, 0xF0);
 constexpr double kDotWidth = kFocusMarkWidth + 1;
 constexpr double kSignRadius = 11;
+// The sign with its ring: kept whole on the board, and repainted whole.
+constexpr double kSignReach = kSignRadius + 2;
 
 }  // namespace
 
@@ -57,14 +59,13 @@ QPointF HintSignCentre(const QPainterPath& mark, const QRect& board) {
                 bestScore = p.x() - p.y();
                 best = p;
             }
-    const double reach = kSignRadius + 2;
-    return {std::clamp(best.x(), board.left() + reach, board.right() - reach),
-            std::clamp(best.y(), board.top() + reach, board.bottom() - reach)};
+    return {std::clamp(best.x(), board.left() + kSignReach, board.right() - kSignReach),
+            std::clamp(best.y(), board.top() + kSignReach, board.bottom() - kSignReach)};
 }
 
 QRect HintSignArea(QPointF centre) {
-    const double reach = kSignRadius + 2;
-    return QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect();
+    return QRectF(centre - QPointF(kSignReach, kSignReach), QSizeF(2 * kSignReach, 2 * kSignReach))
+        .toAlignedRect();
 }
 
 void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button) {
