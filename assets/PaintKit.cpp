@@ -7,7 +7,6 @@
 #include <QRect>
 #include <algorithm>
 #include <cmath>
-#include <random>
 
 namespace spindora::paint {
 namespace {

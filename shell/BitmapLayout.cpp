@@ -1,5 +1,6 @@
 #include "shell/BitmapLayout.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
 
@@ -16,14 +17,8 @@ constexpr int64_t kMasksAt = kFileHeaderSize + 40;  // after a 40-byte header, i
 const uint8_t* At(const QByteArray& b, int64_t at) {
     return reinterpret_cast<const uint8_t*>(b.constData()) + at;
 }
-uint32_t U32(const QByteArray& b, int64_t at) {
-    const uint8_t* p = At(b, at);
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
-uint16_t U16(const QByteArray& b, int64_t at) {
-    const uint8_t* p = At(b, at);
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
+uint32_t U32(const QByteArray& b, int64_t at) { return qFromLittleEndian<quint32>(At(b, at)); }
+uint16_t U16(const QByteArray& b, int64_t at) { return qFromLittleEndian<quint16>(At(b, at)); }
 
 LayoutRead Fault(QString why) { return {std::nullopt, std::move(why)}; }
 LayoutRead Unsupported(const QString& what) {

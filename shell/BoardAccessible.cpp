@@ -65,10 +65,6 @@ private:
 
 }  // namespace
 
-const BoardVoice* VoiceOf(const QWidget* board) {
-    return board ? board->findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-}
-
 BoardAccessible::BoardAccessible(QWidget* board) : QAccessibleWidget(board, QAccessible::Pane) {}
 
 BoardAccessible::~BoardAccessible() {

@@ -4,11 +4,6 @@
 
 namespace spindora {
 
-class BoardVoice;
-
-// The voice of `board`, or nullptr.
-const BoardVoice* VoiceOf(const QWidget* board);
-
 // The board as screen readers walk it: a panel whose children are its pieces, named in
 // words, with the keyboard focus on the piece the keys press. Its description is the last
 // thing the game announced on it. Its words come from the board's voice; a board without

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "shell/AccessibleFactory.h"
 #include "shell/AccessibleTexts.h"
 #include "shell/BoardKeys.h"
 #include "shell/GameFlow.h"
@@ -14,7 +13,6 @@ namespace spindora {
 
 BoardVoice::BoardVoice(QWidget& board, GameFlow& flow, const BoardKeys& keys)
     : QObject(&board), board_(board), flow_(flow), keys_(keys) {
-    InstallAccessibleFactory();
     board_.installEventFilter(this);
     connect(&flow_.tongue, &Tongue::changed, this, &BoardVoice::CatchUpSoon);
 }
@@ -108,8 +106,12 @@ void BoardVoice::Tell(int piece, QAccessible::Event event) const {
     }
 }
 
+BoardVoice* VoiceOf(const QWidget* board) {
+    return board ? board->findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 void AnnounceOnBoard(QWidget& board, const QString& text) {
-    if (auto* voice = board.findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly)) voice->Announce(text);
+    if (BoardVoice* voice = VoiceOf(&board)) voice->Announce(text);
 }
 
 }  // namespace spindora

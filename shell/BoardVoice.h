@@ -53,6 +53,9 @@ private:
     bool pending_ = false;
 };
 
+// The voice of `board`, or nullptr.
+BoardVoice* VoiceOf(const QWidget* board);
+
 // Says `text` on the board of the window: for a hint, an undo, anything the player should
 // hear there.
 void AnnounceOnBoard(QWidget& board, const QString& text);

@@ -6,16 +6,16 @@
 #include <utility>
 
 #include "puzzles/Puzzle.h"
+#include "shell/FocusMark.h"
 
 namespace spindora {
 namespace {
 
-// The focus mark's colours: dark under light, seen on every board.
-const QColor kDark(0x20, 0x18, 0x10);
-const QColor kLight(0xFF, 0xE0, 0x40);
 const QColor kWhite(0xFF, 0xFB, 0xF0);
 constexpr double kDotWidth = kFocusMarkWidth + 1;
 constexpr double kSignRadius = 11;
+// The sign with its ring: kept whole on the board, and repainted whole.
+constexpr double kSignReach = kSignRadius + 2;
 
 }  // namespace
 
@@ -26,13 +26,14 @@ void PaintThinkingMark(QPainter& painter, const QPainterPath& mark, int phase) {
     painter.setBrush(Qt::NoBrush);
     // A faint bed where the mark will stand, and round dots running along it, each with a
     // dark rim so that it shows on light pieces as on dark ones.
-    QColor bed = kDark;
+    QColor bed = kFocusMarkDark;
     bed.setAlpha(120);
     painter.setPen(QPen(bed, kFocusMarkWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter.drawPath(mark);
     constexpr double kPeriod = 2.5 * kDotWidth;  // pixels from dot to dot
     const double shift = kPeriod - (phase % 4) * kPeriod / 4;
-    for (const auto& [colour, width] : {std::pair{kDark, kDotWidth + 2}, std::pair{kLight, kDotWidth}}) {
+    for (const auto& [colour, width] :
+         {std::pair{kFocusMarkDark, kDotWidth + 2}, std::pair{kFocusMarkLight, kDotWidth}}) {
         // Dash lengths and offsets count in pen widths.
         QPen dots(colour, width, Qt::CustomDashLine, Qt::RoundCap, Qt::RoundJoin);
         dots.setDashPattern({0.001, kPeriod / width - 0.001});
@@ -58,22 +59,21 @@ QPointF HintSignCentre(const QPainterPath& mark, const QRect& board) {
                 bestScore = p.x() - p.y();
                 best = p;
             }
-    const double reach = kSignRadius + 2;
-    return {std::clamp(best.x(), board.left() + reach, board.right() - reach),
-            std::clamp(best.y(), board.top() + reach, board.bottom() - reach)};
+    return {std::clamp(best.x(), board.left() + kSignReach, board.right() - kSignReach),
+            std::clamp(best.y(), board.top() + kSignReach, board.bottom() - kSignReach)};
 }
 
 QRect HintSignArea(QPointF centre) {
-    const double reach = kSignRadius + 2;
-    return QRectF(centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect();
+    return QRectF(centre - QPointF(kSignReach, kSignReach), QSizeF(2 * kSignReach, 2 * kSignReach))
+        .toAlignedRect();
 }
 
 void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // A dark disc ringed in the mark's yellow.
-    painter.setPen(QPen(kLight, 1.5));
-    painter.setBrush(kDark);
+    painter.setPen(QPen(kFocusMarkLight, 1.5));
+    painter.setBrush(kFocusMarkDark);
     painter.drawEllipse(centre, kSignRadius, kSignRadius);
 
     // The mouse: a rounded body, its two buttons above a line across it.
@@ -85,7 +85,7 @@ void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button) {
     QPainterPath pressed;
     pressed.addRect(QRectF(left ? body.left() : centre.x(), body.top(), body.width() / 2, split - body.top()));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kLight);
+    painter.setBrush(kFocusMarkLight);
     painter.drawPath(shape.intersected(pressed));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kWhite, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -1,5 +1,6 @@
 #include "shell/PngChunks.h"
 
+#include <QtEndian>
 #include <array>
 #include <cstdint>
 
@@ -10,9 +11,7 @@ const QByteArray kSignature("\x89PNG\r\n\x1a\n", 8);
 constexpr qsizetype kChunkFrame = 12;  // length, type and checksum around the data
 
 uint32_t BigEndian32(const QByteArray& bytes, qsizetype at) {
-    uint32_t value = 0;
-    for (qsizetype i = at; i < at + 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[i]);
-    return value;
+    return qFromBigEndian<quint32>(bytes.constData() + at);
 }
 
 // The CRC-32 of ISO 3309 that PNG computes over a chunk's type and data.

@@ -26,13 +26,10 @@ ShellSettings ReadShellSettings(const SettingsStore& store) {
     s.tongue = store.ReadInteger(kCommon, QStringLiteral("tongue"), -1);
     // Only the low eight bits are kept; the game flow makes the mode of them at start-up.
     s.mode = static_cast<uint8_t>(store.ReadInteger(kCommon, QStringLiteral("mode"), 0) & 0xFF);
-    ReadLevelOf(store, kZibbo, s.levels);
-    ReadLevelOf(store, kKolluk, s.levels);
-    ReadLevelOf(store, kPluf, s.levels);
+    for (const Mode mode : kAllModes) ReadLevelOf(store, mode, s.levels);
     // A colour setting of 1 (two colours) is dealt while playing but comes back as 2; the
     // palette holds six colours, so nothing above 5 can be dealt.
     s.levels.pmode = ReadLevel(store, "pmode", 3, 2, 5);
-    ReadLevelOf(store, kMurvo, s.levels);
     s.sound = store.ReadBool(kCommon, QStringLiteral("sound"), true);
     s.music = store.ReadBool(kCommon, QStringLiteral("music"), true);
     return s;

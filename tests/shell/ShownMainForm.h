@@ -3,6 +3,7 @@
 // keyboard, for the tests that drive the real window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -36,13 +37,25 @@ inline void WhenModalActive(std::function<void(QWidget*)> act, int triesLeft = 5
     });
 }
 
+// Types one key to whatever has the keys in `window`, as a player does.
+inline void Key(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus && window.isAncestorOf(focus) ? focus : &window, key, modifiers);
+}
+
 // Types `keys` into the window in front, each to the widget that has the focus there.
 inline void TypeInto(QWidget* window, const std::vector<Qt::Key>& keys) {
-    for (const Qt::Key key : keys) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus && window->isAncestorOf(focus) ? focus : window, key);
-    }
+    for (const Qt::Key key : keys) Key(*window, key);
 }
+
+// What an assistive tool reads of the widget.
+inline QString Accessible(QWidget* widget, QAccessible::Text text) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QStringLiteral("(none)");
+}
+
+// The widget as the screen shows it, overlays included.
+inline QImage OnScreen(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // Answers the next modal window from the keyboard; `text` receives a message box's text.
 inline void AnswerNextModal(std::vector<Qt::Key> keys, QString* text = nullptr) {

@@ -17,6 +17,7 @@
 #include "shell/MidiPlayer.h"
 #include "shell/MidiFile.h"
 #include "shell/MusicFiles.h"
+#include "shell/ScopedEnv.h"
 #include "shell/ShellAudio.h"
 #include "shell/SoundFontSubset.h"
 
@@ -255,7 +256,6 @@ TEST_F(DiskAudio, MusicLoopsPausesAndTakesTheNextFileAtEverySwitchOn) {
 }
 
 TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
-    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
     const struct {
         QStringList program, mine, order;  // order: "p/" beside the program, "m/" the player's
     } cases[] = {
@@ -264,7 +264,7 @@ TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
     };
     for (const auto& c : cases) {
         QTemporaryDir program, data;
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const test::ScopedEnv dataHome("XDG_DATA_HOME", data.path().toLocal8Bit());
         const QString mine = data.filePath(QStringLiteral("spindora/music"));
         QDir().mkpath(mine);
         const auto write = [](const QString& path) {
@@ -293,7 +293,6 @@ TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
             EXPECT_TRUE(audio.Midi().Playing());
         }
     }
-    qputenv("XDG_DATA_HOME", savedHome);
 }
 
 TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithoutACrash) {

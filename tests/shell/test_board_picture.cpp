@@ -152,11 +152,12 @@ QByteArray SkippingRunLengthBitmap() {
     return WithPalette(MakeRunLengthBitmap(4, 3, 8, 0, QByteArray("\1\7\0\2\1\1\1\7\0\0\4\7\0\1", 14)));
 }
 
-QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes) {
-    QFile file(dir.filePath("b.bmp"));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+// Puts `bytes` in the file at `path`, whatever it held before.
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) ADD_FAILURE() << "cannot write " << path.toStdString();
     file.write(bytes);
-    return file.fileName();
+    return path;
 }
 
 TEST(BoardPicture, ShowsEveryBodyMaskAndPaletteAsItMust) {
@@ -200,7 +201,7 @@ TEST(BoardPicture, ShowsEveryBodyMaskAndPaletteAsItMust) {
     QTemporaryDir dir;
     for (const auto& row : rows) {
         const int height = static_cast<int>(row.shown.size()) / row.width;
-        const QImage picture = LoadBoardPicture(WriteFile(dir, row.bytes), QSize(row.width, height));
+        const QImage picture = LoadBoardPicture(WriteFile(dir.filePath("b.bmp"), row.bytes), QSize(row.width, height));
         ASSERT_EQ(picture.size(), QSize(row.width, height)) << row.name;
         for (size_t i = 0; i < row.shown.size(); ++i)
             EXPECT_EQ(picture.pixel(static_cast<int>(i) % row.width, static_cast<int>(i) / row.width),
@@ -212,7 +213,7 @@ TEST(BoardPicture, ShowsEveryBodyMaskAndPaletteAsItMust) {
 // itself again under two fills, each run writing the pixels where the variable says.
 TEST(BoardPicture, SkippedPixelsDoNotDependOnTheAllocator) {
     QTemporaryDir dir;
-    const QImage picture = LoadBoardPicture(WriteFile(dir, SkippingRunLengthBitmap()), QSize(4, 3));
+    const QImage picture = LoadBoardPicture(WriteFile(dir.filePath("b.bmp"), SkippingRunLengthBitmap()), QSize(4, 3));
     const QByteArray pixels(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
     if (qEnvironmentVariableIsSet("SPINDORA_PIXELS_TO")) {
         QFile out(qEnvironmentVariable("SPINDORA_PIXELS_TO"));
@@ -297,10 +298,7 @@ TEST(BoardPicture, RefusesDensePicturesThatAreNoWholePngOfTheirSize) {
     const QString path = dir.filePath("b1@2x.png");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(row.bytes);
-        file.close();
+        WriteFile(path, row.bytes);
         testing::internal::CaptureStderr();
         const BoardPictureLoad read =
             ReadDensePicture(path, QSize(24, 16), MostBoardPicture(QSize(24, 16)));
@@ -315,17 +313,15 @@ TEST(BoardPicture, RefusesDensePicturesThatAreNoWholePngOfTheirSize) {
 TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {
     const QRgb teal = qRgb(10, 140, 150);
     const QByteArray whole = MakeBitmap(812, 333, 24, qRgb(200, 100, 50));
-    auto Writing = [](QByteArray bytes) {
-        return [bytes](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(bytes); };
-    };
+    auto Writing = [](QByteArray bytes) { return [bytes](const QString& p) { WriteFile(p, bytes); }; };
     const struct { const char* name; std::function<void(const QString&)> write; } damaged[] = {
-        {"cut after the headers", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(whole.left(54)); }},
-        {"cut at half", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(whole.left(whole.size() / 2)); }},
-        {"one byte short", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(whole.left(whole.size() - 1)); }},
-        {"header claims more rows", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(WithHeight(whole, 334)); }},
-        {"zero width", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(WithWidth(whole, 0)); }},
-        {"negative width", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); f.write(WithWidth(whole, -812)); }},
-        {"empty file", [&](const QString& p) { QFile f(p); f.open(QIODevice::WriteOnly); }},
+        {"cut after the headers", Writing(whole.left(54))},
+        {"cut at half", Writing(whole.left(whole.size() / 2))},
+        {"one byte short", Writing(whole.left(whole.size() - 1))},
+        {"header claims more rows", Writing(WithHeight(whole, 334))},
+        {"zero width", Writing(WithWidth(whole, 0))},
+        {"negative width", Writing(WithWidth(whole, -812))},
+        {"empty file", Writing({})},
         {"a directory", [&](const QString& p) { QDir().mkpath(p); }},
         {"8-bit run-length body of one run", Writing(MakeRunLengthBitmap(812, 333, 8, teal, QByteArray("\xff\7", 2)))},
         {"8-bit run-length random codes", Writing(MakeRunLengthBitmap(812, 333, 8, teal, RandomBytes(18, 60000)))},
@@ -389,11 +385,7 @@ TEST_F(GameFlowTest, RefusedBoardPicturesSayWhy) {
     const QString b1 = dir.filePath("b1.bmp");
     for (const auto& row : rows) {
         QFile::remove(b1);
-        if (!row.bytes.isEmpty()) {
-            QFile file(b1);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(row.bytes);
-        }
+        if (!row.bytes.isEmpty()) WriteFile(b1, row.bytes);
         testing::internal::CaptureStderr();
         EXPECT_FALSE(flow.FormCreate({}));
         EXPECT_EQ(testing::internal::GetCapturedStderr(),

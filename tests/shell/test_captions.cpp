@@ -13,15 +13,11 @@
 namespace spindora {
 namespace {
 
+using test::Accessible;
 using test::ShownForm;
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-// What an assistive tool reads of the widget.
-QString Accessible(QWidget* widget, QAccessible::Text text) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(text) : QStringLiteral("(none)");
-}
 bool ReadsChecked(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->state().checked; }
 
 // Only 1 is German; English stands for every other value, the unchosen -1 included.

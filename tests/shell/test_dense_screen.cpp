@@ -26,6 +26,7 @@
 #include "shell/ClockWidget.h"
 #include "shell/PuzzleDescriptors.h"
 #include "shell/ShownMainForm.h"
+#include "shell/ScopedEnv.h"
 #include "shell/SheetCache.h"
 
 namespace spindora {
@@ -305,11 +306,7 @@ QImage CountedZibbo(int scale) {
 TEST(DenseScreen, SheetsPaintedAtThreeAreKeptAndPaintedAgainWhenTheKeptOneIsDamagedOrForeign) {
     QTemporaryDir cache;
     ASSERT_TRUE(cache.isValid());
-    struct Restore {
-        QByteArray was = qgetenv("XDG_CACHE_HOME");
-        ~Restore() { qputenv("XDG_CACHE_HOME", was); }
-    } restore;
-    qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+    const test::ScopedEnv cacheHome("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     const QString path = kBuildDir + "b1.bmp";
     const QImage one(path);
     const QString kept = KeptSheetPath(path, one, 3);

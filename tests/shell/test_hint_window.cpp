@@ -16,21 +16,15 @@
 namespace spindora {
 namespace {
 
-void Key(TMainForm& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus && form.isAncestorOf(focus) ? focus : &form, key, modifiers);
-}
+using test::Key;
+using test::OnScreen;
 
-QString Description(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
-}
+QString Description(QWidget* widget) { return test::Accessible(widget, QAccessible::Description); }
 
 void TakeAnswer(TMainForm& form) {
     form.hints().worker().WaitIdle();
     QApplication::processEvents();
 }
-
-QImage OnScreen(BoardWidget* board) { return board->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 TEST(HintWindow, UndoKeysAndHTwiceAgainAndAgainSolvingTheDealWithOneSearchWhoseTimeIsNotEntered) {
     SeededRandom random(99);

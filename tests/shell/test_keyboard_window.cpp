@@ -25,6 +25,9 @@
 namespace spindora {
 namespace {
 
+using test::Accessible;
+using test::Key;
+using test::OnScreen;
 using test::RecordingRandom;
 
 // A PLUF plate is pressed in its middle, 37 pixels into its square.
@@ -33,11 +36,6 @@ QPoint PlateMiddle(int plate) { return kPlateCorners[plate] + QPoint(37, 37); }
 // ZIBBO k's press square: its 78-pixel picture and the 12-pixel gap right and below.
 QRect DialSquare(int k) { return {40 + 90 * (k % 3), 40 + 90 * (k / 3), 90, 90}; }
 
-// Types one key to whatever has the keys in the game's window, as a player does.
-void Key(TMainForm& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus && form.isAncestorOf(focus) ? focus : &form, key, modifiers);
-}
 
 constexpr Qt::Key kArrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
 constexpr QPoint kSteps[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
@@ -296,8 +294,6 @@ TEST(KeyboardWindow, AnArrowReachesTheNearestPieceAheadAndTheOppositeArrowComesB
     f.flow().FormClose();
 }
 
-QImage OnScreen(BoardWidget* board) { return board->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
 // Top-left corners of KOLLUK's thirteen platforms, and where a PLUF plate's six buttons
 // stand about its middle while it rests.
 const QPoint kPlatforms[13] = {{190, 22}, {126, 58}, {252, 58}, {126, 130}, {252, 130}, {64, 167}, {190, 167},
@@ -362,12 +358,6 @@ TEST(KeyboardWindow, ThePointerIsAHandOverPressTargetsAndAnArrowElsewhere) {
     EXPECT_EQ(PointerOver(board, {430, 300}), Qt::ArrowCursor) << "just left of the level button";
     EXPECT_EQ(OnScreen(board), before) << "the pointer changes no pixel";
     form->flow().FormClose();
-}
-
-
-QString Accessible(QWidget* widget, QAccessible::Text text) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(text) : QStringLiteral("(none)");
 }
 
 // Opens the modal window that `key` brings up, answers it with `answer`, and returns its
