@@ -1,8 +1,8 @@
-#include "shell/AudioDevice.h"
+#include "audio/AudioDevice.h"
 
 #include <cstdio>
 
-#include "shell/AudioLibraries.h"
+#include "audio/AudioLibraries.h"
 
 namespace spindora {
 namespace {

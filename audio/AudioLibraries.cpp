@@ -1,4 +1,4 @@
-#include "shell/AudioLibraries.h"
+#include "audio/AudioLibraries.h"
 
 #include <dlfcn.h>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "shell/MidiFile.h"
+#include "audio/MidiFile.h"
 
 #include <QtEndian>
 #include <cstring>

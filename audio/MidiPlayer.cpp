@@ -1,4 +1,4 @@
-#include "shell/MidiPlayer.h"
+#include "audio/MidiPlayer.h"
 
 #include <QFile>
 #include <chrono>
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "files/ForeignFile.h"
-#include "shell/AudioLibraries.h"
-#include "shell/SoundFontSubset.h"
+#include "audio/AudioLibraries.h"
+#include "audio/SoundFontSubset.h"
 
 namespace spindora {
 

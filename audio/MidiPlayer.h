@@ -5,8 +5,8 @@
 #include <memory>
 #include <mutex>
 
-#include "shell/AudioDevice.h"
-#include "shell/MidiFile.h"
+#include "audio/AudioDevice.h"
+#include "audio/MidiFile.h"
 
 namespace spindora {
 

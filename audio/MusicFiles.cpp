@@ -1,4 +1,4 @@
-#include "shell/MusicFiles.h"
+#include "audio/MusicFiles.h"
 
 #include <QDir>
 #include <algorithm>

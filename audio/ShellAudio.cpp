@@ -1,4 +1,4 @@
-#include "shell/ShellAudio.h"
+#include "audio/ShellAudio.h"
 
 namespace spindora {
 

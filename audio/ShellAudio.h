@@ -2,10 +2,10 @@
 #include <QString>
 #include <functional>
 
-#include "shell/AudioDevice.h"
-#include "shell/MidiPlayer.h"
-#include "shell/MusicFiles.h"
-#include "shell/SoundBank.h"
+#include "audio/AudioDevice.h"
+#include "audio/MidiPlayer.h"
+#include "audio/MusicFiles.h"
+#include "audio/SoundBank.h"
 
 namespace spindora {
 

@@ -1,9 +1,9 @@
-#include "shell/SoundBank.h"
+#include "audio/SoundBank.h"
 
 #include <cstdio>
 
 #include "assets/EmbeddedAssets.h"
-#include "shell/AudioLibraries.h"
+#include "audio/AudioLibraries.h"
 
 namespace spindora {
 

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "assets/Waves.h"
-#include "shell/AudioDevice.h"
+#include "audio/AudioDevice.h"
 
 struct Mix_Chunk;
 

@@ -1,4 +1,4 @@
-#include "shell/SoundFontSubset.h"
+#include "audio/SoundFontSubset.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "shell/AudioLibraries.h"
+#include "audio/AudioLibraries.h"
 
 namespace spindora {
 namespace {

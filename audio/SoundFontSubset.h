@@ -6,7 +6,7 @@
 #include <string>
 
 #include "files/ForeignFile.h"
-#include "shell/MidiFile.h"
+#include "audio/MidiFile.h"
 
 namespace spindora {
 

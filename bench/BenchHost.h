@@ -7,7 +7,7 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "puzzles/PuzzleHost.h"
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 #include "assets/Raster.h"
 #include "shell/BoardWidget.h"
 #include "shell/BusyWait.h"

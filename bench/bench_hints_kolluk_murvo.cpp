@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "bench/HintCost.h"
-#include "puzzles/Random.h"
-#include "puzzles/kolluk/KollukSolver.h"
-#include "puzzles/murvo/MurvoSolver.h"
+#include "rules/Random.h"
+#include "rules/kolluk/KollukSolver.h"
+#include "rules/murvo/MurvoSolver.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <atomic>
 
 #include "bench/HintCost.h"
-#include "puzzles/Random.h"
-#include "puzzles/pluf/PlufSolver.h"
-#include "puzzles/zibbo/ZibboSolver.h"
+#include "rules/Random.h"
+#include "rules/pluf/PlufSolver.h"
+#include "rules/zibbo/ZibboSolver.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "puzzles/Random.h"
-#include "puzzles/kolluk/KollukRules.h"
-#include "puzzles/murvo/MurvoRules.h"
-#include "puzzles/pluf/PlufRules.h"
-#include "puzzles/zibbo/ZibboRules.h"
+#include "rules/Random.h"
+#include "rules/kolluk/KollukRules.h"
+#include "rules/murvo/MurvoRules.h"
+#include "rules/pluf/PlufRules.h"
+#include "rules/zibbo/ZibboRules.h"
 
 namespace {
 

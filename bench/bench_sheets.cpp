@@ -10,7 +10,7 @@
 #include <string>
 
 #include "shell/PuzzleDescriptors.h"
-#include "shell/SheetCache.h"
+#include "pictures/SheetCache.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "dialogs/TextStore.h"
+#include "settings/TextStore.h"
 
 namespace spindora {
 

@@ -11,7 +11,7 @@ set(HELP_PICTURES ${HELP_PROJECT_DIR}/pics/zibbo.png ${HELP_PROJECT_DIR}/pics/ko
 
 file(MAKE_DIRECTORY ${HELP_PROJECT_DIR})
 add_executable(spindora_help_pictures tools/make_help_pictures.cpp)
-target_link_libraries(spindora_help_pictures PRIVATE spindora_core spindora_resources)
+target_link_libraries(spindora_help_pictures PRIVATE spindora_shell spindora_resources)
 
 add_custom_command(
   OUTPUT ${HELP_PICTURES}
@@ -27,4 +27,4 @@ add_custom_command(
   DEPENDS ${HELP_SOURCES} ${HELP_PICTURES}
   WORKING_DIRECTORY ${HELP_PROJECT_DIR}
   COMMENT "Compiling the help file spdr.chm")
-add_custom_target(spindora_help ALL DEPENDS ${HELP_FILE})
+add_custom_target(spindora_help_file ALL DEPENDS ${HELP_FILE})

@@ -1,4 +1,4 @@
-#include "shell/BitmapBody.h"
+#include "pictures/BitmapBody.h"
 
 #include <array>
 #include <bit>

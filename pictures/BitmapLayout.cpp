@@ -1,4 +1,4 @@
-#include "shell/BitmapLayout.h"
+#include "pictures/BitmapLayout.h"
 
 #include <QtEndian>
 #include <algorithm>

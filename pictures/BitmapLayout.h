@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/BitmapBody.h"
+#include "pictures/BitmapBody.h"
 
 namespace spindora {
 

@@ -1,10 +1,10 @@
-#include "shell/BitmapPixels.h"
+#include "pictures/BitmapPixels.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 
-#include "shell/BitmapBody.h"
+#include "pictures/BitmapBody.h"
 
 namespace spindora {
 namespace {

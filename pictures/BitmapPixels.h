@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "shell/BitmapLayout.h"
+#include "pictures/BitmapLayout.h"
 
 namespace spindora {
 

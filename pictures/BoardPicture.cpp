@@ -1,99 +1,10 @@
-#include "shell/BoardPicture.h"
+#include "pictures/BoardPicture.h"
 
 #include <cstdio>
 
-#include "assets/EmbeddedAssets.h"
-#include "assets/PictureReader.h"
-#include "assets/Raster.h"
-#include "files/ForeignFile.h"
-#include "shell/BitmapLayout.h"
-#include "shell/BitmapPixels.h"
-#include "shell/PngChunks.h"
-#include "shell/SheetCache.h"
+#include "pictures/SheetCache.h"
 
 namespace spindora {
-namespace {
-
-// As large as Qt's own reader goes: a GiB of pixels.
-constexpr QSize kLargestPicture(16384, 16384);
-
-QString FileFault(FileCheck check) {
-    switch (check) {
-    case FileCheck::Regular: break;
-    case FileCheck::Missing: return QStringLiteral("missing");
-    case FileCheck::NotRegular: return QStringLiteral("not a regular file");
-    case FileCheck::TooLarge:
-        return QStringLiteral("too large (a file over %1 MiB)")
-            .arg(LargestSize(FileKind::Picture) >> 20);
-    case FileCheck::Unreadable: return QStringLiteral("unreadable");
-    }
-    return {};
-}
-
-QString SizeText(int64_t width, int64_t height) {
-    return QStringLiteral("%1 x %2").arg(width).arg(height);
-}
-
-// Why a picture that declares `width` x `height` cannot serve a board of `least`, if so.
-QString SizeFault(int64_t width, int64_t height, QSize least, QSize most) {
-    const QString declared = SizeText(width, height);
-    if (width > most.width() || height > most.height())
-        return QStringLiteral("too large (declared %1)").arg(declared);
-    if (width < least.width() || height < least.height())
-        return QStringLiteral("too small (declared %1, the board needs %2)")
-            .arg(declared, SizeText(least.width(), least.height()));
-    return {};
-}
-
-}  // namespace
-
-bool HoldsWholeBitmap(const QByteArray& bmp) {
-    const LayoutRead read = ReadBitmapLayout(bmp);
-    return read.layout && CheckBitmapBody(bmp, *read.layout).isEmpty();
-}
-
-BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most) {
-    const ForeignBytes file = ReadForeignFile(path, FileKind::Picture);
-    if (file.check != FileCheck::Regular) return {{}, FileFault(file.check)};
-    const LayoutRead read = ReadBitmapLayout(file.bytes);
-    if (!read.layout) return {{}, read.fault};
-    const BitmapLayout& layout = *read.layout;
-    if (QString fault = SizeFault(layout.width, layout.height, least, most); !fault.isEmpty())
-        return {{}, fault};
-    if (QString fault = CheckBitmapBody(file.bytes, layout); !fault.isEmpty()) return {{}, fault};
-    QImage picture = DecodeBitmap(file.bytes, layout);
-    if (picture.isNull())
-        return {{}, QStringLiteral("too large (no memory for %1)")
-                        .arg(SizeText(layout.width, layout.height))};
-    return {std::move(picture), {}};
-}
-
-QString DenseFileName(const QString& path) {
-    const QString dense = DensePictureName(path, kDenseFileScale);
-    const qsizetype dot = dense.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot > dense.lastIndexOf(QLatin1Char('/')) ? dense.left(dot) : dense;
-    return stem + QStringLiteral(".png");
-}
-
-BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most) {
-    const ForeignBytes file = ReadForeignFile(path, FileKind::Picture);
-    if (file.check != FileCheck::Regular) return {{}, FileFault(file.check)};
-    if (QString fault = CheckPngChunks(file.bytes); !fault.isEmpty()) return {{}, fault};
-    DecodedPicture read = DecodePicture(file.bytes, "png", [&](QSize declared) {
-        return SizeFault(declared.width(), declared.height(), least, most);
-    });
-    if (read.picture.isNull()) return {{}, read.fault};
-    return {ToRasterFormat(read.picture), {}};
-}
-
-QImage LoadBoardPicture(const QString& path, QSize least) {
-    return ReadBoardPicture(path, least, kLargestPicture).picture;
-}
-
-void SayBoardPictureRefused(const QString& path, const QString& why) {
-    // "cannot load" and the path: what install checks look for.
-    std::fprintf(stderr, "spindora: cannot load %s: %s\n", qPrintable(path), qPrintable(why));
-}
 
 QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least,
                          SheetPainter paint) {

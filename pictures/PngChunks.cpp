@@ -1,4 +1,4 @@
-#include "shell/PngChunks.h"
+#include "pictures/PngChunks.h"
 
 #include <QtEndian>
 #include <array>

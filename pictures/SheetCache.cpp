@@ -1,4 +1,4 @@
-#include "shell/SheetCache.h"
+#include "pictures/SheetCache.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 
 #include "assets/Raster.h"
 #include "files/UserFolders.h"
-#include "shell/BoardPicture.h"
+#include "pictures/BoardPictureFile.h"
 
 namespace spindora {
 namespace {

@@ -4,12 +4,8 @@
 #include <QString>
 #include <vector>
 
-#include "puzzles/LevelSettings.h"
-#include "shell/Mode.h"
-
 namespace spindora {
 
-class Puzzle;
 namespace zibbo { struct Position; }
 namespace kolluk { struct Position; }
 namespace pluf { struct Position; }
@@ -30,11 +26,8 @@ struct BoardWords {
     int targets = 0;
 };
 
-BoardWords DescribeBoard(const Puzzle& puzzle, Mode mode, const LevelSettings& levels, int tongue);
-
-// Where press target `target` of the board at `level` stands, without its state: the words a
-// hint names it by, and the start of its name on the board.
-QString TargetPlace(Mode mode, int level, int target, int tongue);
+// Where each puzzle's press target stands, without its state: the words a hint names it by,
+// and the start of its name on the board.
 QString ZibboPlace(int dial, int tongue);
 QString KollukPlace(int ring, int tongue);
 QString PlufPlace(int level, int plate, int tongue);

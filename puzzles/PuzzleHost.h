@@ -4,7 +4,7 @@
 
 #include "puzzles/BoardBox.h"
 #include "puzzles/LevelSettings.h"
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 
 namespace spindora {
 

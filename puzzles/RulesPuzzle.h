@@ -2,22 +2,33 @@
 // What a puzzle's rules decide alone, the same for all four: a press on the one road of
 // PressFlow, the record of moves that undo and redo play back, and the hint searched on a
 // copy of the position.
+#include <concepts>
 #include <utility>
 
-#include "puzzles/MoveRecord.h"
+#include "rules/MoveRecord.h"
 #include "puzzles/PressFlow.h"
 #include "puzzles/Puzzle.h"
 
 namespace spindora {
 
-// `Self` is the puzzle: besides the steps of a press (PlayPress) it offers Rules(), its
-// position, and Level(); the namespace of `Move` offers Inverse and Solve, its solver.
-template <typename Self, typename Move, const PressRules& kRules>
+// A board whose rules are searched for a hint: besides the steps of a press it offers its
+// rules' position and its level; the namespace of `Move` offers Inverse and Solve, its solver.
+template <typename P, typename Move>
+concept RulesBoard = PressBoard<P, Move> && requires(const P& shown, const Move& move) {
+    shown.Rules();
+    { shown.Level() } -> std::convertible_to<int>;
+    { Inverse(move) } -> std::same_as<Move>;
+};
+
+// `Self` is the puzzle, a RulesBoard of `MoveType`.
+template <typename Self, typename MoveType, const PressRules& kRules>
 class RulesPuzzle : public Puzzle {
 public:
+    using Move = MoveType;
     using Puzzle::Puzzle;
 
     void BoardMouseDown(int x, int y, MouseButton button) final {
+        static_assert(RulesBoard<Self, Move>, "a puzzle offers every step of a press and its rules");
         PlayPress(self(), host_, kRules, x, y, button);
     }
     bool UndoMove() final { return PlayUndo(self(), host_, kRules); }

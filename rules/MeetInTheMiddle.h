@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "puzzles/RulesHash.h"
+#include "rules/RulesHash.h"
 
 namespace spindora {
 

@@ -1,4 +1,4 @@
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 
 #include <chrono>
 

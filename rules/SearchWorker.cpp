@@ -1,4 +1,4 @@
-#include "puzzles/SearchWorker.h"
+#include "rules/SearchWorker.h"
 
 #include <utility>
 

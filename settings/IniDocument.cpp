@@ -1,4 +1,4 @@
-#include "shell/IniDocument.h"
+#include "settings/IniDocument.h"
 
 #include <QHash>
 #include <QStringList>

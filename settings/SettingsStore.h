@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
 
-#include "dialogs/TextStore.h"
-#include "shell/IniDocument.h"
+#include "settings/TextStore.h"
+#include "settings/IniDocument.h"
 
 namespace spindora {
 

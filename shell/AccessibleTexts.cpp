@@ -3,7 +3,7 @@
 #include "dialogs/Texts.h"
 #include "dialogs/TimeWords.h"
 #include "shell/Captions.h"
-#include "shell/PieceNames.h"
+#include "shell/BoardWords.h"
 #include "shell/PuzzleDescriptors.h"
 
 namespace spindora {

@@ -77,21 +77,21 @@ BoardKeys::BoardKeys(BoardWidget& board, GameFlow& flow)
 }
 
 int BoardKeys::Focus() const {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     const int count = puzzle ? static_cast<int>(puzzle->PressTargets().size()) : 0;
-    const int focus = focus_[flow_.CurrentMode];
+    const int focus = focus_[flow_.CurrentMode()];
     // A level with fewer targets than the last one starts again at the first.
     return focus < count ? focus : 0;
 }
 
 QPoint BoardKeys::FocusedPress() const {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     const std::vector<PressTarget> targets = puzzle ? puzzle->PressTargets() : std::vector<PressTarget>();
     return targets.empty() ? QPoint(-1, -1) : targets[static_cast<size_t>(Focus())].press();
 }
 
 QPainterPath BoardKeys::Mark() const {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     if (!markShown_ || !puzzle) return {};
     const std::vector<PressTarget> targets = puzzle->PressTargets();
     if (targets.empty()) return {};
@@ -152,10 +152,10 @@ bool BoardKeys::KeyPress(const QKeyEvent& key) {
 }
 
 void BoardKeys::Walk(QPoint direction) {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     if (!puzzle) return;
     RepaintMark();
-    if (markShown_) focus_[flow_.CurrentMode] = NextTarget(puzzle->PressTargets(), Focus(), direction);
+    if (markShown_) focus_[flow_.CurrentMode()] = NextTarget(puzzle->PressTargets(), Focus(), direction);
     // The first arrow only shows where the focus is.
     markShown_ = true;
     RepaintMark();
@@ -163,7 +163,7 @@ void BoardKeys::Walk(QPoint direction) {
 
 void BoardKeys::FocusOn(int target) {
     RepaintMark();
-    focus_[flow_.CurrentMode] = target;
+    focus_[flow_.CurrentMode()] = target;
     markShown_ = true;
     RepaintMark();
 }
@@ -174,7 +174,7 @@ void BoardKeys::PressFocused(MouseButton button) {
 }
 
 void BoardKeys::PressLevelButton(MouseButton button) {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     if (!puzzle || puzzle->LevelButtonArea().isEmpty()) return;
     RepaintMark();  // a new level may offer other targets
     const QPoint at = puzzle->LevelButtonArea().center();
@@ -197,7 +197,7 @@ void BoardKeys::RepaintMark() {
 }
 
 void BoardKeys::ShowPointer(QPoint at) {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     bool onTarget = puzzle && puzzle->LevelButtonArea().contains(at);
     if (puzzle && !onTarget)
         for (const PressTarget& target : puzzle->PressTargets())

@@ -44,9 +44,9 @@ void BoardVoice::CatchUpSoon() {
 
 void BoardVoice::CatchUp() {
     pending_ = false;
-    const Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
+    const Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     if (!puzzle) return;
-    const Mode mode = flow_.CurrentMode;
+    const Mode mode = flow_.CurrentMode();
     const int tongue = flow_.tongue.value();
     BoardWords now = DescribeBoard(*puzzle, mode, flow_.Levels(), tongue);
     const bool sameShape = now.targets == words_.targets && now.pieces.size() == words_.pieces.size();
@@ -59,7 +59,7 @@ void BoardVoice::CatchUp() {
             if (now.pieces[i].name != words_.pieces[i].name) renamed.push_back(static_cast<int>(i));
             if (now.pieces[i].description != words_.pieces[i].description) redescribed.push_back(static_cast<int>(i));
         }
-    const uint8_t state = flow_.GameState[mode];
+    const uint8_t state = flow_.GameState(mode);
     const bool solvedNow = sameGame && state == kSolved && state_ != kSolved;
     const bool changed = !sameShape || !renamed.empty() || !redescribed.empty();
     words_ = std::move(now);
@@ -82,7 +82,7 @@ void BoardVoice::CatchUp() {
         // What was said of another puzzle, or in the other language, is no longer true here.
         Announce(QString());
     } else if (solvedNow) {
-        Announce(SolvedAnnouncement(flow_.ClockTicks[mode], tongue));
+        Announce(SolvedAnnouncement(flow_.ClockTicks(mode), tongue));
     } else if (sameGame && changed && state == kReady) {
         // Nothing but a deal changes a board that has not started: a shuffle or a level.
         Announce(DealAnnouncement(tongue));

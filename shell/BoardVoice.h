@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "shell/Mode.h"
-#include "shell/PieceNames.h"
+#include "shell/BoardWords.h"
 
 namespace spindora {
 

@@ -2,14 +2,10 @@
 #include <QString>
 
 #include "dialogs/Texts.h"
+#include "shell/ButtonHint.h"
 #include "shell/Mode.h"
 
 namespace spindora {
-
-enum class Hint {
-    Mix, Option, Pause, SoundOn, SoundOff, MidiOn, MidiOff, HighScore, Exit,
-    Zibbo, Kolluk, Pluf, Murvo, Tongue, Help, Info, Brizzel,
-};
 
 QString HintText(Hint hint, int tongue);
 // The rules of the puzzle of `mode`, as its hint over the rules drawing.

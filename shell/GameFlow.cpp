@@ -4,7 +4,7 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "assets/Raster.h"
-#include "shell/BoardPicture.h"
+#include "pictures/BoardPicture.h"
 #include "shell/LevelKey.h"
 #include "shell/PuzzleDescriptors.h"
 
@@ -46,10 +46,10 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     // The stored byte becomes a mode here, once: one outside 0..3, or one whose puzzle this
     // build lacks, falls back to ZIBBO.
     const std::optional<Mode> stored = Mode::Numbered(settings.mode);
-    CurrentMode = stored && puzzles_[*stored] ? *stored : kZibbo;
+    currentMode_ = stored && puzzles_[*stored] ? *stored : kZibbo;
     levels_ = settings.levels;
 
-    if (!LoadBackground(CurrentMode, background_)) return false;
+    if (!LoadBackground(currentMode_, background_)) return false;
     offScreen_ = MakeSurface(QSize(kOffScreenWidth, kOffScreenHeight),
                              SurfaceScale(view_.box().image()));
     if (offScreen_.isNull()) {
@@ -57,22 +57,22 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
         return false;
     }
 
-    view_.SetModeButtonDown(CurrentMode);
-    GameState.fill(kNotSetUp);
-    ClockTicks.fill(0);
-    HintShown.fill(false);
+    view_.SetModeButtonDown(currentMode_);
+    gameState_.fill(kNotSetUp);
+    clockTicks_.fill(0);
+    hintShown_.fill(false);
     Current().NewBoard();
-    GameState[CurrentMode] = kReady;
-    view_.EnableOptionBtn(Describe(CurrentMode).optionEnabled);
+    gameState_[currentMode_] = kReady;
+    view_.EnableOptionBtn(Describe(currentMode_).optionEnabled);
     view_.PlaceRulesShape(RulesShapeRect());
     view_.ApplyCaptions();
-    FirstActivation = true;
+    firstActivation_ = true;
     return true;
 }
 
 void GameFlow::FormActivate() {
-    if (!FirstActivation) return;
-    FirstActivation = false;
+    if (!firstActivation_) return;
+    firstActivation_ = false;
     view_.ShowModal(DialogId::Splash);
     if (tongue.value() == -1) view_.ShowModal(DialogId::Tongue);
     view_.ApplyCaptions();
@@ -90,7 +90,7 @@ void GameFlow::FormClose() { view_.StopTimer(); }
 ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
     ShellSettings settings;
     settings.tongue = tongue.value();
-    settings.mode = CurrentMode;
+    settings.mode = currentMode_;
     settings.levels = levels_;
     settings.sound = soundDown;
     settings.music = musicDown;
@@ -98,15 +98,15 @@ ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
 }
 
 QRect GameFlow::RulesShapeRect() const {
-    return Describe(CurrentMode).rulesRect.translated(0, kToolPanelHeight);
+    return Describe(currentMode_).rulesRect.translated(0, kToolPanelHeight);
 }
 
 void GameFlow::SwitchMode(Mode mode) {
-    if (mode == CurrentMode || !puzzles_[mode]) return;
+    if (mode == currentMode_ || !puzzles_[mode]) return;
     // Load first: a picture that cannot be read leaves the previous mode fully in place.
     QImage replacement;
     if (!LoadBackground(mode, replacement)) {
-        view_.SetModeButtonDown(CurrentMode);
+        view_.SetModeButtonDown(currentMode_);
         // The message waits for the player; the running clock must not count meanwhile.
         view_.StopTimer();
         view_.ReportSwitchFailure(failedFile_);
@@ -114,14 +114,14 @@ void GameFlow::SwitchMode(Mode mode) {
         return;
     }
     view_.DropHint();
-    CurrentMode = mode;
+    currentMode_ = mode;
     view_.PlaceRulesShape(RulesShapeRect());
     background_ = std::move(replacement);
-    if (GameState[CurrentMode] == kNotSetUp) {
+    if (gameState_[currentMode_] == kNotSetUp) {
         Current().NewBoard();
-        GameState[CurrentMode] = kReady;
+        gameState_[currentMode_] = kReady;
     }
-    view_.EnableOptionBtn(Describe(CurrentMode).optionEnabled);
+    view_.EnableOptionBtn(Describe(currentMode_).optionEnabled);
     view_.ApplyCaptions();
     boxPaint();
     // A running puzzle shown again counts on at once.
@@ -131,7 +131,7 @@ void GameFlow::SwitchMode(Mode mode) {
 void GameFlow::TimerTimer() {
     view_.MusicUpkeep();
     if (ClockCounts()) {
-        ++ClockTicks[CurrentMode];
+        ++clockTicks_[currentMode_];
         timboxPaint();
     }
 }
@@ -140,16 +140,16 @@ template <typename Deal>
 void GameFlow::NewDeal(Deal deal) {
     view_.DropHint();
     view_.StopTimer();
-    if (GameState[CurrentMode] == kRunning &&
+    if (gameState_[currentMode_] == kRunning &&
         view_.ShowModal(DialogId::NewGame) == kModalCancel) {
         view_.StartTimer();
         return;
     }
     deal();
     Current().ForgetMoves();
-    HintShown[CurrentMode] = false;
-    GameState[CurrentMode] = kReady;
-    ClockTicks[CurrentMode] = 0;
+    hintShown_[currentMode_] = false;
+    gameState_[currentMode_] = kReady;
+    clockTicks_[currentMode_] = 0;
     timboxPaint();
     view_.StartTimer();
 }
@@ -171,7 +171,7 @@ void GameFlow::OptionBtnMouseDown(MouseButton button) {
 }
 
 void GameFlow::PauseBtnClick() {
-    if (GameState[CurrentMode] != kRunning) return;
+    if (gameState_[currentMode_] != kRunning) return;
     view_.DropHint();
     view_.StopTimer();
     view_.ShowModal(DialogId::Pause);
@@ -179,11 +179,11 @@ void GameFlow::PauseBtnClick() {
 }
 
 void GameFlow::UndoMove() {
-    if (GameState[CurrentMode] == kRunning) Current().UndoMove();
+    if (gameState_[currentMode_] == kRunning) Current().UndoMove();
 }
 
 void GameFlow::RedoMove() {
-    if (GameState[CurrentMode] == kRunning) Current().RedoMove();
+    if (gameState_[currentMode_] == kRunning) Current().RedoMove();
 }
 
 void GameFlow::HighScoreBtnClick() {
@@ -209,31 +209,31 @@ void GameFlow::boxPaint() {
 void GameFlow::boxMouseDown(int x, int y, MouseButton button) {
     // This press may start the game: the clock's first tick then comes a whole interval
     // after the press, also when the move's animation holds the thread meanwhile.
-    if (GameState[CurrentMode] == kReady) view_.WakeTimer();
+    if (gameState_[currentMode_] == kReady) view_.WakeTimer();
     Current().BoardMouseDown(x, y, button);
 }
 
-void GameFlow::BuildLevelKey() { LevelKey = LevelKeyFor(CurrentMode, levels_); }
+void GameFlow::BuildLevelKey() { levelKey_ = LevelKeyFor(currentMode_, levels_); }
 
 void GameFlow::PlayEffect(int effect) { view_.PlayEffect(effect); }
 
 void GameFlow::WaitMs(unsigned ms) { BusyWait(ms, ticks_); }
 
 void GameFlow::ReportSolved() {
-    if (GameState[CurrentMode] == kSolved) return;
-    GameState[CurrentMode] = kSolved;
+    if (gameState_[currentMode_] == kSolved) return;
+    gameState_[currentMode_] = kSolved;
     Play(Effect::Solved);
     view_.ShowModal(DialogId::Done);
-    if (HintShown[CurrentMode]) {
+    if (hintShown_[currentMode_]) {
         // Helped times would crowd out the unaided ones; the player is told why none is entered.
         view_.ShowModal(DialogId::Hinted);
     } else {
         BuildLevelKey();
-        view_.ShowHighscore(ClockTicks[CurrentMode]);
+        view_.ShowHighscore(clockTicks_[currentMode_]);
     }
     view_.ApplyCaptions();
 }
 
-void GameFlow::timboxPaint() { view_.DrawClock(ClockTicks[CurrentMode]); }
+void GameFlow::timboxPaint() { view_.DrawClock(clockTicks_[currentMode_]); }
 
 }  // namespace spindora

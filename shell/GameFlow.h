@@ -8,7 +8,7 @@
 #include "puzzles/Puzzle.h"
 #include "puzzles/PuzzleHost.h"
 #include "dialogs/Tongue.h"
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 #include "shell/BusyWait.h"
 #include "shell/Mode.h"
 #include "shell/ShellSettings.h"
@@ -41,7 +41,7 @@ public:
     void SwitchMode(Mode mode);
     void TimerTimer();
     // Whether a tick now adds to the clock shown.
-    bool ClockCounts() const { return GameState[CurrentMode] == kRunning; }
+    bool ClockCounts() const { return gameState_[currentMode_] == kRunning; }
     void MixBtnClick();
     void PauseBtnClick();
     // Ctrl+Z and Ctrl+Y: only while the game runs, so nothing before the first move and
@@ -62,22 +62,26 @@ public:
     void timboxPaint() override;
     void OptionBtnMouseDown(MouseButton button) override;
     void MoveBegins() override { view_.DropHint(); }
-    uint8_t& CurrentGameState() override { return GameState[CurrentMode]; }
-    int32_t& CurrentClockTicks() override { return ClockTicks[CurrentMode]; }
+    uint8_t& CurrentGameState() override { return gameState_[currentMode_]; }
+    int32_t& CurrentClockTicks() override { return clockTicks_[currentMode_]; }
     LevelSettings& Levels() override { return levels_; }
     int Random(int n) override { return random_.Random(n); }
     QImage& Background() override { return background_; }
     QImage& OffScreen() override { return offScreen_; }
     BoardBox& box() override { return view_.box(); }
 
-    Mode CurrentMode = kZibbo;
-    std::array<uint8_t, kModes> GameState{kNotSetUp, kNotSetUp, kNotSetUp, kNotSetUp};
-    std::array<int32_t, kModes> ClockTicks{};
-    // Per mode, whether the game on the board has shown a hint: its time is no best time.
-    std::array<bool, kModes> HintShown{};
+    Mode CurrentMode() const { return currentMode_; }
+    uint8_t GameState(Mode mode) const { return gameState_[mode]; }
+    const std::array<uint8_t, kModes>& GameStates() const { return gameState_; }
+    int32_t ClockTicks(Mode mode) const { return clockTicks_[mode]; }
+    // Whether the game on the board of `mode` has shown a hint: its time is no best time.
+    bool HintShown(Mode mode) const { return hintShown_[mode]; }
+    // The hint key showed a move of the current game.
+    void MarkHintShown() { hintShown_[currentMode_] = true; }
+    bool FirstActivation() const { return firstActivation_; }
+    // The best-times list of the current mode and level, as BuildLevelKey last made it.
+    const QString& LevelKey() const { return levelKey_; }
     Tongue tongue;
-    bool FirstActivation = false;
-    QString LevelKey;
 
     const QString& ProgramDir() const { return programDir_; }
     QString BackgroundPath(Mode mode) const;
@@ -88,7 +92,7 @@ private:
     // The shuffle and level-change flow: ask while running, then deal a new position.
     template <typename Deal>
     void NewDeal(Deal deal);
-    Puzzle& Current() { return *puzzles_[CurrentMode]; }
+    Puzzle& Current() { return *puzzles_[currentMode_]; }
 
     ShellView& view_;
     RandomSource& random_;
@@ -99,6 +103,12 @@ private:
     QImage background_;
     QImage offScreen_;
     QString failedFile_;
+    Mode currentMode_ = kZibbo;
+    std::array<uint8_t, kModes> gameState_{kNotSetUp, kNotSetUp, kNotSetUp, kNotSetUp};
+    std::array<int32_t, kModes> clockTicks_{};
+    std::array<bool, kModes> hintShown_{};
+    bool firstActivation_ = false;
+    QString levelKey_;
 };
 
 }  // namespace spindora

@@ -1,7 +1,5 @@
 #include "shell/HintFlow.h"
 
-#include <memory>
-
 #include "shell/BoardKeys.h"
 #include "shell/BoardWidget.h"
 #include "shell/FocusMark.h"
@@ -22,8 +20,8 @@ HintFlow::HintFlow(GameFlow& flow, BoardWidget& board, BoardKeys& keys)
 HintFlow::~HintFlow() { keys_.paintMark = nullptr; }
 
 void HintFlow::Ask() {
-    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode);
-    const uint8_t state = flow_.GameState[flow_.CurrentMode];
+    Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
+    const uint8_t state = flow_.GameState(flow_.CurrentMode());
     if (!puzzle || (state != kReady && state != kRunning) || thinking_) return;
     if (shown_) {
         const QPoint at = puzzle->PressTargets()[static_cast<size_t>(shown_->target)].press();
@@ -40,11 +38,11 @@ void HintFlow::Ask() {
     // The answer is taken on this thread, and only with the ticket still current: a move,
     // a new deal or a switch since then has made it stale. A search that found nothing
     // reports too, so that the mark stops thinking.
-    auto ticket = std::make_shared<uint64_t>(0);
-    *ticket = worker_.Ask([this, search = std::move(search), ticket](const std::atomic<bool>& cancelled) {
+    worker_.Ask([this, search = std::move(search)](const std::atomic<bool>& cancelled) {
+        const uint64_t ticket = SearchWorker::Ticket();
         std::function<void()> keep = search(cancelled);
         QMetaObject::invokeMethod(
-            this, [this, ticket, keep = std::move(keep)] { Take(*ticket, keep); }, Qt::QueuedConnection);
+            this, [this, ticket, keep = std::move(keep)] { Take(ticket, keep); }, Qt::QueuedConnection);
     });
 }
 
@@ -53,15 +51,15 @@ void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {
     if (!worker_.IsCurrent(ticket)) return;
     if (keep) keep();
     StopThinking();
-    const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode)->HintPress();
+    const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode())->HintPress();
     if (press) Show(*press);
     else Say();
 }
 
 void HintFlow::Show(TargetPress press) {
-    const std::vector<PressTarget> targets = flow_.PuzzleOf(flow_.CurrentMode)->PressTargets();
+    const std::vector<PressTarget> targets = flow_.PuzzleOf(flow_.CurrentMode())->PressTargets();
     shown_ = press;
-    flow_.HintShown[flow_.CurrentMode] = true;
+    flow_.MarkHintShown();
     signCentre_ = HintSignCentre(targets[static_cast<size_t>(press.target)].mark, board_.rect());
     keys_.FocusOn(press.target);
     board_.update(HintSignArea(signCentre_));
@@ -96,7 +94,7 @@ void HintFlow::Say() {
     const int tongue = flow_.tongue.value();
     if (thinking_) AnnounceOnBoard(board_, SearchingHintAnnouncement(tongue));
     else if (shown_)
-        AnnounceOnBoard(board_, HintAnnouncement(flow_.CurrentMode, flow_.Levels(), shown_->target,
+        AnnounceOnBoard(board_, HintAnnouncement(flow_.CurrentMode(), flow_.Levels(), shown_->target,
                                                  shown_->button == MouseButton::Left, tongue));
     else AnnounceOnBoard(board_, QString());
 }

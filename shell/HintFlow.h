@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "puzzles/Puzzle.h"
-#include "puzzles/SearchWorker.h"
+#include "rules/SearchWorker.h"
 
 class QPainter;
 

@@ -7,7 +7,7 @@
 #include "dialogs/Texts.h"
 #include "puzzles/LevelSettings.h"
 #include "puzzles/Puzzle.h"
-#include "shell/Captions.h"
+#include "shell/ButtonHint.h"
 #include "shell/Mode.h"
 
 namespace spindora {

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "puzzles/LevelSettings.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace spindora {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 #include "shell/CommandLine.h"
 #include "shell/TMainForm.h"
 

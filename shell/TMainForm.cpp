@@ -86,7 +86,7 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
     // The rules area lies over the board but takes no presses: only its hint shows.
     box_->hintAt = [this](QPoint at) {
         return rulesShape_.contains(at + box_->pos())
-                   ? AsTooltip(RulesText(flow_.CurrentMode, flow_.tongue.value()))
+                   ? AsTooltip(RulesText(flow_.CurrentMode(), flow_.tongue.value()))
                    : QString();
     };
     AddKeys();
@@ -188,7 +188,7 @@ void TMainForm::AddKeys() {
 
 void TMainForm::NameBoard() {
     box_->setAccessibleName(
-        BoardAccessibleName(flow_.CurrentMode, flow_.Levels(), flow_.tongue.value()));
+        BoardAccessibleName(flow_.CurrentMode(), flow_.Levels(), flow_.tongue.value()));
 }
 
 void TMainForm::DrawClock(int32_t ticks) {
@@ -240,10 +240,10 @@ void TMainForm::CreateDialogs() {
 
 THighscoreDlg* TMainForm::highscoreDialog() {
     if (!HighscoreDlg_) {
-        HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey, flow_.tongue,
+        HighscoreDlg_ = std::make_unique<THighscoreDlg>(this, store_, flow_.LevelKey(), flow_.tongue,
                                                         Bitmaps(kDialogBackgroundItem));
         HighscoreDlg_->ListTitle = [this](int tongue) {
-            return HighscoreTitle(flow_.CurrentMode, flow_.Levels(), tongue);
+            return HighscoreTitle(flow_.CurrentMode(), flow_.Levels(), tongue);
         };
         HighscoreDlg_->PlayerName = playerAtStart_;
         HighscoreDlg_->Edit1()->setText(playerAtStart_);
@@ -350,7 +350,7 @@ void TMainForm::ApplyCaptions() {
     setWindowTitle(WindowTitle());
     NameBoard();
     timbox_->setAccessibleDescription(
-        ClockAccessibleDescription(flow_.ClockTicks[flow_.CurrentMode], tongue));
+        ClockAccessibleDescription(flow_.ClockTicks(flow_.CurrentMode()), tongue));
 }
 
 void TMainForm::EnableOptionBtn(bool enabled) { OptionBtn_->setEnabled(enabled); }
@@ -502,7 +502,7 @@ void TMainForm::showEvent(QShowEvent* event) {
     // Without a window manager the window may never be activated, so the first
     // activation is also run from the event loop right after the first show.
     // A window closed before that gets no splash.
-    if (flow_.FirstActivation)
+    if (flow_.FirstActivation())
         QTimer::singleShot(0, this, [this] {
             if (isVisible()) flow_.FormActivate();
         });

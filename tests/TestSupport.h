@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "puzzles/PuzzleHost.h"
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 
 namespace spindora::test {
 

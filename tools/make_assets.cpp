@@ -14,7 +14,7 @@
 #include "assets/ProgramPictures.h"
 #include "assets/Waves.h"
 #include "assets/EmbeddedAssets.h"
-#include "shell/BoardPicture.h"
+#include "pictures/BoardPicture.h"
 #include "shell/PuzzleDescriptors.h"
 
 namespace {

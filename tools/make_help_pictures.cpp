@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "puzzles/BoardGeometry.h"
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 #include "shell/PuzzleDescriptors.h"
 #include "shell/Startup.h"
 

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "puzzles/RulesPuzzle.h"
-#include "puzzles/kolluk/KollukSolver.h"
+#include "rules/kolluk/KollukSolver.h"
 #include "puzzles/kolluk/KollukTables.h"
 
 namespace spindora::kolluk {
@@ -19,7 +19,7 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
-    // The steps of a press (PlayPress).
+    // What a RulesBoard offers (puzzles/RulesPuzzle.h).
     static bool OnLevelButton(int x, int y);
     PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
     // The roll's ten frames, counting two ticks of a running clock, then the move.

@@ -4,7 +4,7 @@
 #include "dialogs/Texts.h"
 #include "puzzles/kolluk/KollukSheet.h"
 #include "puzzles/kolluk/KollukTables.h"
-#include "shell/PieceNames.h"
+#include "puzzles/PieceNames.h"
 
 namespace spindora {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <array>
 
-#include "puzzles/kolluk/KollukRules.h"
+#include "rules/kolluk/KollukRules.h"
 
 namespace spindora::kolluk {
 

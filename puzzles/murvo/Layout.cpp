@@ -1,6 +1,6 @@
 #include "puzzles/murvo/Layout.h"
 
-#include "puzzles/murvo/Moves.h"
+#include "rules/murvo/Moves.h"
 
 namespace spindora::murvo {
 namespace {

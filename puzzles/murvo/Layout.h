@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "puzzles/murvo/Position.h"
+#include "rules/murvo/Position.h"
 
 namespace spindora::murvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "puzzles/RulesPuzzle.h"
-#include "puzzles/murvo/MurvoRules.h"
-#include "puzzles/murvo/MurvoSolver.h"
+#include "rules/murvo/MurvoRules.h"
+#include "rules/murvo/MurvoSolver.h"
 
 namespace spindora::murvo {
 
@@ -16,7 +16,7 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
-    // The steps of a press (PlayPress).
+    // What a RulesBoard offers (puzzles/RulesPuzzle.h).
     static bool OnLevelButton(int x, int y);
     PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
     // The discs slide to their new places, then the model turns.

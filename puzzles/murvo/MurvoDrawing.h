@@ -1,6 +1,6 @@
 #pragma once
 #include "puzzles/PuzzleHost.h"
-#include "puzzles/murvo/MurvoRules.h"
+#include "rules/murvo/MurvoRules.h"
 
 namespace spindora::murvo {
 

@@ -5,9 +5,9 @@
 #include "dialogs/Texts.h"
 #include "puzzles/murvo/Layout.h"
 #include "puzzles/murvo/MurvoSheet.h"
-#include "puzzles/murvo/Moves.h"
-#include "puzzles/murvo/Position.h"
-#include "shell/PieceNames.h"
+#include "rules/murvo/Moves.h"
+#include "rules/murvo/Position.h"
+#include "puzzles/PieceNames.h"
 
 namespace spindora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "puzzles/RulesPuzzle.h"
 #include "puzzles/pluf/PlufSheet.h"
-#include "puzzles/pluf/PlufSolver.h"
+#include "rules/pluf/PlufSolver.h"
 
 namespace spindora::pluf {
 
@@ -21,7 +21,7 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
-    // The steps of a press (PlayPress).
+    // What a RulesBoard offers (puzzles/RulesPuzzle.h).
     static bool OnLevelButton(int x, int y);
     PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
     // The turn's phases, counting a tick of a running clock, with the move among them.

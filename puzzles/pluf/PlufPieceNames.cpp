@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "dialogs/Texts.h"
-#include "puzzles/pluf/PlateTable.h"
-#include "puzzles/pluf/PlufRules.h"
-#include "shell/PieceNames.h"
+#include "rules/pluf/PlateTable.h"
+#include "rules/pluf/PlufRules.h"
+#include "puzzles/PieceNames.h"
 
 namespace spindora {
 namespace {

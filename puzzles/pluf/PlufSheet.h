@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "puzzles/pluf/PlufRules.h"
+#include "rules/pluf/PlufRules.h"
 
 namespace spindora::pluf {
 

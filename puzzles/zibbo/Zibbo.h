@@ -2,8 +2,8 @@
 #include <array>
 
 #include "puzzles/RulesPuzzle.h"
-#include "puzzles/zibbo/ZibboRules.h"
-#include "puzzles/zibbo/ZibboSolver.h"
+#include "rules/zibbo/ZibboRules.h"
+#include "rules/zibbo/ZibboSolver.h"
 
 namespace spindora::zibbo {
 
@@ -18,7 +18,7 @@ public:
     std::vector<PressTarget> PressTargets() const override;
     QRect LevelButtonArea() const override;
 
-    // The steps of a press (PlayPress).
+    // What a RulesBoard offers (puzzles/RulesPuzzle.h).
     static bool OnLevelButton(int x, int y);
     PieceUnderPress<Move> PieceUnder(int x, int y, MouseButton button) const;
     // Turns the dials and redraws those that turned.

@@ -1,7 +1,7 @@
 // ZIBBO's dials in words: row, column and where the pointer points on a clock face.
 #include "dialogs/Texts.h"
-#include "puzzles/zibbo/ZibboRules.h"
-#include "shell/PieceNames.h"
+#include "rules/zibbo/ZibboRules.h"
+#include "puzzles/PieceNames.h"
 
 namespace spindora {
 

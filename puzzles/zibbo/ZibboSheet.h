@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "puzzles/zibbo/ZibboRules.h"
+#include "rules/zibbo/ZibboRules.h"
 
 namespace spindora::zibbo {
 

@@ -1,8 +1,8 @@
-#include "puzzles/kolluk/KollukRules.h"
+#include "rules/kolluk/KollukRules.h"
 
 #include <algorithm>
 
-#include "puzzles/RulesHash.h"
+#include "rules/RulesHash.h"
 
 namespace spindora::kolluk {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "puzzles/Random.h"
-#include "puzzles/RulesHash.h"
+#include "rules/Random.h"
+#include "rules/RulesHash.h"
 
 namespace spindora::kolluk {
 

@@ -1,6 +1,6 @@
-#include "puzzles/kolluk/KollukSolver.h"
+#include "rules/kolluk/KollukSolver.h"
 
-#include "puzzles/MeetInTheMiddle.h"
+#include "rules/MeetInTheMiddle.h"
 
 namespace spindora::kolluk {
 namespace {

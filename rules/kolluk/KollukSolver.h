@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "puzzles/kolluk/KollukRules.h"
+#include "rules/kolluk/KollukRules.h"
 
 namespace spindora::kolluk {
 

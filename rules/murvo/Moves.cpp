@@ -1,6 +1,6 @@
-#include "puzzles/murvo/Moves.h"
+#include "rules/murvo/Moves.h"
 
-#include "puzzles/murvo/Position.h"
+#include "rules/murvo/Position.h"
 
 namespace spindora::murvo {
 namespace {

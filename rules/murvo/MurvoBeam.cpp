@@ -1,11 +1,11 @@
-#include "puzzles/murvo/MurvoBeam.h"
+#include "rules/murvo/MurvoBeam.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <tuple>
 
-#include "puzzles/MeetInTheMiddle.h"
+#include "rules/MeetInTheMiddle.h"
 
 namespace spindora::murvo {
 namespace {

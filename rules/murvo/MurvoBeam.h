@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "puzzles/murvo/MurvoRules.h"
+#include "rules/murvo/MurvoRules.h"
 
 namespace spindora::murvo {
 

@@ -1,11 +1,11 @@
-#include "puzzles/murvo/MurvoRules.h"
+#include "rules/murvo/MurvoRules.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-#include "puzzles/RulesHash.h"
-#include "puzzles/murvo/Patterns.h"
+#include "rules/RulesHash.h"
+#include "rules/murvo/Patterns.h"
 
 namespace spindora::murvo {
 namespace {

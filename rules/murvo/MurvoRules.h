@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "puzzles/Random.h"
-#include "puzzles/murvo/Moves.h"
-#include "puzzles/murvo/Position.h"
+#include "rules/Random.h"
+#include "rules/murvo/Moves.h"
+#include "rules/murvo/Position.h"
 
 namespace spindora::murvo {
 

@@ -1,9 +1,9 @@
-#include "puzzles/murvo/MurvoSolver.h"
+#include "rules/murvo/MurvoSolver.h"
 
 #include <algorithm>
 
-#include "puzzles/MeetInTheMiddle.h"
-#include "puzzles/murvo/MurvoBeam.h"
+#include "rules/MeetInTheMiddle.h"
+#include "rules/murvo/MurvoBeam.h"
 
 namespace spindora::murvo {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "puzzles/murvo/MurvoRules.h"
+#include "rules/murvo/MurvoRules.h"
 
 namespace spindora::murvo {
 

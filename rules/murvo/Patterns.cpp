@@ -1,4 +1,4 @@
-#include "puzzles/murvo/Patterns.h"
+#include "rules/murvo/Patterns.h"
 
 namespace spindora::murvo {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "puzzles/murvo/Position.h"
+#include "rules/murvo/Position.h"
 
 namespace spindora::murvo {
 

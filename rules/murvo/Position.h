@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "puzzles/RulesHash.h"
+#include "rules/RulesHash.h"
 
 namespace spindora::murvo {
 

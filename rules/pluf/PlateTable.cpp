@@ -1,4 +1,4 @@
-#include "puzzles/pluf/PlateTable.h"
+#include "rules/pluf/PlateTable.h"
 
 namespace spindora::pluf {
 

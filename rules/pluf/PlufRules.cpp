@@ -1,9 +1,9 @@
-#include "puzzles/pluf/PlufRules.h"
+#include "rules/pluf/PlufRules.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "puzzles/RulesHash.h"
+#include "rules/RulesHash.h"
 
 namespace spindora::pluf {
 namespace {

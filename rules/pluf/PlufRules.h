@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "puzzles/Random.h"
-#include "puzzles/RulesHash.h"
-#include "puzzles/pluf/PlateTable.h"
+#include "rules/Random.h"
+#include "rules/RulesHash.h"
+#include "rules/pluf/PlateTable.h"
 
 namespace spindora::pluf {
 

@@ -1,4 +1,4 @@
-#include "puzzles/pluf/PlufSolver.h"
+#include "rules/pluf/PlufSolver.h"
 
 #include <array>
 #include <bit>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "puzzles/pluf/PlufRules.h"
+#include "rules/pluf/PlufRules.h"
 
 namespace spindora::pluf {
 

@@ -1,4 +1,4 @@
-#include "puzzles/zibbo/TurnTable.h"
+#include "rules/zibbo/TurnTable.h"
 
 namespace spindora::zibbo {
 

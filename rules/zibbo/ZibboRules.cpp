@@ -1,9 +1,9 @@
-#include "puzzles/zibbo/ZibboRules.h"
+#include "rules/zibbo/ZibboRules.h"
 
 #include <algorithm>
 
-#include "puzzles/RulesHash.h"
-#include "puzzles/zibbo/TurnTable.h"
+#include "rules/RulesHash.h"
+#include "rules/zibbo/TurnTable.h"
 
 namespace spindora::zibbo {
 

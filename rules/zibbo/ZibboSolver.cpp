@@ -1,4 +1,4 @@
-#include "puzzles/zibbo/ZibboSolver.h"
+#include "rules/zibbo/ZibboSolver.h"
 
 #include <array>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <mutex>
 #include <vector>
 
-#include "puzzles/zibbo/TurnTable.h"
+#include "rules/zibbo/TurnTable.h"
 
 namespace spindora::zibbo {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "puzzles/zibbo/ZibboRules.h"
+#include "rules/zibbo/ZibboRules.h"
 
 namespace spindora::zibbo {
 

@@ -13,13 +13,13 @@
 #include <mutex>
 #include <thread>
 
-#include "shell/AudioLibraries.h"
-#include "shell/MidiPlayer.h"
-#include "shell/MidiFile.h"
-#include "shell/MusicFiles.h"
+#include "audio/AudioLibraries.h"
+#include "audio/MidiPlayer.h"
+#include "audio/MidiFile.h"
+#include "audio/MusicFiles.h"
 #include "shell/ScopedEnv.h"
-#include "shell/ShellAudio.h"
-#include "shell/SoundFontSubset.h"
+#include "audio/ShellAudio.h"
+#include "audio/SoundFontSubset.h"
 
 namespace spindora {
 namespace {

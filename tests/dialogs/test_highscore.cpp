@@ -7,7 +7,7 @@
 
 #include "assets/EmbeddedAssets.h"
 #include "dialogs/THighscoreDlg.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {

@@ -24,7 +24,7 @@
 #include "shell/KollukSolver.h"
 #include "shell/MurvoSolver.h"
 #include "shell/PlufDeal.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/Startup.h"
 #include "shell/ZibboDeal.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "e2e/XSession.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace spindora {
 namespace {

@@ -14,9 +14,9 @@
 #include "fuzz/Mutator.h"
 #include "help/ChmLibrary.h"
 #include "help/HelpFile.h"
-#include "shell/BoardPicture.h"
-#include "shell/MidiPlayer.h"
-#include "shell/SettingsStore.h"
+#include "pictures/BoardPicture.h"
+#include "audio/MidiPlayer.h"
+#include "settings/SettingsStore.h"
 #include "shell/ShellSettings.h"
 #include "shell/WindowPlacement.h"
 

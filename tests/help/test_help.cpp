@@ -26,7 +26,7 @@
 #include "help/HelpFile.h"
 #include "help/HelpViewer.h"
 #include "help/THookHelpSystem.h"
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 #include "tests/shell/ShownMainForm.h"
 
 namespace spindora {

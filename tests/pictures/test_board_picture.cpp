@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "shell/BoardPicture.h"
+#include "pictures/BoardPicture.h"
 #include "shell/FakeShell.h"
 
 namespace spindora {
@@ -353,7 +353,7 @@ TEST_F(GameFlowTest, DamagedBoardPicturesAreRefusedAndNamed) {
         view.failures.clear();
         view.log.clear();
         flow.SwitchMode(1);
-        EXPECT_EQ(flow.CurrentMode, 0);
+        EXPECT_EQ(flow.CurrentMode(), 0);
         ASSERT_EQ(view.failures.size(), 1u);
         EXPECT_EQ(view.failures[0], b2);
         EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}))

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <vector>
 
-#include "puzzles/murvo/Position.h"
+#include "rules/murvo/Position.h"
 
 namespace spindora::test::murvo_rules {
 
@@ -21,11 +21,12 @@ inline constexpr int kOffset[37][2] = {
     {-40, -108}, {0, -108}, {40, -108}, {74, -88}, {94, -54}, {114, -20},
 };
 
-struct SpecMove {
+// Each move: the places of its ring, in clockwise order, and its hot spot from the centre.
+struct RingAndHotSpot {
     std::vector<int> ring;
     int dx, dy;
 };
-inline const SpecMove kSpecMoves[37] = {
+inline const RingAndHotSpot kRingsAndHotSpots[37] = {
     {{1, 2, 3, 4, 5, 6}, 0, 0},      {{1, 6, 18, 7}, 54, 0},      {{1, 7, 8}, 54, 31},
     {{1, 8, 9, 2}, 27, 47},          {{2, 9, 10}, 0, 62},         {{2, 10, 11, 3}, -27, 47},
     {{3, 11, 12}, -54, 31},          {{3, 12, 13, 4}, -54, 0},    {{4, 13, 14}, -54, -31},
@@ -44,11 +45,11 @@ inline const std::vector<int> kInnerOffer = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1
 inline const std::vector<int> kFullOffer = {0,  1,  3,  5,  7,  9,  11, 13, 14, 15, 16, 17, 18, 19, 20, 21,
                                      22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
 
-inline QPoint HotSpot(int move) { return {170 + kSpecMoves[move].dx, 167 + kSpecMoves[move].dy}; }
+inline QPoint HotSpot(int move) { return {170 + kRingsAndHotSpots[move].dx, 167 + kRingsAndHotSpots[move].dy}; }
 
 // The clockwise turn as the rules put it: the disc on p(k) goes to p(k + 1).
-inline void SpecTurn(Board& board, int move) {
-    const std::vector<int>& ring = kSpecMoves[move].ring;
+inline void TurnRingClockwise(Board& board, int move) {
+    const std::vector<int>& ring = kRingsAndHotSpots[move].ring;
     Board before = board;
     for (size_t k = 0; k < ring.size(); ++k)
         board[ring[(k + 1) % ring.size()] - 1] = before[ring[k] - 1];

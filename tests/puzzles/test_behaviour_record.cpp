@@ -83,9 +83,9 @@ protected:
 
     // Puts the current puzzle in its solved position, as the test's own edit.
     void SetSolved() {
-        Puzzle* puzzle = flow.PuzzleOf(flow.CurrentMode);
+        Puzzle* puzzle = flow.PuzzleOf(flow.CurrentMode());
         const LevelSettings& levels = flow.Levels();
-        switch (flow.CurrentMode) {
+        switch (flow.CurrentMode()) {
         case 0: static_cast<zibbo::Zibbo*>(puzzle)->Directions().fill(11); break;
         case 1:
             static_cast<kolluk::Kolluk*>(puzzle)->BallColours() = kKollukGoals[levels.hmode - 1];
@@ -105,7 +105,7 @@ protected:
         for (int n = script.Random(3); n > 0; --n) flow.TimerTimer();
         view.answers.assign({script.Random(2) ? kModalOk : kModalCancel, kModalOk, kModalOk});
         const MouseButton button = static_cast<MouseButton>(script.Random(3));
-        Puzzle& puzzle = *flow.PuzzleOf(flow.CurrentMode);
+        Puzzle& puzzle = *flow.PuzzleOf(flow.CurrentMode());
         const int roll = script.Random(100);
         if (roll < 60 || (roll < 66 && pendingSolve)) {
             const std::vector<PressTarget> targets = puzzle.PressTargets();
@@ -146,7 +146,7 @@ protected:
     }
 
     std::string Observe(int press, const std::string& action) {
-        const uint8_t mode = flow.CurrentMode;
+        const Mode mode = flow.CurrentMode();
         Digest digest;
         digest.Add(flow.OffScreen());
         digest.Add(view.board.image());
@@ -164,8 +164,8 @@ protected:
         digest.AddNew(view.log, seen[5]);
         char hex[17];
         std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(digest.value()));
-        return std::to_string(press) + " " + action + " " + std::to_string(flow.ClockTicks[mode]) + " " +
-               std::to_string(flow.GameState[mode]) + " " + hex;
+        return std::to_string(press) + " " + action + " " + std::to_string(flow.ClockTicks(mode)) + " " +
+               std::to_string(flow.GameState(mode)) + " " + hex;
     }
 
     test::FakeView view;

@@ -106,14 +106,14 @@ TEST(Murvo, PressesTurnTheirRingAndUndoEachOther) {
             const QPoint at = HotSpot(move);
             const Board before = board = Mixed(move + 100 * level);
             Board expected = before;
-            SpecTurn(expected, move);
+            TurnRingClockwise(expected, move);
             murvo.BoardMouseDown(at.x(), at.y(), MouseButton::Right);
             EXPECT_EQ(board, expected) << "move " << move;
             murvo.BoardMouseDown(at.x(), at.y(), MouseButton::Left);
             EXPECT_EQ(board, before) << "move " << move;
 
             board = Numbered();
-            const size_t round = kSpecMoves[move].ring.size();
+            const size_t round = kRingsAndHotSpots[move].ring.size();
             for (size_t t = 0; t < round; ++t) {
                 murvo.Turn(move, level == 1);
                 EXPECT_EQ(board == Numbered(), t + 1 == round) << "move " << move << " turn " << t;
@@ -193,11 +193,11 @@ TEST(Murvo, DealDrawsMappingThenLevelTenPatternThenScrambleInThisOrder) {
     for (int s = 0; s < 5000; ++s) {
         const int index = (s * 13 + s / 31) % 31;
         const int move = kFullOffer[index];
-        const int size = static_cast<int>(kSpecMoves[move].ring.size());
+        const int size = static_cast<int>(kRingsAndHotSpots[move].ring.size());
         const int steps = s % size;
         random.script.insert(random.script.end(), {index, steps});
         ranges.insert(ranges.end(), {31, size});
-        for (int t = 0; t <= steps; ++t) SpecTurn(expected, move);
+        for (int t = 0; t <= steps; ++t) TurnRingClockwise(expected, move);
     }
     murvo.NewBoard();
     EXPECT_TRUE(random.script.empty());

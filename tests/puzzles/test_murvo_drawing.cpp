@@ -176,7 +176,7 @@ TEST(MurvoDrawing, HexagonSlidesInFourFramesWithoutDiscsErasingEachOther) {
     EXPECT_EQ(host.boardsAtWaits, std::vector<Board>(4, before));
     EXPECT_EQ(host.statesAtWaits, std::vector<uint8_t>(4, kReady));
     Board turned = before;
-    SpecTurn(turned, 0);
+    TurnRingClockwise(turned, 0);
     EXPECT_EQ(murvo.State().board, turned);
     EXPECT_EQ(host.state, kRunning);
 

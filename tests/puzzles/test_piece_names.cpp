@@ -4,13 +4,14 @@
 
 #include <set>
 
-#include "puzzles/kolluk/KollukRules.h"
-#include "puzzles/murvo/MurvoRules.h"
-#include "puzzles/pluf/PlufRules.h"
-#include "puzzles/zibbo/ZibboRules.h"
-#include "puzzles/murvo/Moves.h"
+#include "rules/kolluk/KollukRules.h"
+#include "rules/murvo/MurvoRules.h"
+#include "rules/pluf/PlufRules.h"
+#include "rules/zibbo/ZibboRules.h"
+#include "rules/murvo/Moves.h"
 #include "shell/AccessibleTexts.h"
-#include "shell/PieceNames.h"
+#include "puzzles/PieceNames.h"
+#include "shell/BoardWords.h"
 #include "shell/PuzzleDescriptors.h"
 
 namespace spindora {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 #include "assets/Raster.h"
 
 namespace spindora {

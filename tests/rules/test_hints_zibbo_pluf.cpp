@@ -9,8 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "puzzles/pluf/PlufSolver.h"
-#include "puzzles/zibbo/ZibboSolver.h"
+#include "rules/pluf/PlufSolver.h"
+#include "rules/zibbo/ZibboSolver.h"
 
 namespace spindora {
 namespace {

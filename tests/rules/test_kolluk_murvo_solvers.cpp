@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "puzzles/kolluk/KollukSolver.h"
-#include "puzzles/murvo/MurvoSolver.h"
+#include "rules/kolluk/KollukSolver.h"
+#include "rules/murvo/MurvoSolver.h"
 
 namespace spindora {
 namespace {

@@ -9,10 +9,10 @@
 #include <unordered_set>
 #include <vector>
 
-#include "puzzles/kolluk/KollukRules.h"
-#include "puzzles/murvo/MurvoRules.h"
-#include "puzzles/pluf/PlufRules.h"
-#include "puzzles/zibbo/ZibboRules.h"
+#include "rules/kolluk/KollukRules.h"
+#include "rules/murvo/MurvoRules.h"
+#include "rules/pluf/PlufRules.h"
+#include "rules/zibbo/ZibboRules.h"
 
 namespace spindora {
 namespace {

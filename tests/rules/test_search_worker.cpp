@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "puzzles/Random.h"
-#include "puzzles/SearchWorker.h"
+#include "rules/Random.h"
+#include "rules/SearchWorker.h"
 
 namespace spindora {
 namespace {

@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 #include "files/FileReplace.h"
-#include "shell/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "shell/ShellSettings.h"
 #include "shell/WindowPlacement.h"
 

@@ -30,7 +30,7 @@ public:
     void ShowHighscore(int32_t time) override {
         shown.push_back(DialogId::Highscore);
         highscoreTimes.push_back(time);
-        highscoreKeys.push_back(flow ? flow->LevelKey : QString());
+        highscoreKeys.push_back(flow ? flow->LevelKey() : QString());
     }
     BoardBox& box() override { return board; }
     void BeginBoardPaint() override {}

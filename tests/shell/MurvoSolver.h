@@ -21,7 +21,7 @@ inline Packed Pack(const Board& board) {
 }
 
 inline Packed Step(Packed state, int step) {
-    const std::vector<int>& ring = kSpecMoves[step / 2].ring;
+    const std::vector<int>& ring = kRingsAndHotSpots[step / 2].ring;
     const size_t n = ring.size();
     const auto at = [&](size_t k) { return (state >> (2 * (ring[k % n] - 1))) & 3; };
     Packed next = state;

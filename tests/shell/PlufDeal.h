@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "puzzles/Random.h"
+#include "rules/Random.h"
 
 namespace spindora::test {
 

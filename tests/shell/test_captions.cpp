@@ -201,7 +201,7 @@ TEST(Captions, RulesOfEveryModeAndTheirHintOverTheRulesDrawing) {
         SCOPED_TRACE(testing::Message() << "mode " << int(mode));
         ++shown;
         QTest::mouseClick(form->findChild<QWidget*>(modeButtons[mode]), Qt::LeftButton);
-        ASSERT_EQ(form->flow().CurrentMode, mode);
+        ASSERT_EQ(form->flow().CurrentMode(), mode);
         const QRect area = kRules[mode].area;
         EXPECT_EQ(form->RulesShape(), area.translated(0, 33)) << "the rules area lies on the window";
         for (const int tongue : {1, 0}) {

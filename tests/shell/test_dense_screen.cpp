@@ -22,12 +22,12 @@
 #include "puzzles/pluf/PlufSheet.h"
 #include "shell/FakeShell.h"
 #include "shell/PuzzleRegistry.h"
-#include "shell/BoardPicture.h"
+#include "pictures/BoardPicture.h"
 #include "shell/ClockWidget.h"
 #include "shell/PuzzleDescriptors.h"
 #include "shell/ShownMainForm.h"
 #include "shell/ScopedEnv.h"
-#include "shell/SheetCache.h"
+#include "pictures/SheetCache.h"
 
 namespace spindora {
 namespace {
@@ -127,7 +127,7 @@ TEST(DenseScreen, EveryBoardAgreesWithTheOneToOneBoardAfterADealAndAPress) {
         flow.SwitchMode(press.mode);
         reference.SwitchMode(press.mode);
         reference.boxPaint();
-        ASSERT_EQ(flow.CurrentMode, press.mode);
+        ASSERT_EQ(flow.CurrentMode(), press.mode);
         for (const char* step : {"dealt", "pressed"}) {
             SCOPED_TRACE(step);
             QPoint where;
@@ -144,7 +144,7 @@ TEST(DenseScreen, EveryBoardAgreesWithTheOneToOneBoardAfterADealAndAPress) {
             }
             flow.boxMouseDown(press.at.x(), press.at.y(), MouseButton::Left);
             reference.boxMouseDown(press.at.x(), press.at.y(), MouseButton::Left);
-            ASSERT_EQ(flow.GameState[press.mode], kRunning);
+            ASSERT_EQ(flow.GameState(press.mode), kRunning);
         }
     }
 }
@@ -278,7 +278,7 @@ TEST(DenseScreen, DamagedDenseSheetFallsBackToTheOneToOneSheetScaledUp) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     EXPECT_NE(said.find("b3@2x.png"), std::string::npos) << said;
-    ASSERT_EQ(flow.CurrentMode, 2) << "the game goes on with PLUF";
+    ASSERT_EQ(flow.CurrentMode(), 2) << "the game goes on with PLUF";
     EXPECT_TRUE(dense.failures.empty());
 
     reference.SwitchMode(2);

@@ -12,14 +12,14 @@ TEST_F(GameFlowTest, StartUpDealsTheSavedModeOnlyAndPlacesTheRulesArea) {
     ShellSettings settings;
     settings.mode = 1;
     Start(settings);
-    EXPECT_EQ(flow.CurrentMode, 1);
-    EXPECT_EQ(flow.GameState, (std::array<uint8_t, 4>{kNotSetUp, kReady, kNotSetUp, kNotSetUp}));
+    EXPECT_EQ(flow.CurrentMode(), 1);
+    EXPECT_EQ(flow.GameStates(), (std::array<uint8_t, 4>{kNotSetUp, kReady, kNotSetUp, kNotSetUp}));
     EXPECT_EQ(puzzle(1).deals, 1);
     EXPECT_EQ(puzzle(0).deals, 0);
     EXPECT_EQ(view.modeButton, 1);
     EXPECT_TRUE(view.optionEnabled);
     EXPECT_EQ(view.rulesShape, QRect(320, 55, 160, 132));
-    EXPECT_TRUE(flow.FirstActivation);
+    EXPECT_TRUE(flow.FirstActivation());
     EXPECT_TRUE(view.shown.empty()) << "start-up opens no dialog";
     EXPECT_EQ(flow.OffScreen().size(), QSize(666, 333));
 
@@ -29,7 +29,7 @@ TEST_F(GameFlowTest, StartUpDealsTheSavedModeOnlyAndPlacesTheRulesArea) {
         other.SetPuzzle(0, std::make_unique<FakePuzzle>(other));
         settings.mode = stored;
         ASSERT_TRUE(other.FormCreate(settings));
-        EXPECT_EQ(other.CurrentMode, 0);
+        EXPECT_EQ(other.CurrentMode(), 0);
     }
 }
 
@@ -56,21 +56,21 @@ TEST_F(GameFlowTest, MissingBoardPictureFailsStartUpAndNamesTheFile) {
 TEST_F(GameFlowTest, FirstMoveStartsTheClockWhichCountsOnlyWhileRunning) {
     Start();
     Tick(3);
-    EXPECT_EQ(flow.ClockTicks[0], 0);
+    EXPECT_EQ(flow.ClockTicks(0), 0);
     EXPECT_TRUE(view.clock.empty()) << "a ready clock is not redrawn by the timer";
     EXPECT_TRUE(view.wakes.empty()) << "nothing counts, nothing wakes the timer";
     flow.boxMouseDown(100, 100, MouseButton::Left);
-    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.GameState(0), kRunning);
     EXPECT_EQ(view.wakes, std::vector<uint8_t>{kReady}) << "woken at the press, before the move";
     flow.boxMouseDown(100, 100, MouseButton::Left);
     EXPECT_EQ(view.wakes.size(), 1u) << "a running clock's timer is awake already";
     Tick(5);
-    EXPECT_EQ(flow.ClockTicks[0], 5);
+    EXPECT_EQ(flow.ClockTicks(0), 5);
     EXPECT_EQ(view.clock.back(), 5);
     flow.boxMouseDown(999, 0, MouseButton::Left);  // solves
-    EXPECT_EQ(flow.GameState[0], kSolved);
+    EXPECT_EQ(flow.GameState(0), kSolved);
     Tick(4);
-    EXPECT_EQ(flow.ClockTicks[0], 5) << "a solved clock stands still";
+    EXPECT_EQ(flow.ClockTicks(0), 5) << "a solved clock stands still";
 }
 
 TEST_F(GameFlowTest, ShuffleAsksOnlyWhileRunningAndCancelKeepsEverything) {
@@ -89,11 +89,11 @@ TEST_F(GameFlowTest, ShuffleAsksOnlyWhileRunningAndCancelKeepsEverything) {
     flow.MixBtnClick();
     EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::NewGame});
     EXPECT_EQ(puzzle(0).position, position);
-    EXPECT_EQ(flow.GameState[0], kRunning);
-    EXPECT_EQ(flow.ClockTicks[0], 7);
+    EXPECT_EQ(flow.GameState(0), kRunning);
+    EXPECT_EQ(flow.ClockTicks(0), 7);
     EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}));
     Tick(1);
-    EXPECT_EQ(flow.ClockTicks[0], 8) << "the clock runs on after No";
+    EXPECT_EQ(flow.ClockTicks(0), 8) << "the clock runs on after No";
 
     // Level change: Cancel keeps the level too; Yes changes it and deals at ready with 0.
     view.answers = {kModalCancel, kModalOk};
@@ -102,8 +102,8 @@ TEST_F(GameFlowTest, ShuffleAsksOnlyWhileRunningAndCancelKeepsEverything) {
     EXPECT_TRUE(puzzle(0).levelPresses.empty());
     flow.OptionBtnMouseDown(MouseButton::Left);
     EXPECT_EQ(flow.Levels().gmode, 2);
-    EXPECT_EQ(flow.GameState[0], kReady);
-    EXPECT_EQ(flow.ClockTicks[0], 0);
+    EXPECT_EQ(flow.GameState(0), kReady);
+    EXPECT_EQ(flow.ClockTicks(0), 0);
     EXPECT_EQ(view.clock.back(), 0);
     EXPECT_TRUE(view.timerRunning);
 
@@ -113,7 +113,7 @@ TEST_F(GameFlowTest, ShuffleAsksOnlyWhileRunningAndCancelKeepsEverything) {
     flow.OptionBtnMouseDown(MouseButton::Middle);
     EXPECT_EQ(view.shown, std::vector<DialogId>{});
     EXPECT_EQ(puzzle(0).levelPresses.back(), MouseButton::Middle);
-    EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_EQ(flow.GameState(0), kReady);
 }
 
 TEST_F(GameFlowTest, PauseOnlyWhileRunningWithTheTimerStopped) {
@@ -135,11 +135,11 @@ TEST_F(GameFlowTest, SolvedFlowRunsOnceWithEffectDialogAndKey) {
     Start();
     flow.Levels().gmode = 4;
     flow.boxMouseDown(999, 0, MouseButton::Left);  // solved within the first tick
-    EXPECT_EQ(flow.GameState[0], kSolved);
+    EXPECT_EQ(flow.GameState(0), kSolved);
     EXPECT_EQ(view.effects, std::vector<int>{5});
     EXPECT_EQ(view.shown, (std::vector<DialogId>{DialogId::Done, DialogId::Highscore}));
     EXPECT_EQ(view.stateAtDialog, kSolved);
-    EXPECT_EQ(flow.LevelKey, "zibb04");
+    EXPECT_EQ(flow.LevelKey(), "zibb04");
     EXPECT_EQ(view.highscoreKeys, std::vector<QString>{"zibb04"});
     EXPECT_EQ(view.highscoreTimes, std::vector<int32_t>{0}) << "solved within the first tick";
     EXPECT_TRUE(view.timerRunning) << "the solved flow leaves the timer alone";
@@ -164,7 +164,7 @@ TEST_F(GameFlowTest, SolvingEntersTheClockCountIntoThisLevelsList) {
     EXPECT_EQ(view.highscoreTimes, std::vector<int32_t>{37});
     EXPECT_EQ(view.highscoreKeys, std::vector<QString>{"kol03"});
     EXPECT_TRUE(view.log.empty()) << "the solved flow leaves the timer alone";
-    EXPECT_EQ(flow.ClockTicks[1], 37);
+    EXPECT_EQ(flow.ClockTicks(1), 37);
 }
 
 // A hint shown keeps the game's time out of the best times, and a message after the solved
@@ -172,8 +172,9 @@ TEST_F(GameFlowTest, SolvingEntersTheClockCountIntoThisLevelsList) {
 TEST_F(GameFlowTest, AGameThatShowedAHintIsNotEnteredAndLeavingTheBoardDropsTheHint) {
     Start();
     flow.boxMouseDown(1, 1, MouseButton::Left);
-    flow.HintShown[0] = flow.HintShown[1] = true;  // as the hint key marks it
+    flow.MarkHintShown();  // as the hint key marks it
     flow.SwitchMode(1);
+    flow.MarkHintShown();
     flow.SwitchMode(0);
     flow.PauseBtnClick();
     flow.boxMouseDown(999, 0, MouseButton::Left);
@@ -181,7 +182,7 @@ TEST_F(GameFlowTest, AGameThatShowedAHintIsNotEnteredAndLeavingTheBoardDropsTheH
     flow.MixBtnClick();
     flow.OptionBtnMouseDown(MouseButton::Left);
     EXPECT_EQ(view.hintDrops, 5);
-    EXPECT_TRUE(flow.HintShown[1]) << "the other puzzle's game goes on";
+    EXPECT_TRUE(flow.HintShown(1)) << "the other puzzle's game goes on";
 
     view.shown.clear();
     flow.boxMouseDown(1, 1, MouseButton::Left);
@@ -216,8 +217,8 @@ TEST_F(GameFlowTest, HighscoreAndAboutButtonsShowTheirWindowsWithTheClockStopped
     flow.InfoBtnClick();
     EXPECT_EQ(view.shown, std::vector<DialogId>{DialogId::Info});
     EXPECT_EQ(view.log, (std::vector<std::string>{"stop", "start"}));
-    EXPECT_EQ(flow.ClockTicks[0], 3);
-    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.ClockTicks(0), 3);
+    EXPECT_EQ(flow.GameState(0), kRunning);
 }
 
 TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {
@@ -227,28 +228,28 @@ TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {
     const int position = puzzle(0).position;
 
     flow.SwitchMode(1);
-    EXPECT_EQ(flow.CurrentMode, 1);
-    EXPECT_EQ(flow.GameState[1], kReady);
+    EXPECT_EQ(flow.CurrentMode(), 1);
+    EXPECT_EQ(flow.GameState(1), kReady);
     EXPECT_EQ(puzzle(1).deals, 1);
     EXPECT_EQ(puzzle(1).paints, 1);
     EXPECT_EQ(view.clock.back(), 0);
     EXPECT_EQ(view.rulesShape, QRect(320, 55, 160, 132));
     const size_t wakes = view.wakes.size();
     Tick(6);
-    EXPECT_EQ(flow.ClockTicks[0], 4) << "a hidden puzzle gains no time";
+    EXPECT_EQ(flow.ClockTicks(0), 4) << "a hidden puzzle gains no time";
     EXPECT_EQ(view.wakes.size(), wakes) << "a ready puzzle shown wakes nothing";
 
     const int paints = puzzle(0).paints;
     flow.SwitchMode(0);
     EXPECT_EQ(puzzle(0).deals, 1) << "a later visit deals nothing";
     EXPECT_EQ(puzzle(0).position, position);
-    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.GameState(0), kRunning);
     EXPECT_EQ(puzzle(0).paints, paints + 1);
     EXPECT_EQ(view.clock.back(), 4);
     EXPECT_EQ(view.wakes.size(), wakes + 1);
     EXPECT_EQ(view.wakes.back(), kRunning) << "the running puzzle shown again counts on";
     Tick(1);
-    EXPECT_EQ(flow.ClockTicks[0], 5);
+    EXPECT_EQ(flow.ClockTicks(0), 5);
 
     // The mode shown already: nothing at all, not even a repaint.
     const int boardPaints = view.boardPaints;
@@ -257,7 +258,7 @@ TEST_F(GameFlowTest, ModeSwitchKeepsPositionStateAndCount) {
     EXPECT_EQ(puzzle(0).paints, paints + 1);
     // A mode without a puzzle in this build cannot be entered.
     flow.SwitchMode(2);
-    EXPECT_EQ(flow.CurrentMode, 0);
+    EXPECT_EQ(flow.CurrentMode(), 0);
 }
 
 TEST_F(GameFlowTest, UnreadablePictureAtSwitchKeepsThePreviousMode) {
@@ -265,11 +266,11 @@ TEST_F(GameFlowTest, UnreadablePictureAtSwitchKeepsThePreviousMode) {
     flow.boxMouseDown(1, 1, MouseButton::Left);
     ASSERT_TRUE(QFile::remove(dir.filePath("b2.bmp")));
     flow.SwitchMode(1);
-    EXPECT_EQ(flow.CurrentMode, 0);
+    EXPECT_EQ(flow.CurrentMode(), 0);
     EXPECT_EQ(view.modeButton, 0);
     ASSERT_EQ(view.failures.size(), 1u);
     EXPECT_TRUE(view.failures[0].endsWith("b2.bmp"));
-    EXPECT_EQ(flow.GameState[1], kNotSetUp);
+    EXPECT_EQ(flow.GameState(1), kNotSetUp);
     EXPECT_EQ(view.rulesShape, QRect(353, 220, 126, 126));
     EXPECT_FALSE(flow.Background().isNull());
 }

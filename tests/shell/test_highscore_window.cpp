@@ -51,8 +51,8 @@ TEST(HighscoreWindow, ASolvedGamesNameAndTimeOutliveARestart) {
                 QTest::mouseClick(form.boardWidget(), Qt::RightButton, {}, at);
                 form.flow().TimerTimer();
             }
-            EXPECT_EQ(form.flow().GameState[0], kSolved);
-            solvedIn = form.flow().ClockTicks[0];
+            EXPECT_EQ(form.flow().GameState(0), kSolved);
+            solvedIn = form.flow().ClockTicks(0);
         });
         ASSERT_EQ(RunGame({"--seed", "99", "--config", config}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
         EXPECT_EQ(cheer, "Hurrah, you did it!");
@@ -124,7 +124,7 @@ TEST(HighscoreWindow, ASignalDuringTheSolvedFlowStillEntersTheNewTime) {
                     TMainForm* form = test::VisibleMainForm();
                     ASSERT_NE(form, nullptr);
                     test::DriveClockByHand(*form);
-                    key = LevelKeyFor(form->flow().CurrentMode, form->flow().Levels());
+                    key = LevelKeyFor(form->flow().CurrentMode(), form->flow().Levels());
                     SaveHighscores(form->store(), key, HighscoreList{HighscoreEntry{"Old", 99999}});
                     WhenModalActive([&, form](QWidget* notice) {
                         if (row.at == At::Notice) return (void)std::raise(row.signal);
@@ -141,7 +141,7 @@ TEST(HighscoreWindow, ASignalDuringTheSolvedFlowStillEntersTheNewTime) {
                         QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, at);
                         form->flow().TimerTimer();
                     }
-                    solvedIn = form->flow().ClockTicks[0];
+                    solvedIn = form->flow().ClockTicks(0);
                 });
             });
         });

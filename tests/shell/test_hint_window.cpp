@@ -58,7 +58,7 @@ TEST(HintWindow, UndoKeysAndHTwiceAgainAndAgainSolvingTheDealWithOneSearchWhoseT
         });
     });
     bool searched = false;
-    for (int presses = 0; flow.GameState[kZibbo] != kSolved && presses < 100; ++presses) {
+    for (int presses = 0; flow.GameState(kZibbo) != kSolved && presses < 100; ++presses) {
         Key(*form, Qt::Key_H);
         if (form->hints().Thinking()) {
             ASSERT_FALSE(searched) << "following the hints searched again";
@@ -77,7 +77,7 @@ TEST(HintWindow, UndoKeysAndHTwiceAgainAndAgainSolvingTheDealWithOneSearchWhoseT
         Key(*form, Qt::Key_H);
         flow.TimerTimer();
     }
-    EXPECT_EQ(flow.GameState[kZibbo], kSolved);
+    EXPECT_EQ(flow.GameState(kZibbo), kSolved);
     EXPECT_EQ(notice.toStdString(), "Hurrah, you did it!");
     EXPECT_EQ(message.toStdString(), "Solved with a hint: this time is not entered in the best times.");
     QApplication::processEvents();

@@ -45,7 +45,7 @@ bool Near(QPoint at, QPoint goal) { return std::abs(at.x() - goal.x()) <= 6 && s
 // The arrow keys that lead the focus from where it is to the target pressed at `goal`,
 // found by following the walk over the current board's targets.
 std::vector<Qt::Key> ArrowsTo(TMainForm& form, QPoint goal) {
-    const std::vector<PressTarget> targets = form.flow().PuzzleOf(form.flow().CurrentMode)->PressTargets();
+    const std::vector<PressTarget> targets = form.flow().PuzzleOf(form.flow().CurrentMode())->PressTargets();
     std::vector<std::vector<Qt::Key>> way(targets.size());
     std::vector<bool> seen(targets.size());
     std::vector<int> queue = {form.boardKeys()->Focus()};
@@ -88,17 +88,17 @@ void AnswerSolved(QString* cheer) {
 template <typename Press>
 void PlayToSolved(TMainForm& form, size_t count, Press press) {
     GameFlow& flow = form.flow();
-    const uint8_t mode = flow.CurrentMode;
+    const Mode mode = flow.CurrentMode();
     QString cheer;
     for (size_t i = 0; i < count; ++i) {
-        ASSERT_NE(flow.GameState[mode], kSolved) << "solved before the last press";
+        ASSERT_NE(flow.GameState(mode), kSolved) << "solved before the last press";
         const auto [goal, right] = press(i);
         WalkTo(form, goal);
         if (i + 1 == count) AnswerSolved(&cheer);
         Key(form, i % 2 ? Qt::Key_Space : Qt::Key_Return, right ? Qt::ShiftModifier : Qt::NoModifier);
         flow.TimerTimer();
     }
-    EXPECT_EQ(flow.GameState[mode], kSolved) << "mode " << int(mode);
+    EXPECT_EQ(flow.GameState(mode), kSolved) << "mode " << int(mode);
     EXPECT_EQ(cheer, "Hurrah, you did it!") << "mode " << int(mode);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), form.boardWidget()) << "the keys are the board's again";
@@ -124,7 +124,7 @@ TEST(KeyboardWindow, EveryPuzzleIsSolvedFromItsDealWithKeysAlone) {
 
     // KOLLUK: the fewest rolls back to the level's layout.
     Key(*form, Qt::Key_2);
-    ASSERT_EQ(flow.CurrentMode, 1);
+    ASSERT_EQ(flow.CurrentMode(), 1);
     auto& kolluk = static_cast<kolluk::Kolluk&>(*flow.PuzzleOf(1));
     test::kolluk_rules::Balls dealt;
     std::copy(kolluk.BallColours().begin(), kolluk.BallColours().end(), dealt.begin());
@@ -137,7 +137,7 @@ TEST(KeyboardWindow, EveryPuzzleIsSolvedFromItsDealWithKeysAlone) {
     // PLUF: each plate turned back the short way round.
     random.draws.clear();
     Key(*form, Qt::Key_3);
-    ASSERT_EQ(flow.CurrentMode, 2);
+    ASSERT_EQ(flow.CurrentMode(), 2);
     const std::array<int, 23> net = test::NetTurns(random.draws);
     std::vector<Press> turns;
     for (int plate = 1; plate <= 10; ++plate) {
@@ -150,7 +150,7 @@ TEST(KeyboardWindow, EveryPuzzleIsSolvedFromItsDealWithKeysAlone) {
     // MURVO: the shortest presses to level 1's pattern.
     using namespace test::murvo_rules;
     Key(*form, Qt::Key_4);
-    ASSERT_EQ(flow.CurrentMode, 3);
+    ASSERT_EQ(flow.CurrentMode(), 3);
     const Board kLevelOne = {11, 11, 31, 31, 51, 51, 11, 11, 11, 11, 31, 31, 31, 31, 51, 51, 51, 51};
     auto& murvo = static_cast<murvo::Murvo&>(*flow.PuzzleOf(3));
     const std::vector<int> steps = Solve(Pack(murvo.State().board), Pack(kLevelOne));
@@ -175,7 +175,7 @@ std::set<int> ReachedFrom(const std::vector<PressTarget>& targets, int from) {
 
 // Every press point the arrows reach from the focus on the current board.
 std::set<std::pair<int, int>> Reachable(TMainForm& form) {
-    const std::vector<PressTarget> targets = form.flow().PuzzleOf(form.flow().CurrentMode)->PressTargets();
+    const std::vector<PressTarget> targets = form.flow().PuzzleOf(form.flow().CurrentMode())->PressTargets();
     const std::set<int> seen = ReachedFrom(targets, form.boardKeys()->Focus());
     std::set<std::pair<int, int>> points;
     for (const int i : seen) points.insert({targets[size_t(i)].press().x(), targets[size_t(i)].press().y()});
@@ -220,7 +220,7 @@ TEST(KeyboardWindow, ArrowsReachEveryTargetOfTheLevelAndStopAtTheEdges) {
 
     // PLUF: 10, 14, 18 and 22 plates, every one of them reached and nothing else.
     Key(f, Qt::Key_3);
-    ASSERT_EQ(f.flow().CurrentMode, 2);
+    ASSERT_EQ(f.flow().CurrentMode(), 2);
     const int plates[] = {10, 14, 18, 22};
     for (int level = 1; level <= 4; ++level) {
         ASSERT_EQ(f.flow().Levels().dmode, level);
@@ -233,7 +233,7 @@ TEST(KeyboardWindow, ArrowsReachEveryTargetOfTheLevelAndStopAtTheEdges) {
     // MURVO: the hot spots the level offers, and no other.
     using namespace test::murvo_rules;
     Key(f, Qt::Key_4);
-    ASSERT_EQ(f.flow().CurrentMode, 3);
+    ASSERT_EQ(f.flow().CurrentMode(), 3);
     const auto spots = [](const std::vector<int>& moves) {
         std::vector<QPoint> points;
         for (const int m : moves) points.push_back(HotSpot(m));
@@ -276,7 +276,7 @@ TEST(KeyboardWindow, AnArrowReachesTheNearestPieceAheadAndTheOppositeArrowComesB
     for (int mode = 0; mode < 4; ++mode) {
         Key(f, Qt::Key(Qt::Key_1 + mode));
         for (int level = 1; level <= levels[mode]; ++level, Key(f, Qt::Key_PageUp)) {
-            const std::vector<PressTarget> targets = f.flow().PuzzleOf(f.flow().CurrentMode)->PressTargets();
+            const std::vector<PressTarget> targets = f.flow().PuzzleOf(f.flow().CurrentMode())->PressTargets();
             const auto at = [&](int i) { return targets[size_t(i)].press(); };
             for (int a = 0; a < int(targets.size()); ++a) {
                 SCOPED_TRACE(testing::Message() << "mode " << mode << " level " << level << " from " << a);
@@ -309,7 +309,7 @@ TEST(KeyboardWindow, TheFocusMarkLeavesEveryPieceAsDrawnAndGoesAtAMousePress) {
     using test::murvo_rules::DiscAt;
     for (int mode = 0; mode < 4; ++mode) {
         Key(f, Qt::Key(Qt::Key_1 + mode));
-        ASSERT_EQ(f.flow().CurrentMode, mode);
+        ASSERT_EQ(f.flow().CurrentMode(), mode);
         std::vector<QRect> pieces;
         for (int k = 0; k < 9 && mode == 0; ++k) pieces.push_back({40 + 90 * (k % 3), 40 + 90 * (k / 3), 78, 78});
         for (int p = 0; p < 13 && mode == 1; ++p) pieces.push_back({kPlatforms[p], QSize(35, 35)});
@@ -318,7 +318,7 @@ TEST(KeyboardWindow, TheFocusMarkLeavesEveryPieceAsDrawnAndGoesAtAMousePress) {
         for (int p = 1; p <= 18 && mode == 3; ++p) pieces.push_back({DiscAt(p), QSize(25, 25)});
 
         EXPECT_EQ(OnScreen(board), board->image()) << "no mark before an arrow key, mode " << mode;
-        const std::vector<PressTarget> targets = f.flow().PuzzleOf(f.flow().CurrentMode)->PressTargets();
+        const std::vector<PressTarget> targets = f.flow().PuzzleOf(f.flow().CurrentMode())->PressTargets();
         for (const PressTarget& target : targets) {
             WalkTo(f, target.press());
             const QImage shown = OnScreen(board);
@@ -349,7 +349,7 @@ TEST(KeyboardWindow, ThePointerIsAHandOverPressTargetsAndAnArrowElsewhere) {
     EXPECT_EQ(PointerOver(board, {79, 79}), Qt::PointingHandCursor) << "a ZIBBO";
     EXPECT_EQ(PointerOver(board, {320, 320}), Qt::ArrowCursor) << "beside the dials";
     Key(*form, Qt::Key_4);
-    ASSERT_EQ(form->flow().CurrentMode, 3);
+    ASSERT_EQ(form->flow().CurrentMode(), 3);
     const QImage before = OnScreen(board);
     for (const int m : kInnerOffer) EXPECT_EQ(PointerOver(board, HotSpot(m) + QPoint(10, -10)), Qt::PointingHandCursor) << "hot spot " << m;
     for (int p = 1; p <= 18; ++p) EXPECT_EQ(PointerOver(board, DiscAt(p) + QPoint(12, 12)), Qt::ArrowCursor) << "disc " << p;
@@ -413,14 +413,14 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
     // Pause does nothing on a ready board, and asks once it runs.
     EXPECT_EQ(ModalOf(f, Qt::Key_P, Qt::NoModifier, Qt::Key_Return), "");
     Key(f, Qt::Key_Space);
-    ASSERT_EQ(flow.GameState[0], kRunning);
+    ASSERT_EQ(flow.GameState(0), kRunning);
     for (int tick = 0; tick < 10; ++tick) flow.TimerTimer();
     EXPECT_EQ(Accessible(f.timbox(), QAccessible::Description), "Time: 2 seconds");
     EXPECT_EQ(ModalOf(f, Qt::Key_P, Qt::NoModifier, Qt::Key_Return), "spindora::MessageDlg");
     EXPECT_EQ(ModalOf(f, Qt::Key_Pause, Qt::NoModifier, Qt::Key_Return), "spindora::MessageDlg");
     // Shuffle asks while running; Escape keeps the game.
     EXPECT_EQ(ModalOf(f, Qt::Key_F2, Qt::NoModifier, Qt::Key_Escape), "spindora::MessageDlg");
-    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.GameState(0), kRunning);
     EXPECT_EQ(ModalOf(f, Qt::Key_H, Qt::ControlModifier, Qt::Key_Escape), "spindora::THighscoreDlg");
     EXPECT_EQ(f.highscoreDialog()->windowTitle(), "ZIBBO – level 1") << "the list names its puzzle and level";
     EXPECT_EQ(ModalOf(f, Qt::Key_L, Qt::NoModifier, Qt::Key_Escape), "spindora::TTongueDlg");
@@ -440,14 +440,14 @@ TEST(KeyboardWindow, ToolBarKeysActAsTheirButtonsAndNotWhileTheButtonIsDisabled)
 
     // Puzzle keys, and PLUF's second level setting on Page Down.
     Key(f, Qt::Key_3);
-    EXPECT_EQ(flow.CurrentMode, 2);
+    EXPECT_EQ(flow.CurrentMode(), 2);
     const int colours = flow.Levels().pmode;
     Key(f, Qt::Key_PageDown);
     EXPECT_EQ(flow.Levels().dmode, 1);
     EXPECT_EQ(flow.Levels().pmode, colours % 5 + 1);
     EXPECT_EQ(Accessible(board, QAccessible::Name), QStringLiteral("PLUF, level 1, %1 colours").arg(colours % 5 + 2));
     Key(f, Qt::Key_1);
-    EXPECT_EQ(flow.CurrentMode, 0);
+    EXPECT_EQ(flow.CurrentMode(), 0);
 
     // Tab leads from the board into the tool bar and back. Its mark is a ring inside the
     // button's edge with the face as drawn, unlike a switched-on button; a click hides it.

@@ -36,8 +36,8 @@ TEST(KollukWindow, SolvingADealWithTheMouseStopsTheClockAndCheers) {
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_EQ(flow.CurrentMode, 1);
-    EXPECT_EQ(flow.GameState[1], kReady);
+    ASSERT_EQ(flow.CurrentMode(), 1);
+    EXPECT_EQ(flow.GameState(1), kReady);
     EXPECT_EQ(flow.Levels().hmode, 1);
 
     auto& kolluk = static_cast<kolluk::Kolluk&>(*flow.PuzzleOf(1));
@@ -58,25 +58,25 @@ TEST(KollukWindow, SolvingADealWithTheMouseStopsTheClockAndCheers) {
             // The notice, then the highscore list, which is left without a name.
             test::AnswerNextModals({{Qt::Key_Return}, {Qt::Key_Escape}});
         }
-        EXPECT_NE(flow.GameState[1], kSolved);
+        EXPECT_NE(flow.GameState(1), kSolved);
         Click(*form, solution[i]);
     }
     EXPECT_TRUE(kolluk.IsSolved());
-    EXPECT_EQ(flow.GameState[1], kSolved);
+    EXPECT_EQ(flow.GameState(1), kSolved);
     EXPECT_EQ(cheer, "Hurrah, you did it!");
-    EXPECT_EQ(flow.LevelKey, "kol01");
+    EXPECT_EQ(flow.LevelKey(), "kol01");
     // Every roll counted two ticks while the game ran; the timer may have added more.
-    const int32_t final = flow.ClockTicks[1];
+    const int32_t final = flow.ClockTicks(1);
     EXPECT_GE(final, 2 * static_cast<int32_t>(solution.size()));
     flow.TimerTimer();
-    EXPECT_EQ(flow.ClockTicks[1], final);
+    EXPECT_EQ(flow.ClockTicks(1), final);
 
     // Rolling away and back on the solved board solves it again without a second cheer;
     // the screen shows what the puzzle drew.
     Click(*form, {0, false});
     Click(*form, {0, true});
     EXPECT_TRUE(kolluk.IsSolved());
-    EXPECT_EQ(flow.ClockTicks[1], final);
+    EXPECT_EQ(flow.ClockTicks(1), final);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const QImage screen = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(screen, form->boardWidget()->image());
@@ -88,9 +88,9 @@ TEST(KollukWindow, AStoredModeOneStartsInKollukAtItsStoredLevel) {
     auto shown = ShownForm(random, QStringLiteral("[common]\nmode=1\nhmode=3\ntongue=0\n"));
     ASSERT_NE(shown, nullptr);
     TMainForm& form = *shown;
-    EXPECT_EQ(form.flow().CurrentMode, 1);
-    EXPECT_EQ(form.flow().GameState[1], kReady);
-    EXPECT_EQ(form.flow().GameState[0], kNotSetUp);
+    EXPECT_EQ(form.flow().CurrentMode(), 1);
+    EXPECT_EQ(form.flow().GameState(1), kReady);
+    EXPECT_EQ(form.flow().GameState(0), kNotSetUp);
     EXPECT_TRUE(form.findChild<QToolButton*>("KollukBtn")->isChecked());
     // The level button on screen is the picture of level 3 from b2.bmp.
     const QImage file(QStringLiteral(SPINDORA_BUILD_DIR "b2.bmp"));

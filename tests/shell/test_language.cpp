@@ -89,7 +89,7 @@ TEST(TongueDlg, FirstStartAsksAndTheChoiceReachesEveryCaption) {
     // Switching while a puzzle runs changes every hint at once, and neither the clock nor
     // the board.
     QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(80, 80));
-    ASSERT_EQ(form->flow().GameState[0], kRunning);
+    ASSERT_EQ(form->flow().GameState(0), kRunning);
     form->flow().TimerTimer();
     const QImage board = form->boardWidget()->image();
     AnswerNextModal(Qt::Key_Return);
@@ -99,7 +99,7 @@ TEST(TongueDlg, FirstStartAsksAndTheChoiceReachesEveryCaption) {
     EXPECT_EQ(HintOf(*form, "TongueBtn"), "Ich spreche nicht englisch.");
     EXPECT_EQ(form->findChild<QLabel*>("TimeLabel")->text(), "Time:");
     EXPECT_TRUE(form->timer().isActive()) << "the clock runs on during the question";
-    EXPECT_EQ(form->flow().ClockTicks[0], 1);
+    EXPECT_EQ(form->flow().ClockTicks(0), 1);
     EXPECT_EQ(form->boardWidget()->image(), board);
     // The message dialogs follow at their next showing.
     form->flow().tongue.Set(1);
@@ -118,7 +118,7 @@ TEST(TongueDlg, AStoredLanguageIsNeverAskedFor) {
         auto form = ShownForm(random, QStringLiteral("[common]\ntongue=%1\n").arg(stored));
         ASSERT_NE(form, nullptr);
         QApplication::processEvents();
-        EXPECT_FALSE(form->flow().FirstActivation);
+        EXPECT_FALSE(form->flow().FirstActivation());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << stored;
         EXPECT_EQ(HintOf(*form, "PauseBtn"),
                   QString(stored) == "1" ? "Ich brauch eine kurze Pause." : "I need a break.");
@@ -173,7 +173,7 @@ TEST(Restart, EverythingTheSettingsKeepSurvivesARestart) {
     test::AfterTheSplash([](TMainForm& form) {
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the language is known";
         GameFlow& flow = form.flow();
-        EXPECT_EQ(flow.CurrentMode, 1);
+        EXPECT_EQ(flow.CurrentMode(), 1);
         EXPECT_EQ(flow.Levels().gmode, 2);
         EXPECT_EQ(flow.Levels().hmode, 4);
         EXPECT_EQ(flow.tongue.value(), 1);
@@ -210,7 +210,7 @@ TEST(Restart, AnUnwritableStoreIsReportedOnceAndTheGameStillCloses) {
     qApp->installEventFilter(&counter);
     AfterSplashAndLanguage({Qt::Key_Return}, [](TMainForm& form) {
         QTest::mouseClick(form.boardWidget(), Qt::LeftButton, {}, QPoint(80, 80));
-        EXPECT_EQ(form.flow().GameState[0], kRunning) << "the game plays";
+        EXPECT_EQ(form.flow().GameState(0), kRunning) << "the game plays";
     });
     const int status = RunGame({"--config", config}, QStringLiteral(SPINDORA_BUILD_DIR));
     qApp->removeEventFilter(&counter);

@@ -40,7 +40,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     auto form = ShownForm(random);
     ASSERT_NE(form, nullptr);
     GameFlow& flow = form->flow();
-    EXPECT_FALSE(flow.FirstActivation) << "first activation runs even without a window manager";
+    EXPECT_FALSE(flow.FirstActivation()) << "first activation runs even without a window manager";
     EXPECT_EQ(form->size(), QSize(500, 366));
     EXPECT_EQ(form->windowTitle(), "Spindora V1.3");
 
@@ -86,7 +86,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     const auto before = zibbo.Directions();
     QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(175, 175));
     EXPECT_NE(zibbo.Directions(), before);
-    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.GameState(0), kRunning);
     EXPECT_TRUE(form->timer().Awake()) << "the first move starts the clock";
     QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, QPoint(175, 175));
     EXPECT_EQ(zibbo.Directions(), before);
@@ -98,7 +98,7 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     AnswerNextModal(Qt::Key_Return);  // the game runs: give it up
     QTest::mousePress(option, Qt::RightButton);
     EXPECT_EQ(flow.Levels().gmode, 9);
-    EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_EQ(flow.GameState(0), kReady);
     EXPECT_FALSE(form->timer().Awake()) << "a new deal's clock stands";
     QTest::mouseRelease(option, Qt::RightButton);
     QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(454, 150));
@@ -106,11 +106,11 @@ TEST(MainForm, PlaysZibboWithTheMouseAndClosesThroughTheEndDialog) {
     QTest::mouseClick(form->boardWidget(), Qt::LeftButton, {}, QPoint(175, 175));
     AnswerNextModal(Qt::Key_Escape);
     QTest::mousePress(option, Qt::MiddleButton);
-    EXPECT_EQ(flow.GameState[0], kRunning) << "No keeps the running game";
+    EXPECT_EQ(flow.GameState(0), kRunning) << "No keeps the running game";
     EXPECT_TRUE(form->timer().Awake()) << "and its clock counts on";
     AnswerNextModal(Qt::Key_Return);
     QTest::mousePress(option, Qt::MiddleButton);
-    EXPECT_EQ(flow.GameState[0], kReady);
+    EXPECT_EQ(flow.GameState(0), kReady);
     EXPECT_EQ(flow.Levels().gmode, 1);
 
     // Hovering over the rules drawing shows the rules; elsewhere on the board nothing.
@@ -172,14 +172,14 @@ TEST(MainForm, ThumbButtonsDealAnewAtTheSameLevelAndTurnNothing) {
         QTest::mouseClick(board, thumb, {}, QPoint(175, 175));
         EXPECT_EQ(zibbo.Directions(), upright) << "a thumb press turns no ZIBBO";
         // A started game would make the level presses below ask, with nobody to answer.
-        ASSERT_EQ(flow.GameState[0], kReady);
+        ASSERT_EQ(flow.GameState(0), kReady);
 
         for (const auto& press : presses) {
             zibbo.Directions() = upright;
             press(thumb);
             EXPECT_EQ(flow.Levels().gmode, level);
             EXPECT_NE(zibbo.Directions(), upright) << "dealt anew";
-            EXPECT_EQ(flow.GameState[0], kReady);
+            EXPECT_EQ(flow.GameState(0), kReady);
         }
     }
     const QImage screen = board->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -188,20 +188,20 @@ TEST(MainForm, ThumbButtonsDealAnewAtTheSameLevelAndTurnNothing) {
     // While the game runs the knight asks first. Tabbing to No and pressing Enter keeps the
     // game, its position and its clock; Enter on Yes gives it up.
     QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(175, 175));
-    ASSERT_EQ(flow.GameState[0], kRunning);
+    ASSERT_EQ(flow.GameState(0), kRunning);
     flow.TimerTimer();
-    const int32_t ticks = flow.ClockTicks[0];
+    const int32_t ticks = flow.ClockTicks(0);
     const std::array<int, 9> running = zibbo.Directions();
     AnswerNextModal({Qt::Key_Tab, Qt::Key_Return});
     presses[0](Qt::BackButton);
-    EXPECT_EQ(flow.GameState[0], kRunning);
+    EXPECT_EQ(flow.GameState(0), kRunning);
     EXPECT_EQ(zibbo.Directions(), running);
-    EXPECT_GE(flow.ClockTicks[0], ticks);
+    EXPECT_GE(flow.ClockTicks(0), ticks);
     EXPECT_TRUE(form->timer().isActive());
     AnswerNextModal(Qt::Key_Return);
     presses[1](Qt::ForwardButton);
-    EXPECT_EQ(flow.GameState[0], kReady);
-    EXPECT_EQ(flow.ClockTicks[0], 0);
+    EXPECT_EQ(flow.GameState(0), kReady);
+    EXPECT_EQ(flow.ClockTicks(0), 0);
     EXPECT_EQ(flow.Levels().gmode, level);
     EXPECT_NE(zibbo.Directions(), running);
     flow.FormClose();
@@ -218,7 +218,7 @@ TEST(MainForm, TheGameRunsFromItsArgumentsUntilTheEndDialogSaysYes) {
             dealt.push_back(zibbo.Directions());
             QTest::mouseClick(form.boardWidget(), Qt::LeftButton, {}, QPoint(60, 290));
             pressed.push_back(zibbo.Directions());
-            EXPECT_EQ(form.flow().GameState[0], kRunning);
+            EXPECT_EQ(form.flow().GameState(0), kRunning);
         });
         EXPECT_EQ(RunGame({"--seed", "77", "--config", test::SettingsFile()}, QStringLiteral(SPINDORA_BUILD_DIR)), 0);
     }
@@ -251,19 +251,19 @@ TEST(MainForm, SolvingADealWithTheMouseStopsTheClockAndCheers) {
                 // The notice, then the highscore list, which is left without a name.
                 test::AnswerNextModals({{Qt::Key_Return}, {Qt::Key_Escape}});
             }
-            EXPECT_NE(flow.GameState[0], kSolved);
+            EXPECT_NE(flow.GameState(0), kSolved);
             QTest::mouseClick(form->boardWidget(), Qt::RightButton, {}, at);
             flow.TimerTimer();
         }
     }
     EXPECT_TRUE(zibbo.IsSolved());
-    EXPECT_EQ(flow.GameState[0], kSolved);
+    EXPECT_EQ(flow.GameState(0), kSolved);
     EXPECT_EQ(cheer, "Hurrah, you did it!");
-    EXPECT_EQ(flow.LevelKey, "zibb01");
-    const int32_t final = flow.ClockTicks[0];
+    EXPECT_EQ(flow.LevelKey(), "zibb01");
+    const int32_t final = flow.ClockTicks(0);
     EXPECT_GT(final, 0);
     flow.TimerTimer();
-    EXPECT_EQ(flow.ClockTicks[0], final);
+    EXPECT_EQ(flow.ClockTicks(0), final);
     form->flow().FormClose();
 }
 
@@ -313,7 +313,7 @@ TEST(MainForm, MissingOrTruncatedBoardPictureEndsStartUpWithTheMessage) {
     QTest::mouseClick(form->findChild<QWidget*>("KollukBtn"), Qt::LeftButton);
     EXPECT_EQ(text, "The picture " + odd + "b2.bmp is missing or cannot be read.");
     EXPECT_EQ(format, Qt::PlainText);
-    EXPECT_EQ(form->flow().CurrentMode, 0);
+    EXPECT_EQ(form->flow().CurrentMode(), 0);
     form->flow().FormClose();
 }
 

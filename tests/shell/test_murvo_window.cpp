@@ -40,8 +40,8 @@ TEST(MurvoWindow, SolvingALevelOneDealWithTheMouseStopsTheClockAndCheers) {
     ASSERT_NE(murvoBtn, nullptr);
     ASSERT_TRUE(murvoBtn->isEnabled());
     QTest::mouseClick(murvoBtn, Qt::LeftButton);
-    ASSERT_EQ(flow.CurrentMode, 3);
-    EXPECT_EQ(flow.GameState[3], kReady);
+    ASSERT_EQ(flow.CurrentMode(), 3);
+    EXPECT_EQ(flow.GameState(3), kReady);
     const QImage shown = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, form->boardWidget()->image()) << "the window shows the board MURVO drew";
 
@@ -52,20 +52,20 @@ TEST(MurvoWindow, SolvingALevelOneDealWithTheMouseStopsTheClockAndCheers) {
 
     QString cheer;
     for (size_t i = 0; i < presses.size(); ++i) {
-        EXPECT_NE(flow.GameState[3], kSolved);
+        EXPECT_NE(flow.GameState(3), kSolved);
         if (i + 1 == presses.size()) AnswerNotice(&cheer);
         const QPoint at = HotSpot(presses[i] / 2);
         QTest::mouseClick(form->boardWidget(), presses[i] % 2 ? Qt::RightButton : Qt::LeftButton, {}, at);
-        EXPECT_EQ(flow.GameState[3], i + 1 == presses.size() ? kSolved : kRunning);
+        EXPECT_EQ(flow.GameState(3), i + 1 == presses.size() ? kSolved : kRunning);
         flow.TimerTimer();
     }
     EXPECT_EQ(murvo.State().board, kLevelOne);
     EXPECT_EQ(cheer, "Hurrah, you did it!");
-    EXPECT_EQ(flow.LevelKey, "murv01");
-    const int32_t final = flow.ClockTicks[3];
+    EXPECT_EQ(flow.LevelKey(), "murv01");
+    const int32_t final = flow.ClockTicks(3);
     EXPECT_EQ(final, static_cast<int32_t>(presses.size()) - 1);
     flow.TimerTimer();
-    EXPECT_EQ(flow.ClockTicks[3], final) << "the clock stands still once solved";
+    EXPECT_EQ(flow.ClockTicks(3), final) << "the clock stands still once solved";
     flow.FormClose();
 }
 

@@ -49,9 +49,9 @@ TEST(PlufWindow, SolvingALevelOneDealWithTheMouseStopsTheClockAndCheers) {
 
     random.draws.clear();
     QTest::mouseClick(form->findChild<QWidget*>("PlufBtn"), Qt::LeftButton);
-    ASSERT_EQ(flow.CurrentMode, 2) << "the PLUF button is enabled and shows PLUF";
+    ASSERT_EQ(flow.CurrentMode(), 2) << "the PLUF button is enabled and shows PLUF";
     EXPECT_EQ(flow.Levels().dmode, 1);
-    EXPECT_EQ(flow.GameState[2], kReady);
+    EXPECT_EQ(flow.GameState(2), kReady);
     auto& pluf = static_cast<pluf::Pluf&>(*flow.PuzzleOf(2));
     const std::array<int, 23> net = NetTurns(random.draws);
     const QImage screen = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -60,24 +60,24 @@ TEST(PlufWindow, SolvingALevelOneDealWithTheMouseStopsTheClockAndCheers) {
     Agreeing agree;
     qApp->installEventFilter(&agree);
     // Undo each plate's net turn the short way round.
-    for (int plate = 1; plate <= 10 && flow.GameState[2] != kSolved; ++plate) {
+    for (int plate = 1; plate <= 10 && flow.GameState(2) != kSolved; ++plate) {
         const int left = ((net[plate] % 6) + 6) % 6;  // counter-clockwise steps to undo
         const bool clockwise = left <= 3;
         const QPoint at = pluf::PlateCorner(plate) + QPoint(37, 37);
-        for (int n = clockwise ? left : 6 - left; n > 0 && flow.GameState[2] != kSolved; --n) {
+        for (int n = clockwise ? left : 6 - left; n > 0 && flow.GameState(2) != kSolved; --n) {
             QTest::mouseClick(form->boardWidget(), clockwise ? Qt::RightButton : Qt::LeftButton, {}, at);
             flow.TimerTimer();
         }
     }
     qApp->removeEventFilter(&agree);
     EXPECT_TRUE(pluf.IsSolved());
-    EXPECT_EQ(flow.GameState[2], kSolved);
+    EXPECT_EQ(flow.GameState(2), kSolved);
     EXPECT_EQ(agree.texts, std::vector<QString>{"Hurrah, you did it!"});
-    EXPECT_EQ(flow.LevelKey, "pluf01");
-    const int32_t final = flow.ClockTicks[2];
+    EXPECT_EQ(flow.LevelKey(), "pluf01");
+    const int32_t final = flow.ClockTicks(2);
     EXPECT_GT(final, 0);
     flow.TimerTimer();
-    EXPECT_EQ(flow.ClockTicks[2], final);
+    EXPECT_EQ(flow.ClockTicks(2), final);
     const QImage after = form->boardWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(after, form->boardWidget()->image());
     flow.FormClose();

@@ -115,7 +115,7 @@ protected:
 
         auto& pluf = Puzzle<pluf::Pluf>(2);
         const int count = PlufCount();
-        if (dealt && flow.CurrentMode == 2) {
+        if (dealt && flow.CurrentMode() == 2) {
             ASSERT_TRUE(PlufCanBeSolved(pluf, count)) << "PLUF dealt a position without a solution at press " << press;
             std::set<int> palette(pluf.Palette().begin(), pluf.Palette().begin() + levels.pmode + 1);
             ASSERT_EQ(palette.size(), static_cast<size_t>(levels.pmode + 1)) << "palette colours not distinct";
@@ -133,7 +133,7 @@ protected:
         const QImage shown = view.board.image().copy();
         flow.boxPaint();
         ASSERT_TRUE(view.board.image() == shown)
-            << "mode " << int(flow.CurrentMode) << ": the screen differs from a repaint at press " << press;
+            << "mode " << int(flow.CurrentMode()) << ": the screen differs from a repaint at press " << press;
     }
 
     MouseButton AnyButton() { return static_cast<MouseButton>(random.Random(3)); }
@@ -154,7 +154,7 @@ TEST_F(Soak, HundredThousandRandomPressesKeepEveryPuzzleWhole) {
         // Dialogs answer at random: a declined new game must leave everything as it was.
         view.answers.assign({random.Random(2) ? kModalOk : kModalCancel, random.Random(2) ? kModalOk : kModalCancel});
         const size_t timerEvents = view.log.size();
-        const auto statesBefore = flow.GameState;
+        const auto statesBefore = flow.GameStates();
         const int roll = random.Random(1000);
         if (roll < 15) {
             flow.SwitchMode(kAllModes[random.Random(4)]);
@@ -168,7 +168,7 @@ TEST_F(Soak, HundredThousandRandomPressesKeepEveryPuzzleWhole) {
             flow.TimerTimer();
         }
         // A first visit deals the puzzle shown.
-        const bool firstVisit = statesBefore[flow.CurrentMode] == kNotSetUp;
+        const bool firstVisit = statesBefore[flow.CurrentMode()] == kNotSetUp;
         const MouseButton button = AnyButton();
         ++buttonsUsed[static_cast<int>(button)];
         flow.boxMouseDown(random.Random(500), random.Random(333), button);
@@ -182,8 +182,8 @@ TEST_F(Soak, HundredThousandRandomPressesKeepEveryPuzzleWhole) {
             ++screenChecks;
         }
         const LevelSettings& l = flow.Levels();
-        levelsSeen.insert({flow.CurrentMode, std::array{l.gmode, l.hmode, l.dmode, l.rmode}[flow.CurrentMode]});
-        if (flow.CurrentMode == 2) levelsSeen.insert({4, l.pmode});
+        levelsSeen.insert({flow.CurrentMode(), std::array{l.gmode, l.hmode, l.dmode, l.rmode}[flow.CurrentMode()]});
+        if (flow.CurrentMode() == 2) levelsSeen.insert({4, l.pmode});
     }
     // The session really went everywhere.
     EXPECT_EQ(levelsSeen.size(), size_t{9 + 4 + 4 + 10 + 5});

@@ -13,9 +13,9 @@
 #include <unistd.h>
 
 #include "help/HelpFile.h"
-#include "shell/BoardPicture.h"
-#include "shell/MusicFiles.h"
-#include "shell/SettingsStore.h"
+#include "pictures/BoardPicture.h"
+#include "audio/MusicFiles.h"
+#include "settings/SettingsStore.h"
 #include "shell/ShellSettings.h"
 
 namespace spindora {

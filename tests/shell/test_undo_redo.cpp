@@ -30,10 +30,10 @@ TEST(UndoRedo, NUndosGiveBackTheDealAndNRedosThePositionAfterTheMoves) {
                                      kolluk::Hash(static_cast<kolluk::Kolluk*>(flow.PuzzleOf(kKolluk))->Rules()),
                                      pluf::Hash(static_cast<pluf::Pluf*>(flow.PuzzleOf(kPluf))->Rules()),
                                      murvo::Hash(static_cast<murvo::Murvo*>(flow.PuzzleOf(kMurvo))->Rules())};
-        return std::pair{position[flow.CurrentMode], view.board.image().copy()};
+        return std::pair{position[flow.CurrentMode()], view.board.image().copy()};
     };
     const auto anyMove = [&] {
-        const std::vector<PressTarget> targets = flow.PuzzleOf(flow.CurrentMode)->PressTargets();
+        const std::vector<PressTarget> targets = flow.PuzzleOf(flow.CurrentMode())->PressTargets();
         const QPoint at = targets[static_cast<size_t>(random.Random(static_cast<int>(targets.size())))].press();
         flow.boxMouseDown(at.x(), at.y(), random.Random(2) ? MouseButton::Right : MouseButton::Left);
     };
@@ -43,14 +43,14 @@ TEST(UndoRedo, NUndosGiveBackTheDealAndNRedosThePositionAfterTheMoves) {
         std::vector<decltype(shown())> seen = {shown()};
         const auto step = [&](void (GameFlow::*act)(), size_t to, bool plays) {
             const size_t sounds = view.effects.size();
-            const int32_t ticks = flow.ClockTicks[row.mode];
+            const int32_t ticks = flow.ClockTicks(row.mode);
             (flow.*act)();
             EXPECT_TRUE(shown() == seen[to]) << "at move " << to;
             EXPECT_EQ(view.effects.size(), sounds + plays);
             if (plays) {
                 EXPECT_EQ(view.effects.back(), row.effect);
             }
-            EXPECT_EQ(flow.ClockTicks[row.mode], ticks + (plays ? row.ticksPerMove : 0)) << "the clock runs on";
+            EXPECT_EQ(flow.ClockTicks(row.mode), ticks + (plays ? row.ticksPerMove : 0)) << "the clock runs on";
         };
         step(&GameFlow::UndoMove, 0, false);
         for (int i = 0; i < 9; ++i) {
@@ -77,7 +77,7 @@ TEST(UndoRedo, NUndosGiveBackTheDealAndNRedosThePositionAfterTheMoves) {
         anyMove();
         step(&GameFlow::UndoMove, 0, true);
         step(&GameFlow::UndoMove, 0, false);
-        flow.GameState[row.mode] = kSolved;
+        flow.ReportSolved();
         step(&GameFlow::RedoMove, 0, false);
     }
 }
