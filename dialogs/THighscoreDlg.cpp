@@ -22,7 +22,7 @@ constexpr int kNameWidth = 140;
 constexpr int kNameBoxHeight = 15;
 constexpr int kMaxNameLength = 25;
 
-constexpr TextPair kTitle{"Spindora - Bestenliste", "Spindora - Highscore"};
+constexpr TextPair kHighscoreTitle{"Spindora - Bestenliste", "Spindora - Highscore"};
 constexpr TextPair kClearText{"alle Einträge löschen", "remove all entries"};
 constexpr TextPair kCancelText{"Abbruch", "Cancel"};
 
@@ -186,7 +186,7 @@ void THighscoreDlg::reject() { done(kModalCancel); }
 
 void THighscoreDlg::FormActivate() {
     if (mainWindow_) move(MessageDlg::CentredOver(mainWindow_->frameGeometry(), size()));
-    setWindowTitle(ListTitle ? ListTitle(tongue_.value()) : Pick(kTitle, tongue_));
+    setWindowTitle(ListTitle ? ListTitle(tongue_.value()) : Pick(kHighscoreTitle, tongue_));
     delcheck_->setText(Pick(kClearText, tongue_));
     delcheck_->adjustSize();
     cancel_->setText(Pick(kCancelText, tongue_));

@@ -10,7 +10,7 @@
 namespace spindora {
 namespace {
 
-constexpr TextPair kTitle{"Info über ...", "Info about ..."};
+constexpr TextPair kInfoTitle{"Info über ...", "Info about ..."};
 constexpr TextPair kTongueText{"Sprache", "Tongue"};
 constexpr TextPair kNotice{"Spindora ist ein Spiel von Brizzels. Neue Rätsel und Neuigkeiten gibt es hier:",
                            "Spindora is a Brizzels game. New puzzles and news are waiting here:"};
@@ -105,7 +105,7 @@ void TInfoDialog::BuildLowerBlock(const QString& webAddress, const UrlOpener& op
 }
 
 void TInfoDialog::SetTexts() {
-    setWindowTitle(Pick(kTitle, tongue_));
+    setWindowTitle(Pick(kInfoTitle, tongue_));
     tong_->setText(Pick(kTongueText, tongue_));
     notice_->setText(Pick(kNotice, tongue_));
 }
