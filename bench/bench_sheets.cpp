@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/PuzzleDescriptors.h"
+#include "pictures/BoardPicture.h"
 #include "pictures/SheetCache.h"
 
 namespace {

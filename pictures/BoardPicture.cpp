@@ -1,10 +1,56 @@
 #include "pictures/BoardPicture.h"
 
+#include <QFileInfo>
 #include <cstdio>
 
+#include "assets/Raster.h"
+#include "files/ForeignFile.h"
 #include "pictures/SheetCache.h"
 
 namespace spindora {
+namespace {
+
+// As large as Qt's own reader goes: a GiB of pixels.
+constexpr QSize kLargestPicture(16384, 16384);
+
+QImage KeptOrPaintedSheet(const QString& picturePath, const QImage& oneToOne, int scale,
+                          QSize least, SheetPainter paint) {
+    const QString path = KeptSheetPath(picturePath, oneToOne, scale);
+    if (QImage kept = ReadKeptSheet(path, least * scale); !kept.isNull()) return kept;
+    QImage painted = ToRasterFormat(paint(scale));
+    if (const QString why = KeepSheet(path, painted); !why.isEmpty()) {
+        static bool said = false;
+        if (!said)
+            std::fprintf(stderr, "spindora: cannot keep the painted board in %s: %s\n",
+                         qPrintable(path), qPrintable(why));
+        said = true;
+    }
+    return painted;
+}
+
+}  // namespace
+
+BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most) {
+    return DecodeBoardBitmap(ReadForeignFile(path, FileKind::Picture), least, most);
+}
+
+QImage LoadBoardPicture(const QString& path, QSize least) {
+    return ReadBoardPicture(path, least, kLargestPicture).picture;
+}
+
+void SayBoardPictureRefused(const QString& path, const QString& why) {
+    // "cannot load" and the path: what install checks look for.
+    std::fprintf(stderr, "spindora: cannot load %s: %s\n", qPrintable(path), qPrintable(why));
+}
+
+BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most) {
+    return DecodeDensePng(ReadForeignFile(path, FileKind::Picture), least, most);
+}
+
+QImage ReadKeptSheet(const QString& path, QSize least) {
+    if (!QFileInfo::exists(path)) return {};
+    return ReadDensePicture(path, least, MostBoardPicture(least)).picture;
+}
 
 QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least,
                          SheetPainter paint) {

@@ -1,20 +1,13 @@
-#include "pictures/BoardPictureFile.h"
+#include "pictures/PictureDecode.h"
 
-#include <cstdio>
-
-#include "assets/EmbeddedAssets.h"
 #include "assets/PictureReader.h"
 #include "assets/Raster.h"
-#include "files/ForeignFile.h"
 #include "pictures/BitmapLayout.h"
 #include "pictures/BitmapPixels.h"
 #include "pictures/PngChunks.h"
 
 namespace spindora {
 namespace {
-
-// As large as Qt's own reader goes: a GiB of pixels.
-constexpr QSize kLargestPicture(16384, 16384);
 
 QString FileFault(FileCheck check) {
     switch (check) {
@@ -51,8 +44,7 @@ bool HoldsWholeBitmap(const QByteArray& bmp) {
     return read.layout && CheckBitmapBody(bmp, *read.layout).isEmpty();
 }
 
-BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most) {
-    const ForeignBytes file = ReadForeignFile(path, FileKind::Picture);
+BoardPictureLoad DecodeBoardBitmap(const ForeignBytes& file, QSize least, QSize most) {
     if (file.check != FileCheck::Regular) return {{}, FileFault(file.check)};
     const LayoutRead read = ReadBitmapLayout(file.bytes);
     if (!read.layout) return {{}, read.fault};
@@ -67,15 +59,7 @@ BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most) 
     return {std::move(picture), {}};
 }
 
-QString DenseFileName(const QString& path) {
-    const QString dense = DensePictureName(path, kDenseFileScale);
-    const qsizetype dot = dense.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot > dense.lastIndexOf(QLatin1Char('/')) ? dense.left(dot) : dense;
-    return stem + QStringLiteral(".png");
-}
-
-BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most) {
-    const ForeignBytes file = ReadForeignFile(path, FileKind::Picture);
+BoardPictureLoad DecodeDensePng(const ForeignBytes& file, QSize least, QSize most) {
     if (file.check != FileCheck::Regular) return {{}, FileFault(file.check)};
     if (QString fault = CheckPngChunks(file.bytes); !fault.isEmpty()) return {{}, fault};
     DecodedPicture read = DecodePicture(file.bytes, "png", [&](QSize declared) {
@@ -83,15 +67,6 @@ BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most) 
     });
     if (read.picture.isNull()) return {{}, read.fault};
     return {ToRasterFormat(read.picture), {}};
-}
-
-QImage LoadBoardPicture(const QString& path, QSize least) {
-    return ReadBoardPicture(path, least, kLargestPicture).picture;
-}
-
-void SayBoardPictureRefused(const QString& path, const QString& why) {
-    // "cannot load" and the path: what install checks look for.
-    std::fprintf(stderr, "spindora: cannot load %s: %s\n", qPrintable(path), qPrintable(why));
 }
 
 }  // namespace spindora

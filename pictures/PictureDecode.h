@@ -1,10 +1,13 @@
 #pragma once
+// Decoding a board picture from the bytes read for it, every promise of its header checked
+// against those bytes; nothing here finds, reads, paints or keeps a file.
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-// Finding, reading and decoding the board pictures; nothing here paints or keeps one.
+#include "files/ForeignFile.h"
+
 namespace spindora {
 
 // True when `bmp` is a Windows or OS/2 bitmap the board pictures can be read from, with all
@@ -18,30 +21,16 @@ struct BoardPictureLoad {
     QString refusal;  // e.g. "missing", "cut short", "too large (declared 5700 x 5600)"
 };
 
-// Reads a board picture, refused unless it is a whole bitmap of at least `least` and at
-// most `most` pixels. The declared size is checked before anything is decoded.
-BoardPictureLoad ReadBoardPicture(const QString& path, QSize least, QSize most);
-
 // The largest picture worth decoding for a board of `least`: room for a denser picture, yet
 // a few bytes that declare a giant one cannot take the memory.
 inline QSize MostBoardPicture(QSize least) { return least * 4; }
 
-// As ReadBoardPicture, without the reason, up to the largest picture any board could use.
-QImage LoadBoardPicture(const QString& path, QSize least);
+// The bitmap in `file`, refused unless the file was read whole and is a whole bitmap of at
+// least `least` and at most `most` pixels. The declared size is checked before anything is
+// decoded.
+BoardPictureLoad DecodeBoardBitmap(const ForeignBytes& file, QSize least, QSize most);
 
-// One line on standard error: the required picture `path` cannot be loaded, and why.
-void SayBoardPictureRefused(const QString& path, const QString& why);
-
-// The denser board pictures are the game's own, not the design's, and lie beside the
-// program as PNG, which holds them in a sixth of a bitmap's bytes: only those for screens
-// at twice the density, the common ones ("b1.bmp" has "b1@2x.png"). Those for denser
-// screens would double the installed size; they are painted when such a screen first needs
-// them and kept in the player's cache (pictures/SheetCache.h).
-inline constexpr int kDenseFileScale = 2;
-QString DenseFileName(const QString& path);
-
-// Reads a dense picture as ReadBoardPicture reads a bitmap, its declared size checked
-// before anything is decoded.
-BoardPictureLoad ReadDensePicture(const QString& path, QSize least, QSize most);
+// The PNG in `file`, checked as strictly, in the raster copies' format.
+BoardPictureLoad DecodeDensePng(const ForeignBytes& file, QSize least, QSize most);
 
 }  // namespace spindora
