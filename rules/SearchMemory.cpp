@@ -1,0 +1,34 @@
+#include "rules/SearchMemory.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace spindora {
+namespace {
+
+size_t WholePages(size_t bytes) {
+    static const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+    return (bytes + page - 1) / page * page;
+}
+
+}  // namespace
+
+void* TakeBlock(size_t bytes, MemoryLimit* limit) {
+    const size_t mapped = WholePages(std::max<size_t>(bytes, 1));
+    if (limit) limit->Take(mapped);
+    // Fresh pages are cleared by the system and cost nothing until they are written.
+    void* block = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) {
+        if (limit) limit->Give(mapped);
+        throw std::bad_alloc();
+    }
+    return block;
+}
+
+void GiveBlock(void* block, size_t bytes, MemoryLimit* limit) noexcept {
+    const size_t mapped = WholePages(std::max<size_t>(bytes, 1));
+    ::munmap(block, mapped);
+    if (limit) limit->Give(mapped);
+}
+
+}  // namespace spindora
