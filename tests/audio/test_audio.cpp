@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <functional>
@@ -293,6 +295,33 @@ TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
             EXPECT_TRUE(audio.Midi().Playing());
         }
     }
+}
+
+// A name that is not UTF-8 is found and plays. A file that cannot play costs one line on
+// standard error a run, however often music comes round to it.
+TEST_F(DiskAudio, ANameInAnyEncodingPlaysAndAFileThatCannotIsToldOfOnce) {
+    WriteMidi(QStringLiteral("a-empty.mid"), QByteArray());
+    const QByteArray piece = ShortPiece();
+    std::FILE* latin1 = std::fopen(QFile::encodeName(MusicDir() + QStringLiteral("caf")) + "\xe9.mid", "wb");
+    ASSERT_NE(latin1, nullptr);
+    std::fwrite(piece.constData(), 1, static_cast<size_t>(piece.size()), latin1);
+    std::fclose(latin1);
+    testing::internal::CaptureStderr();
+    ShellAudio audio;
+    ASSERT_TRUE(audio.FindMusic(MusicDir()));
+    for (int on = 0; on < 3; ++on) {
+        audio.Switch(false);
+        audio.Switch(true);  // on from the next file: round past the empty one
+    }
+    ASSERT_TRUE(audio.Midi().WaitUntilReady());
+    audio.Upkeep();
+    EXPECT_TRUE(audio.Midi().FileName().startsWith(MusicDir() + QStringLiteral("caf"))) << audio.Midi().FileName().toStdString();
+    EXPECT_TRUE(audio.Midi().Playing());
+    // The game's own lines; SDL's disk driver adds its own.
+    QStringList said = QString::fromStdString(testing::internal::GetCapturedStderr()).split(QLatin1Char('\n'));
+    said = said.filter(QRegularExpression(QStringLiteral("^spindora: ")));
+    EXPECT_EQ(said.join(QLatin1Char('\n')).toStdString(),
+              "spindora: skipping " + MusicDir().toStdString() + "a-empty.mid: no readable MIDI file");
 }
 
 TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithoutACrash) {
