@@ -1,6 +1,7 @@
 #pragma once
 // A shortest way between two positions packed into 64-bit words, by breadth-first searches
-// from both ends that meet in the middle. Standard C++ only, like the rules it searches.
+// from both ends that meet in the middle. Standard C++ only, like the rules it searches, but
+// for its memory (SearchMemory).
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
