@@ -138,11 +138,7 @@ public:
     void PaintBoard() override {}
     void ChangeLevel(MouseButton) override {}
     void BoardMouseDown(int, int, MouseButton) override { ++presses; }
-    std::vector<PressTarget> PressTargets() const override {
-        QPainterPath mark;
-        mark.addEllipse(QRectF(90, 90, 40, 40));
-        return {{QRect(100, 100, 20, 20), mark}};
-    }
+    std::vector<PressTarget> PressTargets() const override { return {{QRect(100, 100, 20, 20), QPainterPath()}}; }
     HintSearch SearchHint() override {
         return [](const std::atomic<bool>&) -> std::function<void()> { throw std::bad_alloc(); };
     }
@@ -159,10 +155,8 @@ TEST(HintWindow, ASearchWithoutMemoryShowsAndSaysNoHintNowInEitherLanguageAndPla
     for (const auto& [tongue, said] : {std::pair{0, "No hint now"}, {1, "Jetzt kein Tipp"}}) {
         flow.tongue.Set(tongue);
         Key(*form, Qt::Key_H);
-        ASSERT_TRUE(form->hints().Thinking());
         TakeAnswer(*form);
-        EXPECT_FALSE(form->hints().Thinking());
-        EXPECT_FALSE(form->hints().Shown());
+        EXPECT_FALSE(form->hints().Thinking() || form->hints().Shown());
         EXPECT_EQ(Description(form->boardWidget()).toStdString(), said);
         EXPECT_TRUE(QToolTip::isVisible());
         EXPECT_EQ(QToolTip::text().toStdString(), said);
