@@ -69,3 +69,8 @@ echo
 echo "== A hint's search over 20 seeded deals per level: median and worst (the first at a level"
 echo "   builds what the puzzle keeps per level); peak_MiB: the rise of peak memory while hinting"
 "$root/build/bench/spindora_bench" --benchmark_filter='Hint' | grep -E '^Benchmark|_(median|worst) '
+
+echo
+echo "== MURVO's level 1 hint over 1,000 seeded deals (some minutes): the worst rise of peak memory,"
+echo "   the most its exact search held, the deals left to the beam search, median and worst time"
+"$root/build/bench/spindora_bench" --benchmark_filter='MurvoLevelOneMemory' | grep -E '^Benchmark|^BM_'

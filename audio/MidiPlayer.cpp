@@ -96,15 +96,18 @@ void MidiPlayer::Fail(const QString& why) {
     if (!why.isEmpty()) std::fprintf(stderr, "spindora: no music for this run: %s\n", qPrintable(why));
 }
 
-bool MidiPlayer::Open(const QString& path) {
+bool MidiPlayer::Open(const MusicFile& file) {
     Close();
     if (failed_) return false;
-    QByteArray bytes = ReadForeignFile(path, FileKind::Midi).bytes;
+    QByteArray bytes = ReadForeignFile(file.nativePath, FileKind::Midi).bytes;
     if (!IsStandardMidi(bytes)) {
-        std::fprintf(stderr, "spindora: skipping %s: no readable MIDI file\n", qPrintable(path));
+        if (!skipped_.contains(file.nativePath)) {
+            skipped_.insert(file.nativePath);
+            std::fprintf(stderr, "spindora: skipping %s: no readable MIDI file\n", qPrintable(file.path));
+        }
         return false;
     }
-    fileName_ = path;
+    fileName_ = file.path;
     // A piece whose events cannot be followed to the end gets every preset.
     programs_ = ProgramsOfPiece(bytes).value_or(MidiPrograms().set());
     bytes_ = std::move(bytes);

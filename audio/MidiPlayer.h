@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <future>
 #include <memory>
@@ -7,6 +8,7 @@
 
 #include "audio/AudioDevice.h"
 #include "audio/MidiFile.h"
+#include "audio/MusicFiles.h"
 
 namespace spindora {
 
@@ -25,9 +27,10 @@ public:
     MidiPlayer& operator=(const MidiPlayer&) = delete;
     ~MidiPlayer();
 
-    // Reads the file; false, with one line on standard error, when it cannot be read or
-    // is no MIDI file. Music goes on: another file may still play.
-    bool Open(const QString& path);
+    // Reads the file; false when it cannot be read or is no MIDI file, which standard error
+    // hears once a run for each file, however often it is tried. Music goes on: another
+    // file may still play.
+    bool Open(const MusicFile& file);
     void Close();
     // Plays on from a pause, or from the start when stopped or at the end.
     void Play();
@@ -58,6 +61,7 @@ private:
     QString soundFont_;
     QString fileName_;
     QByteArray bytes_;
+    QSet<QByteArray> skipped_;  // the files reported as not playable
     MidiPrograms programs_ = MidiPrograms().set(0);
     std::future<Synth*> loading_;
     std::unique_ptr<Synth> synth_;

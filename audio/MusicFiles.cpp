@@ -1,13 +1,31 @@
 #include "audio/MusicFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
-#include <vector>
+#include <dirent.h>
+#include <memory>
 
 #include "files/ForeignFile.h"
 #include "files/UserFolders.h"
 
 namespace spindora {
+namespace {
+
+// The names in `folder` that end in ".mid" in any letter case, as the system spells them:
+// a listing through QDir leaves out every name that is not UTF-8.
+std::vector<QByteArray> MidNames(const QByteArray& folder) {
+    std::vector<QByteArray> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (name.size() >= 4 && name.right(4).toLower() == ".mid") names.push_back(name);
+    }
+    return names;
+}
+
+}  // namespace
 
 QString UserMusicFolder() {
     return XdgBaseFolder("XDG_DATA_HOME", ".local/share") + QLatin1String("/spindora/music");
@@ -15,7 +33,8 @@ QString UserMusicFolder() {
 
 MidiSearch::MidiSearch(const QStringList& folders) {
     struct Found {
-        QString name, path;
+        QString name;
+        MusicFile file;
     };
     std::vector<Found> found;
     std::vector<QDir> seen;
@@ -24,11 +43,13 @@ MidiSearch::MidiSearch(const QStringList& folders) {
         // The same folder named twice (say, a data home that is the program's folder) plays once.
         if (folder.isEmpty() || std::find(seen.begin(), seen.end(), dir) != seen.end()) continue;
         seen.push_back(dir);
-        // Name filters ignore letter case, so "Song.MID" counts too, as it would elsewhere.
-        for (const QString& name : dir.entryList({QStringLiteral("*.mid")}, QDir::Files | QDir::Hidden | QDir::System)) {
-            const QString path = dir.filePath(name);
-            // Listing counts FIFOs and device nodes as files; only regular ones can be music.
-            if (OpenForeignFile(path, FileKind::Midi).check != FileCheck::NotRegular) found.push_back({name, path});
+        const QByteArray base = QFile::encodeName(dir.path()) + '/';
+        for (const QByteArray& native : MidNames(base)) {
+            const QString name = QFile::decodeName(native);
+            const MusicFile file{dir.filePath(name), base + native};
+            // The folder holds FIFOs, device nodes and folders too; only regular files can be music.
+            if (OpenForeignFile(file.nativePath, FileKind::Midi).check != FileCheck::NotRegular)
+                found.push_back({name, file});
         }
     }
     // One list across the folders; equal names keep the folders' order.
@@ -38,19 +59,19 @@ MidiSearch::MidiSearch(const QStringList& folders) {
     });
     for (const Found& f : found) {
         names_.append(f.name);
-        paths_.append(f.path);
+        files_.push_back(f.file);
     }
 }
 
-QString MidiSearch::First() {
+MusicFile MidiSearch::First() {
     current_ = 0;
-    return paths_.isEmpty() ? QString() : paths_[0];
+    return files_.empty() ? MusicFile() : files_.front();
 }
 
-QString MidiSearch::Next() {
-    if (paths_.isEmpty()) return QString();
-    current_ = (current_ + 1) % paths_.size();
-    return paths_[current_];
+MusicFile MidiSearch::Next() {
+    if (files_.empty()) return MusicFile();
+    current_ = (current_ + 1) % static_cast<qsizetype>(files_.size());
+    return files_[static_cast<size_t>(current_)];
 }
 
 }  // namespace spindora

@@ -1,6 +1,8 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace spindora {
 
@@ -8,9 +10,16 @@ namespace spindora {
 // ~/.local/share/spindora/music without the variable.
 QString UserMusicFolder();
 
+// One music file: its path as it is shown, and as the system spells it. They differ for a
+// name that is not UTF-8, whose shown path has U+FFFD in place of each byte it cannot read.
+struct MusicFile {
+    QString path;
+    QByteArray nativePath;
+};
+
 // `MidiSearch`: the "*.mid" files of the given folders (beside the program, and the
 // player's own), merged into the order a player sees them in a file manager (alphabetical,
-// letter case ignored), found once at start-up.
+// letter case ignored), found once at start-up. Names in any encoding are found.
 class MidiSearch {
 public:
     MidiSearch() = default;
@@ -19,13 +28,13 @@ public:
 
     bool IsEmpty() const { return names_.isEmpty(); }
     const QStringList& Names() const { return names_; }
-    // Full path of the first file, or of the one after the last taken, wrapping round.
-    QString First();
-    QString Next();
+    // The first file, or the one after the last taken, wrapping round; none without files.
+    MusicFile First();
+    MusicFile Next();
 
 private:
     QStringList names_;
-    QStringList paths_;  // beside `names_`, entry for entry
+    std::vector<MusicFile> files_;  // beside `names_`, entry for entry
     qsizetype current_ = 0;
 };
 

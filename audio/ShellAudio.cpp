@@ -13,9 +13,9 @@ bool ShellAudio::FindMusic(const QString& programDir) {
     return !search_.IsEmpty() && OpenFrom(search_.First());
 }
 
-bool ShellAudio::OpenFrom(QString path) {
-    for (qsizetype left = search_.Names().size(); left > 0; --left, path = search_.Next())
-        if (player_.Open(path)) return true;
+bool ShellAudio::OpenFrom(MusicFile file) {
+    for (qsizetype left = search_.Names().size(); left > 0; --left, file = search_.Next())
+        if (player_.Open(file)) return true;
     player_.Fail(QStringLiteral("no readable MIDI file"));
     return false;
 }

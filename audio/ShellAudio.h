@@ -31,9 +31,9 @@ public:
     const MidiSearch& Search() const { return search_; }
 
 private:
-    // Opens `path` or, when it cannot be read, the files after it in turn; when none of
+    // Opens `file` or, when it cannot be read, the files after it in turn; when none of
     // them can be, music is given up for the run.
-    bool OpenFrom(QString path);
+    bool OpenFrom(MusicFile file);
 
     AudioDevice device_;
     SoundBank WaveList_;

@@ -2,7 +2,7 @@
 // level, timed one by one. The counters give the median and the worst search, on the wall
 // clock and in the processor time the search used (which other programs on a busy machine do
 // not stretch), and how far the searches raised the process's peak resident memory (VmHWM)
-// above what it held before.
+// above what it held before. Then the memory of MURVO's level 1 search over 1,000 deals.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -77,7 +77,49 @@ void TimeHints(benchmark::State& state, Deal deal, Solve solve) {
 void BM_KollukHint(benchmark::State& state) { TimeHints(state, kolluk::Deal, kolluk::Solve); }
 BENCHMARK(BM_KollukHint)->DenseRange(1, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void BM_MurvoHint(benchmark::State& state) { TimeHints(state, murvo::Deal, murvo::Solve); }
+void BM_MurvoHint(benchmark::State& state) {
+    TimeHints(state, murvo::Deal, [](const murvo::Position& position, int level, const std::atomic<bool>& cancelled) {
+        return murvo::Solve(position, level, cancelled);
+    });
+}
 BENCHMARK(BM_MurvoHint)->DenseRange(1, 10)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// MURVO's level 1 search from each of 1,000 seeded deals, each measured alone: worst_peak_MiB,
+// the most one search raised the peak resident memory (VmHWM, brought down to the resident
+// memory before each deal); worst_held_MiB, the most its exact search held by its own count;
+// beam_deals, how many deals it left to the beam search for want of memory; and the median
+// and worst time. Some minutes.
+void BM_MurvoLevelOneMemory(benchmark::State& state) {
+    constexpr int kManyDeals = 1000;
+    const std::atomic<bool> never{false};
+    std::vector<double> wall;
+    long worstRise = 0;
+    size_t worstHeld = 0;
+    int beamDeals = 0;
+    for (auto _ : state) {
+        for (int seed = 1; seed <= kManyDeals; ++seed) {
+            SeededRandom random(static_cast<uint64_t>(seed));
+            const murvo::Position position = murvo::Deal(1, random);
+            ResetPeak();
+            const long before = PeakKiB();
+            const auto start = std::chrono::steady_clock::now();
+            murvo::SearchReport report;
+            const auto way = murvo::Solve(position, 1, never, &report);
+            wall.push_back(Ms(std::chrono::steady_clock::now() - start));
+            worstRise = std::max(worstRise, PeakKiB() - before);
+            worstHeld = std::max(worstHeld, report.peakBytes);
+            beamDeals += !report.exact;
+            if (!way) state.SkipWithError("a deal was not solved");
+        }
+    }
+    std::sort(wall.begin(), wall.end());
+    state.counters["deals"] = kManyDeals;
+    state.counters["beam_deals"] = beamDeals;
+    state.counters["worst_peak_MiB"] = static_cast<double>(worstRise) / 1024;
+    state.counters["worst_held_MiB"] = static_cast<double>(worstHeld) / (1 << 20);
+    state.counters["median_ms"] = (wall[wall.size() / 2 - 1] + wall[wall.size() / 2]) / 2;
+    state.counters["worst_ms"] = wall.back();
+}
+BENCHMARK(BM_MurvoLevelOneMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -49,10 +49,11 @@ FileCheck CheckStat(const struct stat& st, FileKind kind) {
 
 }  // namespace
 
-OpenedFile OpenForeignFile(const QString& path, FileKind kind) {
+OpenedFile OpenForeignFile(const QString& path, FileKind kind) { return OpenForeignFile(QFile::encodeName(path), kind); }
+
+OpenedFile OpenForeignFile(const QByteArray& name, FileKind kind) {
     OpenedFile result;
-    if (path.isEmpty()) return result;
-    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty()) return result;
     // Looking first keeps device nodes from being opened at all; some act on open.
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
@@ -77,9 +78,11 @@ OpenedFile OpenForeignFile(const QString& path, FileKind kind) {
     return result;
 }
 
-ForeignBytes ReadForeignFile(const QString& path, FileKind kind) {
+ForeignBytes ReadForeignFile(const QString& path, FileKind kind) { return ReadForeignFile(QFile::encodeName(path), kind); }
+
+ForeignBytes ReadForeignFile(const QByteArray& nativePath, FileKind kind) {
     ForeignBytes result;
-    OpenedFile opened = OpenForeignFile(path, kind);
+    OpenedFile opened = OpenForeignFile(nativePath, kind);
     result.check = opened.check;
     if (opened.check != FileCheck::Regular) return result;
     const int64_t largest = LargestSize(kind);

@@ -48,6 +48,9 @@ struct OpenedFile {
 // regular file is refused before it can block (a FIFO without a writer) or feed endless
 // bytes (a device), and a file over the kind's size is refused unread.
 OpenedFile OpenForeignFile(const QString& path, FileKind kind);
+// The same for a path as the system spells it, in bytes: a name that is not UTF-8 has no
+// QString that leads back to it.
+OpenedFile OpenForeignFile(const QByteArray& nativePath, FileKind kind);
 
 struct ForeignBytes {
     FileCheck check = FileCheck::Missing;
@@ -57,5 +60,6 @@ struct ForeignBytes {
 // Opens and reads the whole file as above. A file that grows past the kind's size while it
 // is read counts as too large.
 ForeignBytes ReadForeignFile(const QString& path, FileKind kind);
+ForeignBytes ReadForeignFile(const QByteArray& nativePath, FileKind kind);
 
 }  // namespace spindora

@@ -4,11 +4,25 @@
 #include <QTextDocument>
 #include <QTextFormat>
 #include <QUrl>
+#include <algorithm>
 
 namespace spindora {
 namespace {
 
 constexpr const char* kFrameKey = "spindora-frame";
+// The longest side a picture takes on a page. The text layout counts in fixed point and a
+// page whose pictures add up beyond some 33 million pixels is laid out as nothing at all,
+// its text included; a picture this size already fills many screens.
+constexpr qreal kLongestSide = 16384;
+
+// `size` scaled down, in its shape, until no side is longer than kLongestSide; no side
+// shrinks below one pixel.
+QSizeF Clamped(QSizeF size) {
+    const qreal longest = std::max(size.width(), size.height());
+    if (longest <= kLongestSide) return size;
+    const qreal scale = kLongestSide / longest;
+    return QSizeF(std::max<qreal>(1, size.width() * scale), std::max<qreal>(1, size.height() * scale));
+}
 
 }  // namespace
 
@@ -57,7 +71,7 @@ QSizeF PictureFrames::intrinsicSize(QTextDocument* document, int position, const
             image.setWidth(qRound(image.height() * frame.width() / frame.height()));
         }
     }
-    return previous_ ? previousInterface_->intrinsicSize(document, position, image) : QSizeF();
+    return previous_ ? Clamped(previousInterface_->intrinsicSize(document, position, image)) : QSizeF();
 }
 
 void PictureFrames::drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int position,

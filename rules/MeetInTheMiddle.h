@@ -1,17 +1,17 @@
 #pragma once
 // A shortest way between two positions packed into 64-bit words, by breadth-first searches
-// from both ends that meet in the middle. Standard C++ only, like the rules it searches.
+// from both ends that meet in the middle. Standard C++ only, like the rules it searches, but
+// for its memory (SearchMemory).
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "rules/RulesHash.h"
+#include "rules/SearchMemory.h"
 
 namespace spindora {
 
@@ -21,11 +21,12 @@ inline constexpr uint64_t kPresentBit = uint64_t{1} << 55;
 
 // An open-addressing set of packed positions with their moves, kept between three eighths and
 // three quarters full: eight bytes a slot, where a node-based set takes about forty a position.
+// Its slots count against `limit`, when it has one; while it grows, the old ones count too.
 class PackedTable {
 public:
     static constexpr uint64_t kPositionMask = (uint64_t{1} << 56) - 1;
 
-    PackedTable() : slots_(Zeroed(kFirstSize)), size_(kFirstSize) {}
+    explicit PackedTable(MemoryLimit* limit = nullptr) : limit_(limit), slots_(Zeroed(kFirstSize)), size_(kFirstSize) {}
 
     // The entry of `position`, or 0.
     uint64_t Find(uint64_t position) const {
@@ -57,17 +58,16 @@ public:
 
 private:
     static constexpr size_t kFirstSize = 1u << 12;
-    struct Free {
-        void operator()(uint64_t* slots) const { std::free(slots); }
+    struct Give {
+        void operator()(uint64_t* slots) const { GiveBlock(slots, size * sizeof(uint64_t), limit); }
+        MemoryLimit* limit;
+        size_t size;
     };
-    using Slots = std::unique_ptr<uint64_t[], Free>;
-    // Large blocks come as fresh pages that the system has cleared, and calloc does not clear
-    // them again: a table of millions of slots costs nothing until Grow, which watches for a
-    // cancel, fills it.
-    static Slots Zeroed(size_t size) {
-        Slots slots(static_cast<uint64_t*>(std::calloc(size, sizeof(uint64_t))));
-        if (!slots) throw std::bad_alloc();
-        return slots;
+    using Slots = std::unique_ptr<uint64_t[], Give>;
+    // A table of millions of slots costs nothing until Grow, which watches for a cancel,
+    // fills it.
+    Slots Zeroed(size_t size) const {
+        return Slots(static_cast<uint64_t*>(TakeBlock(size * sizeof(uint64_t), limit_)), Give{limit_, size});
     }
 
     size_t Home(uint64_t position) const { return SpreadBits(position) & (size_ - 1); }
@@ -83,6 +83,7 @@ private:
         return true;
     }
 
+    MemoryLimit* limit_;
     Slots slots_;
     size_t size_, count_ = 0;
 };
@@ -90,16 +91,19 @@ private:
 // The moves, by index, that lead from `start` to `goal`: a shortest such list. Moves 2k and
 // 2k + 1 undo each other; `apply(position, move)` gives the packed position after a move.
 // std::nullopt when `cancelled` was set, which is looked at every few dozen positions, or
-// when no way exists.
+// when no way exists. The tables and layers count against `limit`, if given: OverMemoryLimit
+// is thrown when they would not fit, and all they held is given back.
 template <typename Apply>
 std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int moveCount, Apply apply,
-                                             const std::atomic<bool>& cancelled) {
+                                             const std::atomic<bool>& cancelled, MemoryLimit* limit = nullptr) {
     constexpr int kMoveShift = 56;
+    using Layer = std::vector<uint64_t, BlockAllocator<uint64_t>>;
     struct Side {
+        explicit Side(MemoryLimit* limit) : table(limit), layer(BlockAllocator<uint64_t>(limit)), next(layer.get_allocator()) {}
         PackedTable table;
-        std::vector<uint64_t> layer, next;
+        Layer layer, next;
     };
-    Side sides[2];
+    Side sides[2] = {Side(limit), Side(limit)};
     for (const int s : {0, 1}) {
         const uint64_t root = (s == 0 ? start : goal) | kPresentBit;
         sides[s].table.Insert(root);
@@ -161,6 +165,8 @@ std::optional<std::vector<int>> ShortestPath(uint64_t start, uint64_t goal, int 
             }
         }
         side.layer.swap(side.next);
+        // The layer done with goes: kept, its room would count until the side's next turn.
+        Layer(side.layer.get_allocator()).swap(side.next);
     }
 }
 

@@ -78,7 +78,12 @@ void SearchWorker::Run() {
         cancelled_ = false;
         running_ = true;
         lock.unlock();
-        search(cancelled_);
+        // A search that throws (say, for want of memory) has failed alone: nothing leaves
+        // this thread, which would end the program, and the next search runs as usual.
+        try {
+            search(cancelled_);
+        } catch (...) {
+        }
         search = nullptr;
         runningTicket = 0;
         lock.lock();

@@ -11,6 +11,7 @@
 namespace spindora {
 
 // A search watches `cancelled` often enough to stop within a few milliseconds of a Cancel.
+// Whatever it throws ends that search alone; one that must answer catches it itself.
 using Search = std::function<void(const std::atomic<bool>& cancelled)>;
 
 class SearchWorker {

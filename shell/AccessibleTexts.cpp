@@ -44,6 +44,11 @@ QString SearchingHintAnnouncement(int tongue) {
     return Pick(kSearching, tongue);
 }
 
+QString NoHintText(int tongue) {
+    static constexpr TextPair kNoHint{"Jetzt kein Tipp", "No hint now"};
+    return Pick(kNoHint, tongue);
+}
+
 QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, bool leftButton, int tongue) {
     static constexpr TextPair kHint{"Tipp: %1, %2", "Hint: %1, %2"};
     static constexpr TextPair kButtons[] = {{"rechte Maustaste", "right button"}, {"linke Maustaste", "left button"}};

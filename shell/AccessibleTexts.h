@@ -19,6 +19,8 @@ QString DealAnnouncement(int tongue);
 // What is announced while a hint is searched, and once it shows: "Hint: top row, middle
 // dial, left button".
 QString SearchingHintAnnouncement(int tongue);
+// Shown and announced when a search ends without a move, say for want of memory.
+QString NoHintText(int tongue);
 QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, bool leftButton, int tongue);
 
 // The tool-bar buttons as screen readers name them: what each does, and its key.

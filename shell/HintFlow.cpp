@@ -1,5 +1,7 @@
 #include "shell/HintFlow.h"
 
+#include <QToolTip>
+
 #include "shell/BoardKeys.h"
 #include "shell/BoardWidget.h"
 #include "shell/FocusMark.h"
@@ -37,10 +39,15 @@ void HintFlow::Ask() {
     Say();
     // The answer is taken on this thread, and only with the ticket still current: a move,
     // a new deal or a switch since then has made it stale. A search that found nothing
-    // reports too, so that the mark stops thinking.
+    // reports too, so that the mark stops thinking; so does one that failed, say for want
+    // of memory, which is no reason to end the game.
     worker_.Ask([this, search = std::move(search)](const std::atomic<bool>& cancelled) {
         const uint64_t ticket = SearchWorker::Ticket();
-        std::function<void()> keep = search(cancelled);
+        std::function<void()> keep;
+        try {
+            keep = search(cancelled);
+        } catch (...) {
+        }
         QMetaObject::invokeMethod(
             this, [this, ticket, keep = std::move(keep)] { Take(ticket, keep); }, Qt::QueuedConnection);
     });
@@ -53,7 +60,18 @@ void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {
     StopThinking();
     const std::optional<TargetPress> press = flow_.PuzzleOf(flow_.CurrentMode())->HintPress();
     if (press) Show(*press);
-    else Say();
+    else SayNoHint();
+}
+
+void HintFlow::SayNoHint() {
+    const QString text = NoHintText(flow_.tongue.value());
+    AnnounceOnBoard(board_, text);
+    // Beside the focus mark, where the player watched the game think; the next key or
+    // click takes it away.
+    const QPainterPath mark = keys_.Mark();
+    const QRect area = ThinkingMarkArea(mark);
+    const QPoint at = mark.isEmpty() ? board_.rect().center() : QPoint(area.center().x(), area.bottom());
+    QToolTip::showText(board_.mapToGlobal(at), text, &board_);
 }
 
 void HintFlow::Show(TargetPress press) {

@@ -42,6 +42,8 @@ private:
     void StopThinking();
     // Says on the board what the hint is doing, for screen readers.
     void Say();
+    // A search that ends without a move says so, on screen and to screen readers.
+    void SayNoHint();
     void PaintMark(QPainter& painter, const QPainterPath& mark) const;
 
     GameFlow& flow_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -12,11 +13,13 @@ namespace spindora {
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+volatile sig_atomic_t requested = 0;
 volatile sig_atomic_t writeEnd = -1;
 int readEnd = -1;
 struct sigaction previous[std::size(kSignals)];
 
 void OnSignal(int) {
+    requested = 1;
     const int saved = errno;
     const int fd = writeEnd;
     if (fd >= 0) {
@@ -27,11 +30,33 @@ void OnSignal(int) {
     errno = saved;
 }
 
+// What a player does to play: a press, a click, a turn of the wheel.
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 QuitSignals::QuitSignals(std::function<void()> quit) : quit_(std::move(quit)) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    requested = 0;
+    FilterInputFirst();
     readEnd = fds[0];
     writeEnd = fds[1];
     notifier_ = std::make_unique<QSocketNotifier>(readEnd, QSocketNotifier::Read);
@@ -59,6 +84,13 @@ bool DismissActiveModal() {
     if (modal->isVisible()) modal->hide();
     return true;
 }
+
+void QuitSignals::FilterInputFirst() {
+    // The filter installed last is asked first; installing again moves it to the front.
+    if (QCoreApplication* application = QCoreApplication::instance()) application->installEventFilter(this);
+}
+
+bool QuitSignals::eventFilter(QObject*, QEvent* event) { return requested && IsInput(event->type()); }
 
 QuitSignals::~QuitSignals() {
     if (!notifier_) return;

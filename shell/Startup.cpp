@@ -56,7 +56,7 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
     std::unique_ptr<TMainForm> form;
     // Made before the window, so that a signal that comes early waits for the event loop;
     // gone before it, so that no late signal reaches a window that is no more.
-    const QuitSignals quitSignals([&form] {
+    QuitSignals quitSignals([&form] {
         // Before the window exists only the message of a failed start can be open.
         if (form)
             form->CloseWithoutAsking();
@@ -66,6 +66,7 @@ int RunGame(const QStringList& arguments, const QString& programDir) {
     form = CreateMainForm(random, programDir,
                           options.config.isEmpty() ? SettingsStore::DefaultPath() : options.config);
     if (!form) return 1;
+    quitSignals.FilterInputFirst();
     form->show();
     return QApplication::exec();
 }

@@ -47,10 +47,19 @@ struct PackedLevel {
 
 }  // namespace
 
-std::optional<std::vector<Move>> Solve(const Position& position, int level, const std::atomic<bool>& cancelled) {
+std::optional<std::vector<Move>> Solve(const Position& position, int level, const std::atomic<bool>& cancelled,
+                                       SearchReport* report) {
     if (level != PackedLevel::kLevel) return BeamSolve(position, level, cancelled);
     const PackedLevel packed(position);
-    const auto path = ShortestPath(packed.start, packed.goal, static_cast<int>(packed.rolls.size()), packed, cancelled);
+    MemoryLimit limit(kExactSearchMemory);
+    std::optional<std::vector<int>> path;
+    try {
+        path = ShortestPath(packed.start, packed.goal, static_cast<int>(packed.rolls.size()), packed, cancelled, &limit);
+    } catch (const OverMemoryLimit&) {
+        if (report) *report = {limit.Peak(), false};
+        return BeamSolve(position, level, cancelled);
+    }
+    if (report) *report = {limit.Peak(), true};
     if (!path) return std::nullopt;
     const std::vector<Move> moves = Moves(level);
     std::vector<Move> way;

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <fstream>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -293,6 +294,27 @@ TEST_F(DiskAudio, MusicTakesTheFilesOfBothFoldersInOneAlphabeticalOrder) {
             EXPECT_TRUE(audio.Midi().Playing());
         }
     }
+}
+
+// A name that is not UTF-8 is found and plays. A file that cannot play costs one line on
+// standard error a run, however often music comes round to it.
+TEST_F(DiskAudio, ANameInAnyEncodingPlaysAndAFileThatCannotIsToldOfOnce) {
+    WriteMidi(QStringLiteral("a-empty.mid"), QByteArray());
+    std::ofstream(QFile::encodeName(MusicDir()).toStdString() + "caf\xe9.mid", std::ios::binary) << ShortPiece().toStdString();
+    testing::internal::CaptureStderr();
+    ShellAudio audio;
+    ASSERT_TRUE(audio.FindMusic(MusicDir()));
+    for (int on = 0; on < 3; ++on) {
+        audio.Switch(false);
+        audio.Switch(true);  // on from the next file: round past the empty one
+    }
+    ASSERT_TRUE(audio.Midi().WaitUntilReady());
+    audio.Upkeep();
+    EXPECT_TRUE(audio.Midi().FileName().startsWith(MusicDir() + QStringLiteral("caf")));
+    EXPECT_TRUE(audio.Midi().Playing());
+    // The game's own lines; SDL's disk driver adds its own.
+    const QStringList said = QString::fromStdString(testing::internal::GetCapturedStderr()).split('\n').filter("spindora:");
+    EXPECT_EQ(said.join('\n').toStdString(), "spindora: skipping " + MusicDir().toStdString() + "a-empty.mid: no readable MIDI file");
 }
 
 TEST_F(DiskAudio, BrokenMusicAMissingSoundfontOrNoDeviceEndMusicForTheRunWithoutACrash) {

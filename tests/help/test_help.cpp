@@ -569,5 +569,31 @@ TEST(HelpWindow, APagesPicturesDecodeUpToSixteenMillionPixelsAndTheRestAreEmptyF
     }
 }
 
+// A page's own width and height for a picture are kept to a size the page can lay out, in
+// the picture's shape; the rest of the page shows as ever.
+TEST(HelpWindow, APictureDeclaredHugeIsClampedAndThePageAroundItShows) {
+    const QByteArray page = "<html><body><h1>Heading</h1>"
+                            "<p><img src=\"p.png\" width=1000000000 height=1000000000></p>"
+                            "<p><img src=\"p.png\" width=1000000000 height=10></p><p>Below</p></body></html>";
+    QTemporaryDir dir;
+    const auto file = CompileHelp(dir, {{"en/index.html", page}});
+    ASSERT_TRUE(file);
+    HelpViewer viewer(file);
+    viewer.show();
+    viewer.ShowPage("/en/index.html");
+    const QImage shown = viewer.browser()->viewport()->grab().toImage();
+    int darkest = 255;  // the heading's letters, at the top of the page
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < shown.width(); ++x) darkest = std::min(darkest, qGray(shown.pixel(x, y)));
+    EXPECT_LT(darkest, 96) << "the heading is not on the page";
+    QTextDocument* document = viewer.browser()->document();
+    QTextObjectInterface* layout = document->documentLayout()->handlerForObject(QTextFormat::ImageObject);
+    QList<QSizeF> sizes;
+    for (const QTextFragment& fragment : Fragments(document))
+        if (fragment.charFormat().isImageFormat())
+            sizes << layout->intrinsicSize(document, fragment.position(), fragment.charFormat().toImageFormat());
+    EXPECT_EQ(sizes, (QList<QSizeF>{QSizeF(16384, 16384), QSizeF(16384, 1)}));
+}
+
 }  // namespace
 }  // namespace spindora

@@ -1,7 +1,7 @@
 // The hint searches' worker: a newer ask, a cancel or the worker going away stops the
 // running search and drops the waiting one, every earlier ticket turns stale, a search
 // knows its own ticket, and nothing runs once a cancel has been waited out, however many
-// threads ask, cancel and take answers at once.
+// threads ask, cancel and take answers at once. A search that throws ends alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -71,6 +72,17 @@ TEST(SearchWorker, AnAskACancelOrGoingAwayStopsTheRunningSearchAndDropsTheWaitin
         EXPECT_FALSE(lastSawCancel);
     }
     EXPECT_EQ(SearchWorker::Ticket(), 0u) << "outside a search";
+}
+
+TEST(SearchWorker, ASearchThatThrowsEndsAloneAndTheWorkerGoesOn) {
+    SearchWorker worker;
+    // The memory a search asks for may not be there: that search fails, the game goes on.
+    worker.Ask([](const std::atomic<bool>&) { throw std::bad_alloc(); });
+    worker.WaitIdle();
+    std::atomic<uint64_t> ranAs{0};
+    const uint64_t next = worker.Ask([&](const std::atomic<bool>&) { ranAs = SearchWorker::Ticket(); });
+    worker.WaitIdle();
+    EXPECT_EQ(ranAs, next);
 }
 
 TEST(SearchWorker, ThreadsAskingCancellingAndTakingAnswersAtOnceNeverTakeAStaleOne) {

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
+#include <QToolTip>
+#include <new>
 
 #include "dialogs/HighscoreList.h"
 #include "dialogs/MessageDlg.h"
@@ -125,6 +127,42 @@ TEST(HintWindow, AMoveCancelsTheSearchLeavingNoWorkAndNoStaleHint) {
     EXPECT_FALSE(form->hints().Shown());
     EXPECT_FALSE(kolluk.HintPress()) << "a solution kept for the board before the roll";
     EXPECT_FALSE(Description(board).startsWith("Hint")) << Description(board).toStdString();
+    flow.FormClose();
+}
+
+// A puzzle of one piece whose search cannot get its memory.
+class StarvedPuzzle final : public Puzzle {
+public:
+    using Puzzle::Puzzle;
+    void NewBoard() override {}
+    void PaintBoard() override {}
+    void ChangeLevel(MouseButton) override {}
+    void BoardMouseDown(int, int, MouseButton) override { ++presses; }
+    std::vector<PressTarget> PressTargets() const override { return {{QRect(100, 100, 20, 20), QPainterPath()}}; }
+    HintSearch SearchHint() override {
+        return [](const std::atomic<bool>&) -> std::function<void()> { throw std::bad_alloc(); };
+    }
+    int presses = 0;
+};
+
+TEST(HintWindow, ASearchWithoutMemoryShowsAndSaysNoHintNowInEitherLanguageAndPlayGoesOn) {
+    SeededRandom random(5);
+    auto form = test::ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    GameFlow& flow = form->flow();
+    auto* starved = new StarvedPuzzle(flow);
+    flow.SetPuzzle(kZibbo, std::unique_ptr<Puzzle>(starved));
+    for (const auto& [tongue, said] : {std::pair{0, "No hint now"}, {1, "Jetzt kein Tipp"}}) {
+        flow.tongue.Set(tongue);
+        Key(*form, Qt::Key_H);
+        TakeAnswer(*form);
+        EXPECT_FALSE(form->hints().Thinking() || form->hints().Shown());
+        EXPECT_EQ(Description(form->boardWidget()).toStdString(), said);
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text().toStdString(), said);
+        Key(*form, Qt::Key_Space);
+        EXPECT_EQ(starved->presses, tongue + 1) << "the game plays on";
+    }
     flow.FormClose();
 }
 

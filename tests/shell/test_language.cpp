@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include <sys/stat.h>
 #include <cstdlib>
 
+#include "puzzles/kolluk/Kolluk.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {
@@ -222,14 +224,15 @@ TEST(Restart, AnUnwritableStoreIsReportedOnceAndTheGameStillCloses) {
 // A log-out, a shutdown or Ctrl+C ends the run as Yes to the end question does: whatever
 // is open, the run's mode and levels are kept and the game ends well, with music or without.
 // A store that cannot be written is reported without a box that nobody is left to answer.
+// Presses still waiting are dropped, not played, each with its animation, before the end.
 TEST(Restart, ASignalEndsTheRunAsYesDoesWhateverIsGoingOn) {
-    enum class State { Idle, DialogOpen, MusicPlaying };
+    enum class State { Idle, DialogOpen, MusicPlaying, PressesQueued };
     const struct {
         State state;
         int signal;
         bool storeIsFifo = false;
     } cases[] = {{State::Idle, SIGTERM}, {State::DialogOpen, SIGHUP}, {State::MusicPlaying, SIGINT},
-                 {State::Idle, SIGTERM, true}};
+                 {State::Idle, SIGTERM, true}, {State::PressesQueued, SIGTERM}};
     for (const auto& c : cases) {
         QTemporaryDir dir;
         for (const char* picture : {"b1.bmp", "b2.bmp", "b3.bmp", "b4.bmp"})
@@ -257,6 +260,8 @@ TEST(Restart, ASignalEndsTheRunAsYesDoesWhateverIsGoingOn) {
             file.close();
         }
         bool signalled = false;
+        bool rolled = false;
+        QObject endOfRow;
         QTimer::singleShot(0, [&] {
             WhenModalActive([&](QWidget* splash) {
                 QTest::mouseClick(splash, Qt::LeftButton);
@@ -282,6 +287,17 @@ TEST(Restart, ASignalEndsTheRunAsYesDoesWhateverIsGoingOn) {
                         ASSERT_TRUE(form->audio().Midi().Playing());
                         send();
                         break;
+                    case State::PressesQueued: {
+                        // A hundred rolls of a KOLLUK ring, typed faster than they play.
+                        const auto& kolluk = static_cast<const kolluk::Kolluk&>(*form->flow().PuzzleOf(kKolluk));
+                        QObject::connect(qApp, &QCoreApplication::aboutToQuit, &endOfRow,
+                                         [&, dealt = kolluk.Rules()] { rolled = kolluk.Rules() != dealt; });
+                        for (int press = 0; press < 100; ++press)
+                            QCoreApplication::postEvent(form->boardWidget(),
+                                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+                        send();
+                        break;
+                    }
                     }
                 });
             });
@@ -292,6 +308,7 @@ TEST(Restart, ASignalEndsTheRunAsYesDoesWhateverIsGoingOn) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_TRUE(signalled);
         EXPECT_EQ(status, 0) << c.signal;
+        EXPECT_FALSE(rolled) << "a press that waited was played";
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         if (c.storeIsFifo) {
             EXPECT_NE(said.find("cannot write the settings to"), std::string::npos) << said;
