@@ -44,14 +44,6 @@ public:
     int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
     QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const override {
-        if (boundary != QAccessible::LineBoundary && boundary != QAccessible::ParagraphBoundary &&
-            boundary != QAccessible::NoBoundary)
-            return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
-        *start = 0;
-        *end = characterCount();
-        return box()->text();
-    }
     int characterCount() const override { return static_cast<int>(box()->text().size()); }
     QRect characterRect(int offset) const override {
         if (offset < 0 || offset >= characterCount()) return {};
