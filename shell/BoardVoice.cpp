@@ -73,6 +73,7 @@ void BoardVoice::CatchUp() {
     // Only play, in one puzzle and one language, is announced; a first reading, a switch of
     // puzzle or of language only renames.
     const bool sameGame = read_ && mode == mode_ && tongue == tongue_;
+    const bool switched = read_ && mode != mode_;
     std::vector<int> renamed, redescribed, changed;
     if (sameShape)
         for (size_t i = 0; i < now.pieces.size(); ++i) {
@@ -101,8 +102,13 @@ void BoardVoice::CatchUp() {
     if (focus >= 0 && (focus != toldFocus_ || !sameShape)) Tell(focus, QAccessible::Focus);
     toldFocus_ = focus;
 
-    if (!sameGame && !announcement_.isEmpty()) {
-        // What was said of another puzzle, or in the other language, is no longer true here.
+    if (switched) {
+        // The focus may stay on the same place of the board, which a screen reader takes as
+        // no news: the new board is told with the piece the keys are on.
+        const QString piece = focus >= 0 ? words_.pieces[static_cast<size_t>(focus)].name : QString();
+        Announce(piece.isEmpty() ? boardName : boardName + QStringLiteral(": ") + piece);
+    } else if (!sameGame && !announcement_.isEmpty()) {
+        // What was said in the other language is no longer true.
         Announce(QString());
     } else if (solvedNow) {
         Announce(SolvedAnnouncement(flow_.ClockTicks(mode), tongue));

@@ -17,8 +17,8 @@ class GameFlow;
 // Keeps what screen readers hear of the board in step with the game. Whatever changes the
 // board repaints it, so after each paint (once the move, its animation and any dialog it
 // opened have let the event loop run again) the board is read anew: the pieces whose words
-// changed are told, the focus follows the focus mark, and a move, a new deal or the solve is
-// announced on the board. What is announced becomes the board's description and is spoken
+// changed are told, the focus follows the focus mark, and a move, a new deal, the solve or
+// another puzzle is announced on the board. What is announced becomes the board's description and is spoken
 // on the window's news line (shell/NewsLine.h), after the focus is told, so that the news is
 // what the player hears last.
 class BoardVoice final : public QObject {

@@ -14,7 +14,8 @@ using test::Key;
 
 // What a screen reader hears after each key of play, from the window's news line, in both
 // languages. At ZIBBO level 1 a press on the top left dial turns it, the top middle, the
-// middle left and the centre one; on the top middle one, the top left and the top right.
+// middle left and the centre one; on the top middle one, the top left and the top right. A
+// switch of puzzle names the board and the piece the keys are on.
 TEST(SpokenNews, EachKeyOfPlayIsToldInTheGamesLanguage) {
     struct Step {
         Qt::Key key;
@@ -43,6 +44,9 @@ TEST(SpokenNews, EachKeyOfPlayIsToldInTheGamesLanguage) {
         {Qt::Key_Right, {}, nullptr, nullptr},
         {Qt::Key_Space, {}, "top row, middle dial: pointer at \\d+ o'clock; also turned: top left, top right",
          "obere Reihe, mittlerer ZIBBO: Zeiger auf \\d+ Uhr; auch gedreht: oben links, oben rechts"},
+        {Qt::Key_2, {}, "KOLLUK, level 1: upper ring", "KOLLUK, Stufe 1: oberer Ring"},
+        {Qt::Key_1, {}, "ZIBBO, level 1: top row, middle dial: pointer at \\d+ o'clock",
+         "ZIBBO, Stufe 1: obere Reihe, mittlerer ZIBBO: Zeiger auf \\d+ Uhr"},
     };
     for (const int tongue : {0, 1}) {
         SeededRandom random(34);
