@@ -27,7 +27,7 @@ void HighscoreTable::SetCurrentRow(int row) {
 }
 
 QRect HighscoreTable::RowArea(int row) const {
-    return firstRow_.translated(0, firstRow_.height() * row).adjusted(-2, 0, 2, 0);
+    return firstRow_.translated(0, firstRow_.height() * row);
 }
 
 void HighscoreTable::keyPressEvent(QKeyEvent* event) {

@@ -75,7 +75,7 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
         sco_[row] = ListLabel(this, "sco", row, 200, 90, Qt::AlignRight);
 
     // Under the name box, which takes its clicks; it lets all others through.
-    table_ = new HighscoreTable(this, kListFrame, QRect(20, kRowTop, 270, kRowPitch), kHighscoreRows);
+    table_ = new HighscoreTable(this, kListFrame, QRect(26, kRowTop, 272, kRowPitch), kHighscoreRows);
     edit_ = new NameBox(PlayerName, this);
     edit_->setObjectName(QStringLiteral("Edit1"));
     edit_->setFrame(false);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -9,7 +8,6 @@
 #include "assets/EmbeddedAssets.h"
 #include "dialogs/THighscoreDlg.h"
 #include "settings/SettingsStore.h"
-#include "shell/AccessibleFactory.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {
@@ -184,35 +182,6 @@ TEST_F(HighscoreDlgTest, ANewTimeOpensTheNameBoxOverItsRowAndOkStoresTheName) {
     EXPECT_EQ(shown[2], name + "|200");
     THighscoreDlg again(nullptr, store, levelKey, tongue, Bitmaps(kDialogBackgroundItem));
     EXPECT_EQ(again.PlayerName, name);
-}
-
-// A screen reader hears the name box once, its name not as selected by the box itself, and
-// reads the list row by row from the row walked to: time, then name, each under its header.
-TEST_F(HighscoreDlgTest, ScreenReadersHearTheNameOnceAndTheListRowByRowUnderItsHeaders) {
-    InstallAccessibleFactory();
-    Store("kol03", {"100,Ann", "200,Bob"});
-    THighscoreDlg dlg(nullptr, store, levelKey, tongue, Bitmaps(kDialogBackgroundItem));
-    const auto read = [](QAccessibleInterface* part) {
-        QAccessibleTextInterface* text = part ? part->textInterface() : nullptr;
-        return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
-    };
-    QStringList heard;
-    Show(dlg, 150, [&](QWidget* open) {
-        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(dlg.Edit1());
-        EXPECT_EQ(dlg.Edit1()->selectedText(), "Mr. Brain");
-        EXPECT_EQ(box->textInterface()->selectionCount(), 0);
-        for (const Qt::Key key : {Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
-            TypeInto(open, {key});
-            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
-            QAccessibleInterface* cell = list->focusChild();
-            ASSERT_TRUE(list->tableInterface() && cell && cell->state().focused && cell->state().selected);
-            const int row = cell->tableCellInterface()->rowIndex();
-            heard << read(cell) + " / " + read(list->tableInterface()->cellAt(row, 1));
-        }
-    });
-    EXPECT_EQ(heard.join(" | ").toStdString(),
-              "Time: 30 seconds / Name: Mr. Brain | Time: 40 seconds / Name: Bob | Time: no time / Name: Mr. Brain | "
-              "Time: no time / Name: Mr. Brain | Time: no time / Name: Mr. Brain");
 }
 
 // True when the label shows its text as the characters they are, not as markup.
