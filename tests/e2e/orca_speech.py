@@ -1,18 +1,13 @@
 #!/usr/bin/env python3
-"""A ZIBBO deal played by ear with Debian's own screen reader, Orca.
-
-Orca runs on screen_reader.py's private X server, D-Bus session and accessibility bus,
-speaking through speech-dispatcher and espeak-ng into libao's silent driver; what it speaks
-is the "SPEECH OUTPUT" lines of its debug log. Keys go in through XTEST. The script checks
-what Orca says after each key: the switches, the deals, a hint, an undo and a redo, a pause,
-Tab through the tool bar; then it learns a fresh deal by walking the dials, solves it from
-what it heard, checking every press and the solve, and reads the best times. It waits on
-speech, never on the clock.
+"""A ZIBBO deal played by ear with Debian's own screen reader, Orca, on screen_reader.py's
+private set-up, speaking through speech-dispatcher and espeak-ng into a silent audio driver.
+What Orca speaks is the "SPEECH OUTPUT" lines of its debug log; keys go in through XTEST.
+Each key's speech is checked, then a fresh deal is learnt by walking the dials and solved from
+what was heard. It waits on speech, never on the clock.
 
     orca_speech.py PATH/TO/spindora
 
-Exits 77 (skipped) where Orca, speech-dispatcher, espeak-ng or what screen_reader.py needs
-is missing.
+Exits 77 (skipped) where Orca, speech-dispatcher or espeak-ng is missing.
 """
 import os
 import re
@@ -45,10 +40,6 @@ sys.exit(orca.main())
 '''
 
 
-class Optional(str):
-    """An utterance that may be left out."""
-
-
 class Speech:
     """What Orca has spoken, read from its log."""
 
@@ -57,36 +48,27 @@ class Speech:
     def __init__(self, log):
         self.log, self.read_to, self.said, self.checked = log, 0, [], 0
 
-    def read(self):
-        if os.path.exists(self.log):
-            with open(self.log, 'rb') as file:
-                file.seek(self.read_to)
-                chunk = file.read()
-            chunk = chunk[:chunk.rfind(b'\n') + 1]
-            self.read_to += len(chunk)
-            for line in chunk.decode('utf-8', errors='replace').splitlines():
-                match = self.LINE.search(line)
-                # A key's echo is its name and a space; all else is what Orca reads out.
-                if match and not match.group(1).endswith(' '):
-                    self.said.append(match.group(1).rstrip('.'))
-
-    def heard(self, *expected, seconds=10):
-        """Waits until what was said since the last check is `expected` (patterns) in order,
-        and answers their matches."""
+    def heard(self, *expected, ignoring='$^', seconds=10):
+        """Waits until what was said since the last check, but for `ignoring`, is `expected`
+        (patterns) in order; answers their matches."""
         deadline = time.monotonic() + seconds
         while True:
-            self.read()
-            said, matches = self.said[self.checked:], []
-            for pattern in expected:
-                found = len(said) > len(matches) - matches.count(None) and \
-                    re.fullmatch(pattern, said[len(matches) - matches.count(None)])
-                if not found and not isinstance(pattern, Optional):
-                    break
-                matches.append(found or None)
+            if os.path.exists(self.log):
+                with open(self.log, 'rb') as file:
+                    file.seek(self.read_to)
+                    chunk = file.read()
+                chunk = chunk[:chunk.rfind(b'\n') + 1]
+                self.read_to += len(chunk)
+                # A key's echo is its name and a space; all else is what Orca reads out.
+                self.said += [m.group(1).rstrip('.') for m in map(self.LINE.search, chunk.decode().splitlines())
+                              if m and not m.group(1).endswith(' ')]
+            said = [(at, text) for at, text in enumerate(self.said[self.checked:], self.checked)
+                    if not re.fullmatch(ignoring, text)]
+            matches = [re.fullmatch(pattern, text) for pattern, (_, text) in zip(expected, said)]
+            assert all(matches), 'expected %r, heard %r' % (expected, [text for _, text in said])
             if len(matches) == len(expected):
-                self.checked += len(matches) - matches.count(None)
+                self.checked = said[len(expected) - 1][0] + 1
                 return matches
-            assert len(said) <= len(matches) - matches.count(None), 'expected %r, heard %r' % (expected, said)
             assert time.monotonic() < deadline, 'waited %gs for %r, heard %r' % (seconds, expected, said)
             time.sleep(0.02)
 
@@ -95,11 +77,11 @@ class Player:
     """Keys in, speech out, and the nine pointers as the speech told them."""
 
     def __init__(self, speech):
-        self.speech, self.hours, self.focus, self.mark_shown = speech, [None] * 9, 0, False
+        self.speech, self.hours, self.focus = speech, [None] * 9, 0
 
-    def key(self, key, *expected):
+    def key(self, key, *expected, **options):
         sr.key(key)
-        return self.speech.heard(*expected)
+        return self.speech.heard(*expected, **options)
 
     def focused(self, match):
         """Notes the dial a focus utterance names, and its pointer."""
@@ -107,9 +89,7 @@ class Player:
         self.hours[self.focus] = int(match.group(3))
 
     def step(self, direction):
-        if not self.mark_shown:  # the first arrow only shows where the focus is
-            sr.key(direction)
-            self.mark_shown = True
+        """An arrow, the focus mark showing since the hint."""
         target = self.focus + {'Right': 1, 'Left': -1, 'Down': 3, 'Up': -3}[direction]
         self.focused(self.key(direction, DIAL + ' push button')[0])
         assert self.focus == target, 'went %s to the %s' % (direction, PLACES[self.focus])
@@ -133,30 +113,24 @@ class Player:
         return self.key('space' if forward else 'shift+space', *expected)[-1]
 
 
-def start_quietly(session, command):
-    with open(os.path.join(session.scratch, os.path.basename(command[0]) + '.out'), 'w') as out:
-        session.processes.append(subprocess.Popen(command, env=session.env, start_new_session=True,
-                                                  cwd=session.scratch, stdout=out, stderr=subprocess.STDOUT))
-
-
 def start_speech(session):
     """speech-dispatcher with espeak-ng into a silent driver, and Orca with its log."""
-    scratch = session.scratch
-    for folder in ['home', 'speechd', 'orca']:
-        os.mkdir(os.path.join(scratch, folder))
-    with open(os.path.join(scratch, 'home', '.libao'), 'w') as file:
-        file.write('default_driver=null\n')
-    with open(os.path.join(scratch, 'speechd', 'speechd.conf'), 'w') as file:
-        file.write('AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
-                   'DefaultModule espeak-ng\n')
-    socket, log = os.path.join(scratch, 'speechd.sock'), os.path.join(scratch, 'orca.log')
-    session.env.update(HOME=os.path.join(scratch, 'home'), SPEECHD_ADDRESS='unix_socket:' + socket)
-    os.environ.update(session.env)
-    start_quietly(session, ['speech-dispatcher', '-s', '-t', '0', '-C', os.path.join(scratch, 'speechd'), '-S', socket])
-    sr.wait_for(lambda: os.path.exists(socket), 10, 'speech-dispatcher to listen')
-    start_quietly(session, [sys.executable, '-c', ORCA_LAUNCH, ORCA, '-u', os.path.join(scratch, 'orca'),
-                            '-d', 'braille', '--debug-file', log])
-    speech = Speech(log)
+    at = lambda name: os.path.join(session.scratch, name)  # noqa: E731
+    files = {'home/.libao': 'default_driver=null\n', 'speechd/speechd.conf': 'AudioOutputMethod "libao"\n'
+             'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n', 'orca/.keep': ''}
+    for name, text in files.items():
+        os.makedirs(os.path.dirname(at(name)), exist_ok=True)
+        with open(at(name), 'w') as file:
+            file.write(text)
+    session.env.update(HOME=at('home'), SPEECHD_ADDRESS='unix_socket:' + at('speechd.sock'))
+    for command in [['speech-dispatcher', '-s', '-t', '0', '-C', at('speechd'), '-S', at('speechd.sock')],
+                    [sys.executable, '-c', ORCA_LAUNCH, ORCA, '-u', at('orca'), '-d', 'braille', '--debug-file',
+                     at('orca.log')]]:
+        with open(at(os.path.basename(command[0]) + '.out'), 'w') as out:  # their chatter
+            session.processes.append(subprocess.Popen(command, env=session.env, start_new_session=True,
+                                                      cwd=session.scratch, stdout=out, stderr=subprocess.STDOUT))
+        sr.wait_for(lambda: os.path.exists(at('speechd.sock')), 10, 'speech-dispatcher to listen')
+    speech = Speech(at('orca.log'))
     speech.heard('Screen reader on', seconds=30)
     return speech
 
@@ -181,12 +155,9 @@ def play(session, speech, game):
 
     # A hint moves the focus to its dial and names the button; H again plays it. A search
     # that takes a moment says so first.
-    said = player.key('h', Optional('Hint: looking for the next move…'), Optional(BOARD[2]),
-                      r'Hint: (top|middle|bottom) row, (left|middle|right) dial, (left|right) button')
-    if said[1]:
-        player.focused(said[1])
-    assert PLACES.index(said[2].group(1, 2)) == player.focus, 'the hint names the focused dial'
-    player.mark_shown = True
+    hint = player.key('h', r'Hint: (top|middle|bottom) row, (left|middle|right) dial, (left|right) button',
+                      ignoring='Hint: looking for the next move…|' + BOARD[2])[0]
+    player.focus = PLACES.index(hint.group(1, 2))
     played = player.key('h', re.escape("%s row, %s dial: pointer at " % PLACES[player.focus]) + '.*')[0].group(0)
     player.key('ctrl+z', 'Undone: ' + DIAL + '.*')
     player.key('ctrl+y', re.escape('Redone: ' + played))
@@ -204,12 +175,10 @@ def play(session, speech, game):
     plan = sr.presses_to_solve(player.hours)
     presses = [(dial, plan[dial] <= 6, min(plan[dial], 12 - plan[dial])) for dial in [8, 7, 6, 3, 4, 5, 2, 1, 0]]
     presses = [(dial, forward, _) for dial, forward, count in presses for _ in range(count)]
-    print('pointers heard', player.hours, '- presses', len(presses))
     for n, (dial, forward, _) in enumerate(presses):
         player.walk_to(dial)
         solved = player.press(dial, forward, solves=n == len(presses) - 1)
     assert player.hours == [12] * 9
-    print(solved.group(0))
 
     # The best times: the name box read once, with its label; the list read row by row under
     # its column headers, the time first.
