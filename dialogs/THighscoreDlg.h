@@ -13,11 +13,11 @@
 
 namespace spindora {
 
+class HighscoreTable;
+
 // The five best times of one puzzle and level, with a name box for a new entry. The list
 // lives in the store under the key the shell keeps up to date in `levelKey`; it is read
 // afresh at every showing. OK writes the player's name and all five rows; Cancel nothing.
-class HighscoreTable;
-
 class THighscoreDlg final : public QDialog {
     Q_OBJECT
 public:

@@ -35,7 +35,8 @@ QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) 
         return new QAccessibleWidget(widget, QAccessible::ToolBar);
     if (className == QLatin1String("spindora::ToolButton"))
         return new ToolButtonAccessible(static_cast<QAbstractButton*>(widget));
-    if (className == QLatin1String("spindora::ClockWidget")) return new ClockAccessible(static_cast<ClockWidget*>(widget));
+    if (className == QLatin1String("spindora::ClockWidget"))
+        return new ClockAccessible(static_cast<ClockWidget*>(widget));
     if (className == QLatin1String("spindora::THighscoreDlg"))
         return MakeHighscoreAccessible(static_cast<THighscoreDlg*>(widget));
     if (className == QLatin1String("spindora::HighscoreTable"))

@@ -57,7 +57,8 @@ QString MoveAnnouncement(Replay replay, const QString& lead, const QStringList& 
 
 QString NothingToReplayAnnouncement(Replay replay, int tongue) {
     static constexpr TextPair kNothing[] = {
-        {"Kein Zug", "No move"}, {"Nichts zurückzunehmen", "Nothing to undo"}, {"Nichts zu wiederholen", "Nothing to redo"}};
+        {"Kein Zug", "No move"}, {"Nichts zurückzunehmen", "Nothing to undo"},
+        {"Nichts zu wiederholen", "Nothing to redo"}};
     return Pick(kNothing[static_cast<int>(replay)], tongue);
 }
 

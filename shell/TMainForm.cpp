@@ -183,13 +183,16 @@ void TMainForm::AddKeys() {
     hints_ = std::make_unique<HintFlow>(flow_, *box_, *boardKeys_);
     AddActionKeys(*this, {
         {Qt::Key_H, [this] { hints_->Ask(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { ReplayOnBoard(*box_, Replay::Undo, [this] { flow_.UndoMove(); }); }},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z),
+         [this] { ReplayOnBoard(*box_, Replay::Undo, [this] { flow_.UndoMove(); }); }},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+         [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y),
+         [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
         // M clicks the music button; while there is no music it says why.
         {Qt::Key_M, [this] {
              if (MidiBtn_->isEnabled()) MidiBtn_->click();
-             else AnnounceOnBoard(*box_, MusicMissingAnnouncement(audio_.Search().IsEmpty(), flow_.tongue.value()));
+             else SayMusic();
          }},
     });
     // Keys are the board's from the start; Tab reaches the tool bar.
@@ -385,9 +388,13 @@ void TMainForm::MidiBtnClick() {
         if (MusicWanted()) timer_.Wake();
     }
     ApplyCaptions();
-    AnnounceOnBoard(*box_, MidiBtn_->isEnabled()
-                               ? ToggleAnnouncement(Tool::Music, MidiBtn_->isChecked(), flow_.tongue.value())
-                               : MusicMissingAnnouncement(audio_.Search().IsEmpty(), flow_.tongue.value()));
+    SayMusic();
+}
+
+void TMainForm::SayMusic() {
+    const int tongue = flow_.tongue.value();
+    AnnounceOnBoard(*box_, MidiBtn_->isEnabled() ? ToggleAnnouncement(Tool::Music, MidiBtn_->isChecked(), tongue)
+                                                 : MusicMissingAnnouncement(audio_.Search().IsEmpty(), tongue));
 }
 
 void TMainForm::DisableMusicIfLost() {
