@@ -29,7 +29,8 @@ const NewsLine* NewsLine::Find(const QWidget& window) {
 
 void NewsLine::Tell(const QString& text) {
     text_ = text;
-    waiting_ = !text.isEmpty();
+    // Without a screen reader listening the line only holds the text.
+    waiting_ = !text.isEmpty() && QAccessible::isActive();
     if (!waiting_) {
         patience_.stop();
         return;
@@ -51,7 +52,6 @@ void NewsLine::SpeakOnceSettled() {
 void NewsLine::Speak() {
     waiting_ = false;
     patience_.stop();
-    if (!QAccessible::isActive()) return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announced(&window_, text_);
     QAccessible::updateAccessibility(&announced);
