@@ -5,7 +5,12 @@
 
 namespace spindora {
 
-NameBox::NameBox(QWidget* parent) : QLineEdit(parent) {}
+NameBox::NameBox(const QString& name, QWidget* parent) : QLineEdit(name, parent) {}
+
+void NameBox::Offer(const QString& name) {
+    if (text() != name) setText(name);
+    setModified(false);
+}
 
 void NameBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);

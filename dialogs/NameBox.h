@@ -9,7 +9,11 @@ namespace spindora {
 class NameBox final : public QLineEdit {
     Q_OBJECT
 public:
-    explicit NameBox(QWidget* parent);
+    // Made with the name it offers, which screen readers are not told as typed in.
+    NameBox(const QString& name, QWidget* parent);
+    // Offers `name` anew, as not edited; the text changes only when it differs, since a
+    // screen reader may take a change as typed.
+    void Offer(const QString& name);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -1,10 +1,12 @@
 #include "dialogs/THighscoreDlg.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "assets/Glyphs.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/HighscoreAccessible.h"
+#include "dialogs/HighscoreTable.h"
 #include "dialogs/MessageDlg.h"
 #include "dialogs/ModalResult.h"
 #include "dialogs/NameBox.h"
@@ -41,6 +43,11 @@ QLabel* ListLabel(QWidget* parent, const char* stem, int row, int left, int widt
 
 }  // namespace
 
+void THighscoreDlg::OfferName(const QString& name) {
+    PlayerName = name;
+    edit_->Offer(name);
+}
+
 QString THighscoreDlg::StoredPlayerName(const TextStore& store) {
     return store.ReadText(QString::fromLatin1(kHighscoreSection), QStringLiteral("player"),
                           QString::fromLatin1(kDefaultPlayer));
@@ -67,7 +74,9 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
     for (int row = 0; row < kHighscoreRows; ++row)
         sco_[row] = ListLabel(this, "sco", row, 200, 90, Qt::AlignRight);
 
-    edit_ = new NameBox(this);
+    // Under the name box, which takes its clicks; it lets all others through.
+    table_ = new HighscoreTable(this, kListFrame, QRect(26, kRowTop, 272, kRowPitch), kHighscoreRows);
+    edit_ = new NameBox(PlayerName, this);
     edit_->setObjectName(QStringLiteral("Edit1"));
     edit_->setFrame(false);
     edit_->setMaxLength(kMaxNameLength);
@@ -77,7 +86,6 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
     edit_->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
     edit_->setStyleSheet(QStringLiteral("QLineEdit { border: none; padding: 0px; margin: 0px;"
                                         " background: rgb(255, 128, 128); color: black; }"));
-    edit_->setText(PlayerName);
     edit_->hide();
 
     const QFont small = PixelFont("MS Sans Serif", 11);
@@ -132,7 +140,7 @@ bool THighscoreDlg::MakeEntry(int32_t time) {
     InsertEntry(list, *row, {PlayerName, time});
     for (int r = 0; r < kHighscoreRows; ++r) SetRow(r, list[r]);
     EditRow = *row;
-    edit_->setText(PlayerName);
+    edit_->Offer(PlayerName);
     return true;
 }
 
@@ -191,6 +199,7 @@ void THighscoreDlg::FormActivate() {
     delcheck_->adjustSize();
     cancel_->setText(Pick(kCancelText, tongue_));
     NameHighscoreParts(*this, tongue_.value());
+    table_->SetCurrentRow(std::max(EditRow, 0));
     if (EditRow >= 0) edit_->setFocus();
     else ok_->setFocus();
 }

@@ -8,9 +8,12 @@
 #include <functional>
 
 #include "dialogs/HighscoreList.h"
+#include "dialogs/NameBox.h"
 #include "dialogs/Tongue.h"
 
 namespace spindora {
+
+class HighscoreTable;
 
 // The five best times of one puzzle and level, with a name box for a new entry. The list
 // lives in the store under the key the shell keeps up to date in `levelKey`; it is read
@@ -33,6 +36,8 @@ public:
     void KeepEntry();
     // The name the store holds for the next entry, as the window reads it when made.
     static QString StoredPlayerName(const TextStore& store);
+    // Offers `name` for the next entry, as `PlayerName` and in the name box.
+    void OfferName(const QString& name);
 
     // Names the list in the current language for the window title at each showing; without
     // it the title names only the program.
@@ -73,7 +78,8 @@ private:
     const Tongue& tongue_;
     const QImage& background_;
     std::array<QLabel*, kHighscoreRows> num_{}, pla_{}, sco_{};
-    QLineEdit* edit_;
+    HighscoreTable* table_;
+    NameBox* edit_;
     QCheckBox* clearBox_;
     QLabel* delcheck_;
     QPushButton* cancel_;

@@ -16,6 +16,9 @@ struct BoardPiece {
     // What else a player needs on reaching it: the pieces a ring turns.
     QString description;
     QRect area;  // board coordinates
+    // A few words for where it stands, by which a move's news lists it among the other
+    // pieces it turned; empty for a piece that news never lists.
+    QString brief;
 };
 
 // The press targets come first, in the puzzle's PressTargets order, so that the keyboard

@@ -19,10 +19,12 @@ packages=(
 if [[ ${1:-} == --with-display || ${1:-} == --for-tests ]]; then
   packages+=(xvfb xauth xdotool imagemagick x11-utils openbox)
 fi
-# And they have lintian judge the Debian package, and read the game as a screen reader does,
-# over the accessibility bus in a private D-Bus session.
+# And they have lintian judge the Debian package, read the game as a screen reader does,
+# over the accessibility bus in a private D-Bus session, and hear what Orca itself speaks
+# through speech-dispatcher and espeak-ng into a silent audio driver.
 if [[ ${1:-} == --for-tests ]]; then
-  packages+=(lintian at-spi2-core python3-pyatspi dbus-daemon)
+  packages+=(lintian at-spi2-core python3-pyatspi dbus-daemon
+             orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
 fi
 
 missing=()

@@ -39,6 +39,29 @@ QString DealAnnouncement(int tongue) {
     return Pick(kDeal, tongue);
 }
 
+QString LevelAnnouncement(const QString& boardName, int tongue) {
+    static constexpr TextPair kLevel{"%1: neu gemischt", "%1: new deal"};
+    return Pick(kLevel, tongue).arg(boardName);
+}
+
+QString MoveAnnouncement(Replay replay, const QString& lead, const QStringList& turned, int tongue) {
+    static constexpr TextPair kAlso{"%1; auch gedreht: %2", "%1; also turned: %2"};
+    static constexpr TextPair kHow[] = {
+        {"Gedreht: %1", "Turned: %1"}, {"Zurückgenommen: %1", "Undone: %1"}, {"Wiederholt: %1", "Redone: %1"}};
+    const QString places = turned.join(QStringLiteral(", "));
+    const int how = static_cast<int>(replay);
+    if (lead.isEmpty()) return Pick(kHow[how], tongue).arg(places);
+    const QString words = places.isEmpty() ? lead : Pick(kAlso, tongue).arg(lead, places);
+    return replay == Replay::None ? words : Pick(kHow[how], tongue).arg(words);
+}
+
+QString NothingToReplayAnnouncement(Replay replay, int tongue) {
+    static constexpr TextPair kNothing[] = {
+        {"Kein Zug", "No move"}, {"Nichts zurückzunehmen", "Nothing to undo"},
+        {"Nichts zu wiederholen", "Nothing to redo"}};
+    return Pick(kNothing[static_cast<int>(replay)], tongue);
+}
+
 QString SearchingHintAnnouncement(int tongue) {
     static constexpr TextPair kSearching{"Tipp: wird gesucht …", "Hint: looking for the next move…"};
     return Pick(kSearching, tongue);
@@ -76,6 +99,25 @@ QString ToolName(Tool tool, int tongue) {
         {"Mehr Rätsel im Netz", "More puzzles on the web"},
     };
     return Pick(kNames[static_cast<int>(tool)], tongue);
+}
+
+QString ToggleAnnouncement(Tool tool, bool on, int tongue) {
+    static constexpr TextPair kStates[] = {{"%1 aus", "%1 off"}, {"%1 an", "%1 on"}};
+    static constexpr TextPair kSound{"Soundeffekte", "Sound effects"};
+    static constexpr TextPair kMusic{"Musik", "Music"};
+    return Pick(kStates[on], tongue).arg(Pick(tool == Tool::Music ? kMusic : kSound, tongue));
+}
+
+QString MusicMissingAnnouncement(bool noFiles, int tongue) {
+    static constexpr TextPair kNoFiles{"Keine Musik: Es gibt keine MIDI-Dateien", "No music: there are no MIDI files"};
+    static constexpr TextPair kLost{"Keine Musik: Sie lässt sich nicht abspielen", "No music: it cannot be played"};
+    return Pick(noFiles ? kNoFiles : kLost, tongue);
+}
+
+QString PauseAnnouncement(bool paused, int tongue) {
+    static constexpr TextPair kResumed{"Das Spiel läuft weiter", "The game goes on"};
+    static constexpr TextPair kNoGame{"Keine Pause: Die Uhr läuft noch nicht", "No pause: the clock is not running"};
+    return Pick(paused ? kResumed : kNoGame, tongue);
 }
 
 QString MusicUnavailableText(bool noFiles, const QString& programFolder, const QString& userFolder, int tongue) {

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace spindora {
 
@@ -12,6 +13,9 @@ public:
     ClockWidget(QWidget* parent, const QImage& digitStrip);
     void Draw(int32_t ticks);
     const QImage& image() const { return image_; }
+    // The time in words, read only when a screen reader asks: the running clock tells none
+    // of its ticks.
+    std::function<QString()> describe;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -170,12 +170,13 @@ void GameFlow::OptionBtnMouseDown(MouseButton button) {
     });
 }
 
-void GameFlow::PauseBtnClick() {
-    if (gameState_[currentMode_] != kRunning) return;
+bool GameFlow::PauseBtnClick() {
+    if (gameState_[currentMode_] != kRunning) return false;
     view_.DropHint();
     view_.StopTimer();
     view_.ShowModal(DialogId::Pause);
     view_.StartTimer();
+    return true;
 }
 
 void GameFlow::UndoMove() {

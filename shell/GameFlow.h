@@ -43,7 +43,8 @@ public:
     // Whether a tick now adds to the clock shown.
     bool ClockCounts() const { return gameState_[currentMode_] == kRunning; }
     void MixBtnClick();
-    void PauseBtnClick();
+    // False when there was no running game to pause.
+    bool PauseBtnClick();
     // Ctrl+Z and Ctrl+Y: only while the game runs, so nothing before the first move and
     // nothing after the solve.
     void UndoMove();
@@ -61,7 +62,10 @@ public:
     void ReportSolved() override;
     void timboxPaint() override;
     void OptionBtnMouseDown(MouseButton button) override;
-    void MoveBegins() override { view_.DropHint(); }
+    void MoveBegins() override {
+        ++movesBegun_;
+        view_.DropHint();
+    }
     uint8_t& CurrentGameState() override { return gameState_[currentMode_]; }
     int32_t& CurrentClockTicks() override { return clockTicks_[currentMode_]; }
     LevelSettings& Levels() override { return levels_; }
@@ -79,6 +83,8 @@ public:
     // The hint key showed a move of the current game.
     void MarkHintShown() { hintShown_[currentMode_] = true; }
     bool FirstActivation() const { return firstActivation_; }
+    // How many moves the puzzles have begun: pressed, undone or redone.
+    uint64_t MovesBegun() const { return movesBegun_; }
     // The best-times list of the current mode and level, as BuildLevelKey last made it.
     const QString& LevelKey() const { return levelKey_; }
     Tongue tongue;
@@ -109,6 +115,7 @@ private:
     std::array<bool, kModes> hintShown_{};
     bool firstActivation_ = false;
     QString levelKey_;
+    uint64_t movesBegun_ = 0;
 };
 
 }  // namespace spindora

@@ -153,7 +153,13 @@ void TMainForm::BuildToolPanel() {
     // The mouse acts on its press and never clicks it: a click comes from the keyboard.
     connect(OptionBtn_, &QToolButton::clicked, this,
             [this] { flow_.OptionBtnMouseDown(MouseButton::Left); });
-    connect(PauseBtn_, &QToolButton::clicked, this, [this] { flow_.PauseBtnClick(); });
+    connect(PauseBtn_, &QToolButton::clicked, this, [this] {
+        const bool paused = flow_.PauseBtnClick();
+        AnnounceOnBoard(*box_, PauseAnnouncement(paused, flow_.tongue.value()));
+    });
+    connect(soundbtn_, &QToolButton::clicked, this, [this](bool on) {
+        AnnounceOnBoard(*box_, ToggleAnnouncement(Tool::Sound, on, flow_.tongue.value()));
+    });
     connect(HighScoreBtn_, &QToolButton::clicked, this, [this] { flow_.HighScoreBtnClick(); });
     connect(InfoBtn_, &QToolButton::clicked, this, [this] { flow_.InfoBtnClick(); });
     connect(ExitBtn_, &QToolButton::clicked, this, [this] { close(); });
@@ -171,15 +177,23 @@ void TMainForm::AddKeys() {
         {Qt::Key_3, modeBtns_[2]}, {Qt::Key_4, modeBtns_[3]},
         {Qt::Key_F2, MixBtn_}, {Qt::Key_P, PauseBtn_}, {Qt::Key_Pause, PauseBtn_},
         {Qt::Key_F1, HelpBtn_}, {QKeySequence(Qt::CTRL | Qt::Key_H), HighScoreBtn_},
-        {Qt::Key_L, TongueBtn_}, {Qt::Key_S, soundbtn_}, {Qt::Key_M, MidiBtn_},
+        {Qt::Key_L, TongueBtn_}, {Qt::Key_S, soundbtn_},
         {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn_},
     });
     hints_ = std::make_unique<HintFlow>(flow_, *box_, *boardKeys_);
     AddActionKeys(*this, {
         {Qt::Key_H, [this] { hints_->Ask(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { flow_.UndoMove(); }},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { flow_.RedoMove(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { flow_.RedoMove(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z),
+         [this] { ReplayOnBoard(*box_, Replay::Undo, [this] { flow_.UndoMove(); }); }},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+         [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y),
+         [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
+        // M clicks the music button; while there is no music it says why.
+        {Qt::Key_M, [this] {
+             if (MidiBtn_->isEnabled()) MidiBtn_->click();
+             else SayMusic();
+         }},
     });
     // Keys are the board's from the start; Tab reaches the tool bar.
     setTabOrder(BrizzelBtn_, box_);
@@ -191,10 +205,7 @@ void TMainForm::NameBoard() {
         BoardAccessibleName(flow_.CurrentMode(), flow_.Levels(), flow_.tongue.value()));
 }
 
-void TMainForm::DrawClock(int32_t ticks) {
-    timbox_->Draw(ticks);
-    timbox_->setAccessibleDescription(ClockAccessibleDescription(ticks, flow_.tongue.value()));
-}
+void TMainForm::DrawClock(int32_t ticks) { timbox_->Draw(ticks); }
 
 void TMainForm::BuildClock() {
     auto* bevel = new QFrame(ToolPanel_);
@@ -226,6 +237,9 @@ void TMainForm::BuildClock() {
     timbox_ = new ClockWidget(ToolPanel_, Bitmaps(kDigitStripItem));
     timbox_->setObjectName(QStringLiteral("timbox"));
     timbox_->move(312, 7);
+    timbox_->describe = [this] {
+        return ClockAccessibleDescription(flow_.ClockTicks(flow_.CurrentMode()), flow_.tongue.value());
+    };
 }
 
 void TMainForm::CreateDialogs() {
@@ -245,8 +259,7 @@ THighscoreDlg* TMainForm::highscoreDialog() {
         HighscoreDlg_->ListTitle = [this](int tongue) {
             return HighscoreTitle(flow_.CurrentMode(), flow_.Levels(), tongue);
         };
-        HighscoreDlg_->PlayerName = playerAtStart_;
-        HighscoreDlg_->Edit1()->setText(playerAtStart_);
+        HighscoreDlg_->OfferName(playerAtStart_);
     }
     return HighscoreDlg_.get();
 }
@@ -307,6 +320,9 @@ int TMainForm::ShowModal(DialogId id) {
         if (!store_.Flush()) ReportWriteFailure();
         return result;
     }
+    // The best times follow the notice: made while the notice has the focus, what the name
+    // box says as it is made is no news a screen reader reads out with the list.
+    case DialogId::Done: highscoreDialog(); break;
     default: break;
     }
     MessageDlg* dlg = dialog(id);
@@ -349,8 +365,6 @@ void TMainForm::ApplyCaptions() {
     hint(BrizzelBtn_, Tool::Brizzel, Hint::Brizzel);
     setWindowTitle(WindowTitle());
     NameBoard();
-    timbox_->setAccessibleDescription(
-        ClockAccessibleDescription(flow_.ClockTicks(flow_.CurrentMode()), tongue));
 }
 
 void TMainForm::EnableOptionBtn(bool enabled) { OptionBtn_->setEnabled(enabled); }
@@ -374,6 +388,13 @@ void TMainForm::MidiBtnClick() {
         if (MusicWanted()) timer_.Wake();
     }
     ApplyCaptions();
+    SayMusic();
+}
+
+void TMainForm::SayMusic() {
+    const int tongue = flow_.tongue.value();
+    AnnounceOnBoard(*box_, MidiBtn_->isEnabled() ? ToggleAnnouncement(Tool::Music, MidiBtn_->isChecked(), tongue)
+                                                 : MusicMissingAnnouncement(audio_.Search().IsEmpty(), tongue));
 }
 
 void TMainForm::DisableMusicIfLost() {

@@ -97,6 +97,8 @@ private:
     void CreateDialogs();
     void BrizzelBtnClick();
     void MidiBtnClick();
+    // Tells a screen reader whether the music plays, or why there is none.
+    void SayMusic();
     bool MusicWanted() const;
     void DisableMusicIfLost();
     void DescribeMusicBtn();

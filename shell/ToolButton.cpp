@@ -1,6 +1,7 @@
 #include "shell/ToolButton.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QStyleOptionToolButton>
@@ -43,6 +44,10 @@ void ToolButton::focusInEvent(QFocusEvent* event) {
     if (reason != Qt::ActiveWindowFocusReason)
         keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
     QToolButton::focusInEvent(event);
+    // Qt leaves only the checked button of an exclusive group in the Tab order, as for radio
+    // buttons; each puzzle's button is a button of its own to the keys.
+    if (group())
+        for (QAbstractButton* member : group()->buttons()) member->setFocusPolicy(Qt::TabFocus);
 }
 
 void ToolButton::paintEvent(QPaintEvent*) {

@@ -50,7 +50,8 @@ BoardWords KollukWords(const kolluk::Position& position, int level, int tongue) 
     for (int r = 0; r < kolluk::kRings; ++r) {
         QStringList balls;
         for (const int place : kolluk::Rings[r]) balls << PlaceState(position, level, place, tongue);
-        words.pieces.push_back({KollukPlace(r, tongue), Pick(kAlong, tongue).arg(balls.join(QStringLiteral("; "))), {}});
+        words.pieces.push_back(
+            {KollukPlace(r, tongue), Pick(kAlong, tongue).arg(balls.join(QStringLiteral("; "))), {}, {}});
     }
     words.targets = kolluk::kRings;
     for (int place = 0; place < kolluk::kPlaces; ++place) {
@@ -63,7 +64,8 @@ BoardWords KollukWords(const kolluk::Position& position, int level, int tongue) 
         words.pieces.push_back({where.join(QStringLiteral(", ")) + QStringLiteral(": ") +
                                     PlaceState(position, level, place, tongue),
                                 {},
-                                QRect(kolluk::PlaceOrigin[place], QSize(kolluk::kPlatformSize, kolluk::kPlatformSize))});
+                                QRect(kolluk::PlaceOrigin[place], QSize(kolluk::kPlatformSize, kolluk::kPlatformSize)),
+                                {}});
     }
     return words;
 }

@@ -95,12 +95,14 @@ BoardWords MurvoWords(const murvo::Position& position, int level, int tongue) {
         QStringList turned;
         for (int k = 0; k < m.size; ++k) turned << discs[m.places[k] - 1];
         words.pieces.push_back(
-            {MurvoPlace(level, static_cast<int>(words.pieces.size()), tongue), turned.join(QStringLiteral("; ")), {}});
+            {MurvoPlace(level, static_cast<int>(words.pieces.size()), tongue), turned.join(QStringLiteral("; ")), {},
+             {}});
     }
     words.targets = static_cast<int>(words.pieces.size());
     for (int place = 1; place <= places; ++place)
         words.pieces.push_back({discs[place - 1], {},
-                                QRect(murvo::DiscCorner(murvo::PlaceOffset(place)), QSize(murvo::kDiscSize, murvo::kDiscSize))});
+                                QRect(murvo::DiscCorner(murvo::PlaceOffset(place)), QSize(murvo::kDiscSize, murvo::kDiscSize)),
+                                {}});
     return words;
 }
 

@@ -113,7 +113,7 @@ BoardWords PlufWords(const pluf::Position& position, int level, int tongue) {
                                             Pick(kButtons, tongue).arg(buttons.join(QStringLiteral(", "))),
                                             Pick(kMatches, tongue).arg(matching).arg(neighbours)}
                                     .join(QStringLiteral("; ")),
-                                {}, {}});
+                                {}, {}, {}});
     }
     words.targets = count;
     return words;
