@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "assets/DialogBackground.h"
+#include "assets/DigitStrip.h"
 #include "assets/PictureReader.h"
 #include "assets/Raster.h"
 
@@ -50,14 +52,19 @@ QString GlyphResourceName(const GlyphLayout& info, int scale) {
 }
 
 QIcon GlyphIcon(Glyph glyph, int leftPad) {
+    return GlyphIcon(glyph, leftPad, SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0));
+}
+
+QIcon GlyphIcon(Glyph glyph, int leftPad, int screenScale) {
     const GlyphLayout& info = LayoutOf(glyph);
     const int width = info.width / info.images;
     QIcon icon;
     // The 1:1 glyph, and on a dense screen the one drawn for it, which the icon prefers there.
-    const int screenScale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
     for (const int scale : {1, screenScale}) {
         if (scale == 1 && !icon.isNull()) break;
-        const QPixmap strip = QPixmap::fromImage(ReadPicture(ResourcePath(GlyphResourceName(info, scale))));
+        QImage picture = ReadPicture(ResourcePath(GlyphResourceName(info, scale)));
+        if (picture.isNull() && scale > kMostSurfaceScale) picture = PaintGlyph(glyph, scale);
+        const QPixmap strip = QPixmap::fromImage(picture);
         if (strip.isNull()) continue;
         const auto image = [&](int index) {
             QPixmap cell(QSize(leftPad + width, info.height) * scale);
@@ -72,6 +79,17 @@ QIcon GlyphIcon(Glyph glyph, int leftPad) {
         if (info.images > 1) icon.addPixmap(image(1), QIcon::Disabled);
     }
     return icon;
+}
+
+QImage BitmapsAt(int item, int scale) {
+    if (scale == SurfaceScale(Bitmaps(item))) return Bitmaps(item);
+    const char* name = item == kDialogBackgroundItem ? kDialogBackgroundResource : kDigitStripResource;
+    QImage picture = ReadPicture(ResourcePath(scale > 1 ? DenseResourceName(name, scale) : QString::fromLatin1(name)));
+    if (picture.isNull())
+        picture = item == kDialogBackgroundItem ? PaintDialogBackground(scale) : PaintDigitStrip(scale);
+    picture = ToRasterFormat(picture);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 QString DensePictureName(const QString& name, int scale) {

@@ -28,4 +28,12 @@ QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale,
     return dense.picture;
 }
 
+QImage ReadyBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
+    if (scale <= 1 || scale == kDenseFileScale)
+        return DenseBoardPicture(path, oneToOne, scale, least, nullptr);
+    QImage kept = ReadKeptSheet(KeptSheetPath(path, oneToOne, scale), least * scale);
+    if (!kept.isNull()) kept.setDevicePixelRatio(scale);
+    return kept;
+}
+
 }  // namespace spindora

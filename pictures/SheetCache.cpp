@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 
@@ -90,11 +91,11 @@ QImage KeptOrPaintedSheet(const QString& picturePath, const QImage& oneToOne, in
     if (QImage kept = ReadKeptSheet(path, least * scale); !kept.isNull()) return kept;
     QImage painted = ToRasterFormat(paint(scale));
     if (const QString why = KeepSheet(path, painted); !why.isEmpty()) {
-        static bool said = false;
-        if (!said)
+        // Sheets are painted away from the window's thread as well.
+        static std::atomic<bool> said = false;
+        if (!said.exchange(true))
             std::fprintf(stderr, "spindora: cannot keep the painted board in %s: %s\n",
                          qPrintable(path), qPrintable(why));
-        said = true;
     }
     return painted;
 }

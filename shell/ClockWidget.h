@@ -11,14 +11,17 @@ class ClockWidget final : public QWidget {
 public:
     ClockWidget(QWidget* parent, const QImage& digitStrip);
     void Draw(int32_t ticks);
+    // Takes `size` on screen, its cells from `digitStrip` (of any density).
+    void SetZoomed(QSize size, const QImage& digitStrip);
     const QImage& image() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QImage& strip_;
+    QImage strip_;
     QImage image_;
+    int32_t ticks_ = 0;
 };
 
 // Composes the clock picture for a count from the digit strip (77 x 20, black between cells).
