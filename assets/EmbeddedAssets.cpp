@@ -1,6 +1,7 @@
 #include "assets/EmbeddedAssets.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -55,24 +56,30 @@ QIcon GlyphIcon(Glyph glyph, int leftPad) {
     return GlyphIcon(glyph, leftPad, SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0));
 }
 
-QIcon GlyphIcon(Glyph glyph, int leftPad, int screenScale) {
+QIcon GlyphIcon(Glyph glyph, int leftPad, int scale) {
     const GlyphLayout& info = LayoutOf(glyph);
     const int width = info.width / info.images;
+    const int screenScale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
+    // A zoomed window's glyph holds more pixels than the screen's density asks for, and says
+    // so through its size: an icon picks its pixmaps by density and never enlarges one.
+    const int density = std::min(scale, screenScale);
     QIcon icon;
     // The 1:1 glyph, and on a dense screen the one drawn for it, which the icon prefers there.
-    for (const int scale : {1, screenScale}) {
-        if (scale == 1 && !icon.isNull()) break;
-        QImage picture = ReadPicture(ResourcePath(GlyphResourceName(info, scale)));
-        if (picture.isNull() && scale > kMostSurfaceScale) picture = PaintGlyph(glyph, scale);
-        const QPixmap strip = QPixmap::fromImage(picture);
+    for (const int each : {1, scale}) {
+        if (each == 1 && (!icon.isNull() || scale > screenScale)) continue;
+        QImage picture = ReadPicture(ResourcePath(GlyphResourceName(info, each)));
+        if (picture.isNull() && each > kMostSurfaceScale) picture = PaintGlyph(glyph, each);
+        QPixmap strip = QPixmap::fromImage(picture);
         if (strip.isNull()) continue;
+        strip.setDevicePixelRatio(1);
+        const int ratio = each == 1 ? 1 : density;
         const auto image = [&](int index) {
-            QPixmap cell(QSize(leftPad + width, info.height) * scale);
-            cell.setDevicePixelRatio(scale);
+            QPixmap cell(QSize(leftPad + width, info.height) * each);
+            cell.setDevicePixelRatio(ratio);
             cell.fill(Qt::transparent);
             QPainter p(&cell);
-            p.drawPixmap(QRectF(leftPad, 0, width, info.height), strip,
-                         QRectF(index * width * scale, 0, width * scale, info.height * scale));
+            p.drawPixmap(QRectF(QPointF(leftPad, 0) * each / ratio, QSizeF(width, info.height) * each / ratio),
+                         strip, QRectF(index * width * each, 0, width * each, info.height * each));
             return cell;
         };
         icon.addPixmap(image(0), QIcon::Normal);
