@@ -67,8 +67,10 @@ QIcon GlyphIcon(Glyph glyph, int leftPad, int scale) {
     // The 1:1 glyph, and on a dense screen the one drawn for it, which the icon prefers there.
     for (const int each : {1, scale}) {
         if (each == 1 && (!icon.isNull() || scale > screenScale)) continue;
-        QImage picture = ReadPicture(ResourcePath(GlyphResourceName(info, each)));
-        if (picture.isNull() && each > kMostSurfaceScale) picture = PaintGlyph(glyph, each);
+        // The build carries glyphs up to the densest screen; a zoom beyond has them painted.
+        const QImage picture = each > kMostSurfaceScale
+                                   ? PaintGlyph(glyph, each)
+                                   : ReadPicture(ResourcePath(GlyphResourceName(info, each)));
         QPixmap strip = QPixmap::fromImage(picture);
         if (strip.isNull()) continue;
         strip.setDevicePixelRatio(1);
@@ -91,7 +93,9 @@ QIcon GlyphIcon(Glyph glyph, int leftPad, int scale) {
 QImage BitmapsAt(int item, int scale) {
     if (scale == SurfaceScale(Bitmaps(item))) return Bitmaps(item);
     const char* name = item == kDialogBackgroundItem ? kDialogBackgroundResource : kDigitStripResource;
-    QImage picture = ReadPicture(ResourcePath(scale > 1 ? DenseResourceName(name, scale) : QString::fromLatin1(name)));
+    QImage picture;
+    if (scale <= kMostSurfaceScale)
+        picture = ReadPicture(ResourcePath(scale > 1 ? DenseResourceName(name, scale) : QString::fromLatin1(name)));
     if (picture.isNull())
         picture = item == kDialogBackgroundItem ? PaintDialogBackground(scale) : PaintDigitStrip(scale);
     picture = ToRasterFormat(picture);

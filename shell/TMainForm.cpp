@@ -637,6 +637,8 @@ void TMainForm::SetFullScreen(bool on) {
     if (on) {
         beforeFullScreen_ = geometry();
         showFullScreen();
+        // Without a window manager nobody else gives the window the screen.
+        if (const QScreen* screen = this->screen()) setGeometry(screen->geometry());
         return;
     }
     showNormal();
