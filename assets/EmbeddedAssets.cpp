@@ -9,6 +9,7 @@
 #include "assets/DialogBackground.h"
 #include "assets/DigitStrip.h"
 #include "assets/PictureReader.h"
+#include "assets/ProgramPictures.h"
 #include "assets/Raster.h"
 
 namespace spindora {
@@ -140,6 +141,23 @@ QPixmap ForScreen(const char* name) {
 QPixmap SplashPicture() { return ForScreen(kSplashResource); }
 
 QPixmap AboutPicture() { return ForScreen(kAboutResource); }
+
+namespace {
+
+QImage PictureAt(const char* name, int scale, QImage (*paint)(int)) {
+    QImage picture;
+    if (scale <= kMostSurfaceScale)
+        picture = ReadPicture(ResourcePath(DenseResourceName(name, scale)));
+    if (picture.isNull()) picture = paint(scale);
+    // Palette pictures (the about box's) go by 32 bits, which smooth scaling wants.
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage SplashPictureAt(int scale) { return PictureAt(kSplashResource, scale, PaintSplashPicture); }
+
+QImage AboutPictureAt(int scale) { return PictureAt(kAboutResource, scale, PaintAboutPicture); }
 
 QString WaveResourceName(int item) { return QStringLiteral("wave%1.wav").arg(item); }
 

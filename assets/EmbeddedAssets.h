@@ -27,6 +27,10 @@ QIcon ProgramIcon();
 // The splash picture (200 x 150) and the about box's maker logo (100 x 75).
 QPixmap SplashPicture();
 QPixmap AboutPicture();
+// The same two at `scale` device pixels to each of their own, for a zoomed dialog: read
+// where the build carries them that dense, painted otherwise; Format_RGB32, ratio 1.
+QImage SplashPictureAt(int scale);
+QImage AboutPictureAt(int scale);
 // Sound bank item 0..4 as a complete WAVE file image; empty if the build lacks it.
 QByteArray WaveList(int item);
 

@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 
+#include "dialogs/DialogZoom.h"
 #include "dialogs/HighscoreList.h"
 #include "dialogs/Tongue.h"
 
@@ -33,6 +35,8 @@ public:
     void KeepEntry();
     // The name the store holds for the next entry, as the window reads it when made.
     static QString StoredPlayerName(const TextStore& store);
+    // Opens at the main window's `zoom` from now on.
+    void SetZoom(double zoom);
 
     // Names the list in the current language for the window title at each showing; without
     // it the title names only the program.
@@ -78,6 +82,7 @@ private:
     QLabel* delcheck_;
     QPushButton* cancel_;
     QPushButton* ok_;
+    std::optional<DialogZoom> zoom_;
 };
 
 }  // namespace spindora

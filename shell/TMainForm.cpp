@@ -320,20 +320,27 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
     return true;
 }
 
+template <typename Dialog>
+Dialog* TMainForm::Zoomed(Dialog* dialog) const {
+    // The one thing a dialog learns of the window: the zoom to open at.
+    if (dialog) dialog->SetZoom(layout_.zoom);
+    return dialog;
+}
+
 int TMainForm::ShowModal(DialogId id) {
     switch (id) {
-    case DialogId::Tongue: return tongueDialog()->exec();
-    case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
-    case DialogId::Info: return infoDialog()->exec();
+    case DialogId::Tongue: return Zoomed(tongueDialog())->exec();
+    case DialogId::Splash: return splashWanted_ ? Zoomed(Splash_.get())->exec() : kModalOk;
+    case DialogId::Info: return Zoomed(infoDialog())->exec();
     case DialogId::Highscore: {
-        const int result = highscoreDialog()->ShowModal(0);
+        const int result = Zoomed(highscoreDialog())->ShowModal(0);
         // A wiped list is kept at once, as a new entry is.
         if (!store_.Flush()) ReportWriteFailure();
         return result;
     }
     default: break;
     }
-    MessageDlg* dlg = dialog(id);
+    MessageDlg* dlg = Zoomed(dialog(id));
     return dlg ? dlg->exec() : kModalOk;
 }
 
@@ -342,7 +349,7 @@ void TMainForm::ShowHighscore(int32_t time) {
     if (endedBySignal_)
         highscoreDialog()->EnterWithoutShowing(time);
     else
-        highscoreDialog()->ShowModal(time);
+        Zoomed(highscoreDialog())->ShowModal(time);
     // A new best time reaches the disk now, so a crash later in the run cannot lose it.
     if (!store_.Flush()) ReportWriteFailure();
 }

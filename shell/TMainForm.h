@@ -121,6 +121,9 @@ private:
     void NameBoard();
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
+    // `dialog`, set to open at the window's zoom.
+    template <typename Dialog>
+    Dialog* Zoomed(Dialog* dialog) const;
     void BrizzelBtnClick();
     void MidiBtnClick();
     bool MusicWanted() const;

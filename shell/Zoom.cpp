@@ -8,10 +8,7 @@
 namespace spindora {
 
 QRect ZoomLayout::Place(const QRect& design) const {
-    const auto at = [this](int v) { return static_cast<int>(std::lround(v * zoom)); };
-    const QPoint topLeft(at(design.left()), at(design.top()));
-    const QPoint end(at(design.left() + design.width()), at(design.top() + design.height()));
-    return QRect(topLeft + origin, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
+    return ZoomedRect(design, zoom).translated(origin);
 }
 
 QPoint ZoomLayout::DesignPoint(QPointF window) const {
@@ -66,11 +63,5 @@ double ZoomThatFits(int percent, QSize room) {
     return best / 100.0;
 }
 
-int ZoomSurfaceScale(double zoom, double ratio) {
-    // A product a rounding error above a whole number is that number.
-    const int scale = static_cast<int>(std::ceil(zoom * ratio - 1e-3));
-    // Never below what the screen gets at 100%, so that nothing changes there.
-    return std::max(SurfaceScaleFor(ratio), std::clamp(scale, 1, kMostZoomScale));
-}
 
 }  // namespace spindora

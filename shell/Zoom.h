@@ -5,6 +5,8 @@
 #include <QSize>
 #include <array>
 
+#include "assets/Raster.h"
+
 namespace spindora {
 
 // The window's content (tool bar, clock, board, rules area, level button) is the design's
@@ -41,11 +43,7 @@ double StepZoom(double zoom, int direction, QSize room);
 // that `room` holds when it does not fit there itself.
 double ZoomThatFits(int percent, QSize room);
 
-// Device pixels per board pixel of the surfaces the board is painted on at `zoom` on a
-// screen of `ratio`: the next whole number at or above, capped at kMostZoomScale so that a
-// full screen of 3840 x 2160 stays within its memory; the screen shows any factor in
-// between by reducing the surface as it paints.
-inline constexpr int kMostZoomScale = 4;
-int ZoomSurfaceScale(double zoom, double ratio);
+// ZoomSurfaceScale, the density the board is painted for at a zoom, lives with the surfaces
+// in assets/Raster.h: the dialogs paint for it too.
 
 }  // namespace spindora

@@ -104,5 +104,46 @@ TEST(ZoomWindow, TheZoomIsKeptAndOneTooLargeForTheScreenShrinksToAStepThatFits) 
     }
 }
 
+struct DialogRow {
+    QSize window;  // the main window's client size
+    DialogId dialog;
+    QSize size;    // the dialog's at that zoom
+    Qt::Key answer;
+};
+
+TEST(ZoomWindow, DialogsOpenAtTheWindowsZoomCentredOnIt) {
+    QTemporaryDir cache;
+    test::ScopedEnv kept("XDG_CACHE_HOME", cache.path().toUtf8());
+    SeededRandom random(35);
+    auto form = test::ShownForm(random);
+    ASSERT_NE(form, nullptr);
+    const DialogRow rows[] = {
+        {{500, 366}, DialogId::Pause, {250, 125}, Qt::Key_Return},
+        {{750, 549}, DialogId::Pause, {375, 188}, Qt::Key_Return},
+        {{1000, 732}, DialogId::Highscore, {640, 400}, Qt::Key_Escape},
+        {{750, 549}, DialogId::Info, {464, 483}, Qt::Key_Return},
+        {{1000, 732}, DialogId::Tongue, {640, 182}, Qt::Key_Escape},
+        {{500, 366}, DialogId::Highscore, {320, 200}, Qt::Key_Escape},  // back at 100%
+    };
+    for (const DialogRow& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.window.width() << "x" << row.window.height() << " dialog "
+                                        << static_cast<int>(row.dialog));
+        form->resize(row.window);
+        QApplication::processEvents();
+        QRect shown;
+        test::WhenModalActive([&shown, &row](QWidget* modal) {
+            shown = modal->geometry();
+            test::TypeInto(modal, {row.answer});
+        });
+        form->ShowModal(row.dialog);
+        EXPECT_EQ(shown.size(), row.size);
+        const QPoint off = shown.center() - form->geometry().center();
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    }
+    form->sheets().Finish();
+    test::AnswerNextModal(Qt::Key_Return);
+    form->close();
+}
+
 }  // namespace
 }  // namespace spindora
