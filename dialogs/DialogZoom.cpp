@@ -1,6 +1,8 @@
 #include "dialogs/DialogZoom.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QStyle>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -37,7 +39,7 @@ DialogZoom::DialogZoom(QWidget& dialog) : dialog_(dialog), size_(dialog.size()),
         part.widget = child;
         part.place = child->geometry();
         part.font = child->font();
-        part.ownFont = child->testAttribute(Qt::WA_SetFont);
+        part.styleSheet = child->styleSheet();
         if (const auto* button = qobject_cast<QAbstractButton*>(child)) part.iconSize = button->iconSize();
         if (const auto* frame = qobject_cast<QFrame*>(child)) part.lineWidth = frame->lineWidth();
         if (const auto* label = qobject_cast<QLabel*>(child))
@@ -61,7 +63,9 @@ void DialogZoom::Apply() {
     for (const Part& part : parts_) {
         QWidget* widget = part.widget;
         if (!widget) continue;
-        if (part.ownFont) widget->setFont(ZoomedFont(part.font, zoom));
+        // Every child gets its font set: one styled by a style sheet no longer follows the
+        // dialog's.
+        widget->setFont(ZoomedFont(part.font, zoom));
         widget->setGeometry(Place(part.place));
         if (part.fitsText) widget->adjustSize();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -71,6 +75,13 @@ void DialogZoom::Apply() {
             if (glyph.isValid())
                 button->setIcon(zoom == 1.0 ? GlyphIcon(Glyph(glyph.toInt()))
                                             : GlyphIcon(Glyph(glyph.toInt()), 0, art));
+        }
+        // The style draws a check box's box at its own size unless told another.
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            const int side = Zoomed(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), zoom);
+            box->setStyleSheet(zoom == 1.0 ? part.styleSheet
+                                           : part.styleSheet + QStringLiteral(" QCheckBox::indicator { width: %1px;"
+                                                                              " height: %1px; }").arg(side));
         }
         if (auto* frame = qobject_cast<QFrame*>(widget); frame && part.lineWidth > 0)
             frame->setLineWidth(std::max(part.lineWidth, static_cast<int>(part.lineWidth * zoom)));

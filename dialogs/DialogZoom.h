@@ -40,7 +40,7 @@ private:
         QPointer<QWidget> widget;
         QRect place;
         QFont font;
-        bool ownFont = false;  // one set on it; the others follow the dialog's
+        QString styleSheet;
         QSize iconSize;     // buttons
         int lineWidth = 0;  // frames
         bool fitsText = false;  // a label as large as its text stays so
