@@ -198,7 +198,7 @@ void TMainForm::AddKeys() {
         {QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ZoomStep(+1); }},
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomStep(-1); }},
         {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomTo(1.0); }},
-        {Qt::Key_F11, [this] { SetFullScreen(!isFullScreen()); }},
+        {Qt::Key_F11, [this] { SetFullScreen(!InFullScreen()); }},
         {Qt::Key_Escape, [this] { SetFullScreen(false); }},
     });
     // Keys are the board's from the start; Tab reaches the tool bar.
@@ -494,11 +494,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     HelpSystem_.reset();
     ShellSettings kept = flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked());
     // The zoom of the window as it is when not full screen or maximised.
-    const QSize normal = isFullScreen() && beforeFullScreen_.isValid() ? beforeFullScreen_.size()
-                         : isFullScreen() || isMaximized()           ? normalGeometry().size()
-                                                                     : size();
+    const bool fullScreen = InFullScreen();
+    const QSize normal = fullScreen && beforeFullScreen_.isValid() ? beforeFullScreen_.size()
+                         : fullScreen || isMaximized()             ? normalGeometry().size()
+                                                                   : size();
     kept.zoom = static_cast<int>(std::lround(FitLayout(normal).zoom * 100));
-    kept.fullScreen = isFullScreen();
+    kept.fullScreen = fullScreen;
     WriteShellSettings(store_, kept);
     // The place is the one the window closes at; it goes into the same single write.
     SavePlacement();
@@ -626,21 +627,30 @@ void TMainForm::KeepOnScreen() {
 }
 
 void TMainForm::ZoomStep(int direction) {
-    if (isFullScreen()) return;
+    if (InFullScreen()) return;
     const double next = StepZoom(layout_.zoom, direction, Room());
     if (next != layout_.zoom || isMaximized()) ZoomTo(next);
 }
 
 void TMainForm::ZoomTo(double zoom) {
-    if (isFullScreen()) SetFullScreen(false);
+    if (InFullScreen()) SetFullScreen(false);
     if (isMaximized()) showNormal();
     resize(ZoomedSize(zoom));
     ApplyLayout(FitLayout(size()));
     KeepOnScreen();
 }
 
+bool TMainForm::InFullScreen() const {
+    if (isFullScreen()) return true;
+    // Without a window manager Qt soon reads the window's state back as normal, though the
+    // window still covers the screen: full screen as asked for holds while it does.
+    const QScreen* screen = this->screen();
+    return fullScreenAsked_ && screen && geometry() == screen->geometry();
+}
+
 void TMainForm::SetFullScreen(bool on) {
-    if (on == isFullScreen()) return;
+    if (on == InFullScreen()) return;
+    fullScreenAsked_ = on;
     if (on) {
         beforeFullScreen_ = geometry();
         showFullScreen();

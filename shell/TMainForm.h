@@ -65,6 +65,7 @@ public:
     // F11 and Esc. Full screen takes the largest zoom the screen holds; leaving it brings
     // the window back at its size from before.
     void SetFullScreen(bool on);
+    bool InFullScreen() const;
     SheetWorker& sheets() { return sheets_; }
 
     // ShellView
@@ -162,6 +163,7 @@ private:
     int artScale_ = 1;
     QPixmap wood_;
     QRect beforeFullScreen_;
+    bool fullScreenAsked_ = false;
     bool fullScreenAtStart_ = false;
     SheetWorker sheets_;
     QRect rulesShape_;
