@@ -61,6 +61,22 @@ echo "   spindora-music plays the piece through SDL's disk driver, so its idle C
   "sgt-twiddle=$peer"
 
 echo
+echo "== The window zoomed, on a screen of 3840 x 2160: peak memory at 100, 200 and 400 % and full"
+echo "   screen (the pictures for the zoom read or painted aside once, in the warm-up run)"
+for zoom in 100 200 400; do printf '[common]\ntongue=0\nmode=0\nmusic=0\nzoom=%s\n' $zoom >"$work/zoom$zoom.conf"; done
+printf '[common]\ntongue=0\nmode=0\nmusic=0\nfullscreen=1\n' >"$work/full.conf"
+"$root/scripts/desktop-cost.sh" --runs "$runs" --idle 1 --settle 4 --screen 3840x2160x24 \
+  "zoom100=SDL_AUDIODRIVER=dummy $root/build/spindora --seed 1 --config $work/zoom100.conf" \
+  "zoom200=SDL_AUDIODRIVER=dummy $root/build/spindora --seed 1 --config $work/zoom200.conf" \
+  "zoom400=SDL_AUDIODRIVER=dummy $root/build/spindora --seed 1 --config $work/zoom400.conf" \
+  "fullscreen=SDL_AUDIODRIVER=dummy $root/build/spindora --seed 1 --config $work/full.conf"
+
+echo
+echo "== The first paint after a change of size, from 100 %, with the 1:1 pictures scaled while"
+echo "   those for the new density are made aside; and the time until those show"
+"$root/build/bench/spindora_bench" --benchmark_filter='Zoom'
+
+echo
 echo "== Frame and paint costs per puzzle, and a search step through its rules (build/bench/spindora_bench)"
 "$root/build/bench/spindora_bench" --benchmark_min_time=0.2 \
   --benchmark_filter='Frame|PaintBoard|DrawPlate|PressRedraw|ApplyHash'

@@ -1,11 +1,15 @@
 #include "assets/EmbeddedAssets.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 
+#include "assets/DialogBackground.h"
+#include "assets/DigitStrip.h"
 #include "assets/PictureReader.h"
+#include "assets/ProgramPictures.h"
 #include "assets/Raster.h"
 
 namespace spindora {
@@ -50,28 +54,54 @@ QString GlyphResourceName(const GlyphLayout& info, int scale) {
 }
 
 QIcon GlyphIcon(Glyph glyph, int leftPad) {
+    return GlyphIcon(glyph, leftPad, SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0));
+}
+
+QIcon GlyphIcon(Glyph glyph, int leftPad, int scale) {
     const GlyphLayout& info = LayoutOf(glyph);
     const int width = info.width / info.images;
+    const int screenScale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
+    // A zoomed window's glyph holds more pixels than the screen's density asks for, and says
+    // so through its size: an icon picks its pixmaps by density and never enlarges one.
+    const int density = std::min(scale, screenScale);
     QIcon icon;
     // The 1:1 glyph, and on a dense screen the one drawn for it, which the icon prefers there.
-    const int screenScale = SurfaceScaleFor(qApp ? qApp->devicePixelRatio() : 1.0);
-    for (const int scale : {1, screenScale}) {
-        if (scale == 1 && !icon.isNull()) break;
-        const QPixmap strip = QPixmap::fromImage(ReadPicture(ResourcePath(GlyphResourceName(info, scale))));
+    for (const int each : {1, scale}) {
+        if (each == 1 && (!icon.isNull() || scale > screenScale)) continue;
+        // The build carries glyphs up to the densest screen; a zoom beyond has them painted.
+        const QImage picture = each > kMostSurfaceScale
+                                   ? PaintGlyph(glyph, each)
+                                   : ReadPicture(ResourcePath(GlyphResourceName(info, each)));
+        QPixmap strip = QPixmap::fromImage(picture);
         if (strip.isNull()) continue;
+        strip.setDevicePixelRatio(1);
+        const int ratio = each == 1 ? 1 : density;
         const auto image = [&](int index) {
-            QPixmap cell(QSize(leftPad + width, info.height) * scale);
-            cell.setDevicePixelRatio(scale);
+            QPixmap cell(QSize(leftPad + width, info.height) * each);
+            cell.setDevicePixelRatio(ratio);
             cell.fill(Qt::transparent);
             QPainter p(&cell);
-            p.drawPixmap(QRectF(leftPad, 0, width, info.height), strip,
-                         QRectF(index * width * scale, 0, width * scale, info.height * scale));
+            p.drawPixmap(QRectF(QPointF(leftPad, 0) * each / ratio, QSizeF(width, info.height) * each / ratio),
+                         strip, QRectF(index * width * each, 0, width * each, info.height * each));
             return cell;
         };
         icon.addPixmap(image(0), QIcon::Normal);
         if (info.images > 1) icon.addPixmap(image(1), QIcon::Disabled);
     }
     return icon;
+}
+
+QImage BitmapsAt(int item, int scale) {
+    if (scale == SurfaceScale(Bitmaps(item))) return Bitmaps(item);
+    const char* name = item == kDialogBackgroundItem ? kDialogBackgroundResource : kDigitStripResource;
+    QImage picture;
+    if (scale <= kMostSurfaceScale)
+        picture = ReadPicture(ResourcePath(scale > 1 ? DenseResourceName(name, scale) : QString::fromLatin1(name)));
+    if (picture.isNull())
+        picture = item == kDialogBackgroundItem ? PaintDialogBackground(scale) : PaintDigitStrip(scale);
+    picture = ToRasterFormat(picture);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 QString DensePictureName(const QString& name, int scale) {
@@ -111,6 +141,23 @@ QPixmap ForScreen(const char* name) {
 QPixmap SplashPicture() { return ForScreen(kSplashResource); }
 
 QPixmap AboutPicture() { return ForScreen(kAboutResource); }
+
+namespace {
+
+QImage PictureAt(const char* name, int scale, QImage (*paint)(int)) {
+    QImage picture;
+    if (scale <= kMostSurfaceScale)
+        picture = ReadPicture(ResourcePath(DenseResourceName(name, scale)));
+    if (picture.isNull()) picture = paint(scale);
+    // Palette pictures (the about box's) go by 32 bits, which smooth scaling wants.
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage SplashPictureAt(int scale) { return PictureAt(kSplashResource, scale, PaintSplashPicture); }
+
+QImage AboutPictureAt(int scale) { return PictureAt(kAboutResource, scale, PaintAboutPicture); }
 
 QString WaveResourceName(int item) { return QStringLiteral("wave%1.wav").arg(item); }
 

@@ -17,10 +17,20 @@ const QImage& Bitmaps(int item);
 // A button glyph; two-image glyphs give the right image for the disabled state.
 // `leftPad` transparent columns before the image shift it right where the button centres it.
 QIcon GlyphIcon(Glyph glyph, int leftPad = 0);
+// The same with its dense image at `scale` device pixels to each of its own (a zoomed
+// window), painted where the build carries none that dense.
+QIcon GlyphIcon(Glyph glyph, int leftPad, int scale);
+// A picture the build carries at `scale` (item 0 or 1 of Bitmaps), painted where it carries
+// none that dense; Format_RGB32 with its device pixel ratio set.
+QImage BitmapsAt(int item, int scale);
 QIcon ProgramIcon();
 // The splash picture (200 x 150) and the about box's maker logo (100 x 75).
 QPixmap SplashPicture();
 QPixmap AboutPicture();
+// The same two at `scale` device pixels to each of their own, for a zoomed dialog: read
+// where the build carries them that dense, painted otherwise; Format_RGB32, ratio 1.
+QImage SplashPictureAt(int scale);
+QImage AboutPictureAt(int scale);
 // Sound bank item 0..4 as a complete WAVE file image; empty if the build lacks it.
 QByteArray WaveList(int item);
 

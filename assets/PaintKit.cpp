@@ -10,7 +10,8 @@
 
 namespace spindora::paint {
 namespace {
-int artScale = 1;
+// Per thread: sheets for a new zoom are painted beside the window's own painting.
+thread_local int artScale = 1;
 }  // namespace
 
 int ArtScale() { return artScale; }

@@ -51,6 +51,19 @@ int SurfaceScaleFor(double ratio) {
     return std::clamp(scale, 1, kMostSurfaceScale);
 }
 
+int ZoomSurfaceScale(double zoom, double ratio) {
+    // A product a rounding error above a whole number is that number.
+    const int scale = static_cast<int>(std::ceil(zoom * ratio - 1e-3));
+    return std::max(SurfaceScaleFor(ratio), std::clamp(scale, 1, kMostZoomScale));
+}
+
+QRect ZoomedRect(const QRect& design, double zoom) {
+    const auto at = [zoom](int v) { return static_cast<int>(std::lround(v * zoom)); };
+    const QPoint topLeft(at(design.left()), at(design.top()));
+    const QPoint end(at(design.left() + design.width()), at(design.top() + design.height()));
+    return QRect(topLeft, QPoint(end.x() - 1, end.y() - 1));
+}
+
 QImage MakeSurface(QSize logical, int scale) {
     QImage surface(logical * scale, QImage::Format_RGB32);
     if (surface.isNull()) return surface;

@@ -29,6 +29,17 @@ int SurfaceScale(const QImage& surface);
 int SurfaceScaleFor(double ratio);
 inline constexpr int kMostSurfaceScale = 3;
 
+// Device pixels per design pixel of the pictures painted for a zoomed window or dialog at
+// `zoom` on a screen of `ratio`: the next whole number at or above, capped at kMostZoomScale
+// so that a full screen of 3840 x 2160 stays within its memory; the screen shows any factor
+// in between by reducing the picture as it paints. Never below what the screen gets at 100%.
+inline constexpr int kMostZoomScale = 4;
+int ZoomSurfaceScale(double zoom, double ratio);
+
+// A design rectangle at `zoom`. Edges are rounded rather than sizes, so rectangles that
+// touch in the design touch at every zoom.
+QRect ZoomedRect(const QRect& design, double zoom);
+
 // A black surface of `logical` size holding `scale` device pixels per logical pixel.
 QImage MakeSurface(QSize logical, int scale);
 

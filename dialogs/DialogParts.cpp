@@ -29,6 +29,7 @@ QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QRect& pla
     button->setGeometry(QRect(place.topLeft(), QSize(place.width(), kDialogButtonHeight)));
     const GlyphLayout& info = LayoutOf(glyph);
     button->setIcon(GlyphIcon(glyph));
+    button->setProperty(kGlyphProperty, static_cast<int>(glyph));
     button->setIconSize(QSize(info.width / info.images, info.height));
     GiveGameFinish(button);
     return button;

@@ -22,6 +22,9 @@ void PaintDialogFace(QPainter& painter, const QImage& background, QSize size,
 // while the button is disabled.
 QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QRect& place, Glyph glyph);
 
+// The glyph a button made by MakeGlyphButton shows (an int), for drawing it anew at a zoom.
+inline constexpr const char* kGlyphProperty = "spindoraGlyph";
+
 // A font by the name the windows use, at a character height in pixels.
 QFont PixelFont(const char* family, int pixels, bool bold = false);
 

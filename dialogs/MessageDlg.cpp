@@ -50,7 +50,10 @@ MessageDlg::MessageDlg(const MessageDlgLayout& layout, QWidget* mainWindow, cons
         cancel_->setAutoDefault(true);
         connect(cancel_, &QPushButton::clicked, this, [this] { done(kModalCancel); });
     }
+    zoom_.emplace(*this);
 }
+
+void MessageDlg::SetZoom(double zoom) { zoom_->Set(zoom); }
 
 QPoint MessageDlg::CentredOver(const QRect& mainFrame, QSize size) {
     // Integer division truncates toward zero, as the placement wants.
@@ -79,7 +82,7 @@ void MessageDlg::showEvent(QShowEvent* event) {
 
 void MessageDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintDialogFace(painter, background_, size(), {kMessageFrame});
+    zoom_->PaintFace(painter, background_, {kMessageFrame});
 }
 
 }  // namespace spindora

@@ -2,8 +2,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
 #include "assets/Glyphs.h"
+#include "dialogs/DialogZoom.h"
 #include "dialogs/Tongue.h"
 
 namespace spindora {
@@ -35,6 +37,8 @@ public:
     QLabel* msg() const { return msg_; }
     QPushButton* OKBtn() const { return ok_; }
     QPushButton* CancelBtn() const { return cancel_; }
+    // Opens at the main window's `zoom` from now on.
+    void SetZoom(double zoom);
 
     // Where the window goes: centred over the main window's outer frame.
     static QPoint CentredOver(const QRect& mainFrame, QSize size);
@@ -56,6 +60,7 @@ private:
     QLabel* msg_;
     QPushButton* ok_;
     QPushButton* cancel_ = nullptr;
+    std::optional<DialogZoom> zoom_;
 };
 
 }  // namespace spindora

@@ -106,7 +106,10 @@ THighscoreDlg::THighscoreDlg(QWidget* mainWindow, TextStore& store, const QStrin
     ok_->setText(QStringLiteral("OK"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { okClick(); });
+    zoom_.emplace(*this);
 }
+
+void THighscoreDlg::SetZoom(double zoom) { zoom_->Set(zoom); }
 
 void THighscoreDlg::SetRow(int row, const HighscoreEntry& entry) {
     EntryNames[row] = entry.name;
@@ -148,7 +151,8 @@ int THighscoreDlg::ShowModal(int32_t time) {
     if (!MakeEntry(time)) return 0;
     ShowList();
     if (EditRow >= 0) {
-        edit_->setGeometry(kNameLeft, kRowTop + kRowPitch * EditRow, kNameWidth, kNameBoxHeight);
+        edit_->setGeometry(
+            zoom_->Place(QRect(kNameLeft, kRowTop + kRowPitch * EditRow, kNameWidth, kNameBoxHeight)));
         edit_->setEnabled(true);
         edit_->show();
     }
@@ -211,7 +215,7 @@ void THighscoreDlg::showEvent(QShowEvent* event) {
 
 void THighscoreDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintDialogFace(painter, background_, size(), {kListFrame, kClearFrame});
+    zoom_->PaintFace(painter, background_, {kListFrame, kClearFrame});
 }
 
 }  // namespace spindora

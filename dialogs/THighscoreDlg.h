@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 
+#include "dialogs/DialogZoom.h"
 #include "dialogs/HighscoreList.h"
 #include "dialogs/NameBox.h"
 #include "dialogs/Tongue.h"
@@ -38,6 +40,8 @@ public:
     static QString StoredPlayerName(const TextStore& store);
     // Offers `name` for the next entry, as `PlayerName` and in the name box.
     void OfferName(const QString& name);
+    // Opens at the main window's `zoom` from now on.
+    void SetZoom(double zoom);
 
     // Names the list in the current language for the window title at each showing; without
     // it the title names only the program.
@@ -84,6 +88,7 @@ private:
     QLabel* delcheck_;
     QPushButton* cancel_;
     QPushButton* ok_;
+    std::optional<DialogZoom> zoom_;
 };
 
 }  // namespace spindora

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "assets/EmbeddedAssets.h"
+#include "assets/ProgramPictures.h"
+#include "assets/Raster.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/ModalResult.h"
 
@@ -36,14 +38,17 @@ QLabel* Label(QWidget* parent, const char* name, const QRect& place, const QStri
     return label;
 }
 
-// The four puzzles' marks in a square: what the maker's notice is about.
-QPixmap PuzzleMarks() {
-    QPixmap marks(44, 44);
+// The four puzzles' marks in a square: what the maker's notice is about. The glyphs come
+// at `scale` and are drawn at the zoom's size, each picking its pixels for it.
+QPixmap PuzzleMarks(double zoom, int scale, qreal ratio) {
+    QPixmap marks(QSize(44, 44) * (zoom * ratio));
+    marks.setDevicePixelRatio(ratio);
     marks.fill(Qt::transparent);
     QPainter p(&marks);
     const Glyph glyphs[4] = {Glyph::Zibbo, Glyph::Kolluk, Glyph::Pluf, Glyph::Murvo};
     for (int i = 0; i < 4; ++i)
-        GlyphIcon(glyphs[i]).paint(&p, QRect((i % 2) * 24, (i / 2) * 24, 20, 20));
+        GlyphIcon(glyphs[i], 0, scale)
+            .paint(&p, ZoomedRect(QRect((i % 2) * 24, (i / 2) * 24, 20, 20), zoom));
     return marks;
 }
 
@@ -63,13 +68,12 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, const Tongue& tongue, const QStrin
 
     // FormCreate: the picture, the icon, the product's name and version.
     Bevel(this, "Bevel1", QRect(4, 4, 301, 197));
-    auto* picture = Label(this, "Image1", QRect(8, 8, 101, 77), QString());
-    picture->setPixmap(AboutPicture());
+    picture_ = Label(this, "Image1", QRect(8, 8, 101, 77), QString());
     auto* progname = Label(this, "progname", QRect(112, 8, 189, 25), QStringLiteral("Spindora"));
     progname->setFont(PixelFont("Arial", 19, true));
     Label(this, "version", QRect(112, 32, 189, 13), QStringLiteral("Version  V1.3"));
-    auto* icon = Label(this, "Image4", QRect(36, 96, 37, 37), QString(), Qt::AlignCenter);
-    icon->setPixmap((mainWindow ? mainWindow->windowIcon() : ProgramIcon()).pixmap(32, 32));
+    icon_ = Label(this, "Image4", QRect(36, 96, 37, 37), QString(), Qt::AlignCenter);
+    programIcon_ = mainWindow ? mainWindow->windowIcon() : ProgramIcon();
     for (int line = 0; line < 3; ++line)
         Label(this, "Contact", QRect(116, 104 + 16 * line, 185, 14),
               QString::fromUtf8(kContactLines[line]));
@@ -92,12 +96,26 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, const Tongue& tongue, const QStrin
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, [this] { done(kModalOk); });
     connect(&tongue_, &Tongue::changed, this, [this] { SetTexts(); });
+    zoom_.emplace(*this);
+    ShowPictures();
+}
+
+void TInfoDialog::SetZoom(double zoom) {
+    if (zoom_->Set(zoom)) ShowPictures();
+}
+
+void TInfoDialog::ShowPictures() {
+    const double zoom = zoom_->Zoom();
+    const int scale = zoom_->ArtScale();
+    const QSize about(kAboutWidth, kAboutHeight);
+    picture_->setPixmap(zoom == 1.0 ? AboutPicture() : zoom_->Picture(AboutPictureAt(scale), about));
+    icon_->setPixmap(programIcon_.pixmap(QSize(32, 32) * zoom));
+    marks_->setPixmap(PuzzleMarks(zoom, scale, devicePixelRatioF()));
 }
 
 void TInfoDialog::BuildLowerBlock(const QString& webAddress, const UrlOpener& open) {
     Bevel(this, "Bevel3", QRect(4, 206, 301, 77));
-    auto* marks = Label(this, "Image2", QRect(14, 222, 44, 44), QString(), Qt::AlignCenter);
-    marks->setPixmap(PuzzleMarks());
+    marks_ = Label(this, "Image2", QRect(14, 222, 44, 44), QString(), Qt::AlignCenter);
     notice_ = Label(this, "Notice", QRect(70, 214, 228, 40), QString());
     notice_->setWordWrap(true);
     const QUrl news = QUrl(webAddress).resolved(QUrl(QStringLiteral("news/")));

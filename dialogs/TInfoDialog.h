@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <optional>
 
+#include "dialogs/DialogZoom.h"
 #include "dialogs/LinkLabel.h"
 #include "dialogs/Tongue.h"
 
@@ -28,6 +30,8 @@ public:
     LinkLabel* Wumbatek_URL() const { return web_; }
 
     static QString MailAddress();
+    // Opens at the main window's `zoom` from now on.
+    void SetZoom(double zoom);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +41,7 @@ private:
     void SetTexts();
     void TongBtnClick();
     void BuildLowerBlock(const QString& webAddress, const UrlOpener& open);
+    void ShowPictures();
 
     QWidget* mainWindow_;
     const Tongue& tongue_;
@@ -46,6 +51,11 @@ private:
     LinkLabel* web_ = nullptr;
     QPushButton* tong_ = nullptr;
     QPushButton* ok_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* icon_ = nullptr;
+    QLabel* marks_ = nullptr;
+    QIcon programIcon_;
+    std::optional<DialogZoom> zoom_;
 };
 
 }  // namespace spindora

@@ -5,12 +5,15 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "assets/EmbeddedAssets.h"
+#include "assets/ProgramPictures.h"
 #include "dialogs/ModalResult.h"
 
 namespace spindora {
 
 TSplash::TSplash(QWidget* parent, const QPixmap& picture, int intervalMs)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      picture_(picture) {
     setObjectName(QStringLiteral("TSplash"));
     setModal(true);
     setFixedSize(200, 150);
@@ -23,6 +26,14 @@ TSplash::TSplash(QWidget* parent, const QPixmap& picture, int intervalMs)
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Click(); });
     timer_.start();
+    zoom_.emplace(*this);
+}
+
+void TSplash::SetZoom(double zoom) {
+    if (!zoom_->Set(zoom)) return;
+    image_->setPixmap(zoom == 1.0 ? picture_
+                                  : zoom_->Picture(SplashPictureAt(zoom_->ArtScale()),
+                                                   QSize(kSplashWidth, kSplashHeight)));
 }
 
 void TSplash::Click() {

@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+#include <optional>
+
+#include "dialogs/DialogZoom.h"
 
 namespace spindora {
 
@@ -18,6 +21,8 @@ public:
     QLabel* Image1() const { return image_; }
     // Closes the window; a tick before the window is shown does nothing.
     void Click();
+    // Shown at the main window's `zoom` from now on, still centred on the screen.
+    void SetZoom(double zoom);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,7 +31,9 @@ protected:
 
 private:
     QLabel* image_;
+    QPixmap picture_;
     QTimer timer_;
+    std::optional<DialogZoom> zoom_;
 };
 
 }  // namespace spindora

@@ -1,6 +1,7 @@
 #include "pictures/BoardPicture.h"
 
 #include <QFileInfo>
+#include <atomic>
 #include <cstdio>
 
 #include "assets/Raster.h"
@@ -19,11 +20,11 @@ QImage KeptOrPaintedSheet(const QString& picturePath, const QImage& oneToOne, in
     if (QImage kept = ReadKeptSheet(path, least * scale); !kept.isNull()) return kept;
     QImage painted = ToRasterFormat(paint(scale));
     if (const QString why = KeepSheet(path, painted); !why.isEmpty()) {
-        static bool said = false;
-        if (!said)
+        // Sheets are painted away from the window's thread as well.
+        static std::atomic<bool> said = false;
+        if (!said.exchange(true))
             std::fprintf(stderr, "spindora: cannot keep the painted board in %s: %s\n",
                          qPrintable(path), qPrintable(why));
-        said = true;
     }
     return painted;
 }
@@ -72,6 +73,14 @@ QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale,
     }
     dense.picture.setDevicePixelRatio(scale);
     return dense.picture;
+}
+
+QImage ReadyBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
+    if (scale <= 1 || scale == kDenseFileScale)
+        return DenseBoardPicture(path, oneToOne, scale, least, nullptr);
+    QImage kept = ReadKeptSheet(KeptSheetPath(path, oneToOne, scale), least * scale);
+    if (!kept.isNull()) kept.setDevicePixelRatio(scale);
+    return kept;
 }
 
 }  // namespace spindora

@@ -39,4 +39,8 @@ using SheetPainter = QImage (*)(int scale);
 QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least,
                          SheetPainter paint);
 
+// The same picture where it can be had without painting (the 1:1 picture, the dense file
+// beside it, or a sheet kept from an earlier run); null where it would have to be painted.
+QImage ReadyBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least);
+
 }  // namespace spindora

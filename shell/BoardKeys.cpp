@@ -104,7 +104,7 @@ bool BoardKeys::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: return KeyPress(static_cast<QKeyEvent&>(*event));
         case QEvent::MouseButtonPress: ShowMark(false); break;
         case QEvent::MouseMove:
-            ShowPointer(static_cast<QMouseEvent*>(event)->position().toPoint());
+            ShowPointer(board_.ToBoard(static_cast<QMouseEvent*>(event)->position()));
             break;
         default: break;
         }
@@ -193,7 +193,7 @@ void BoardKeys::RepaintMark() {
     const QPainterPath mark = Mark();
     if (mark.isEmpty()) return;
     const int margin = static_cast<int>(kFocusMarkWidth) + 2;
-    board_.update(mark.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin));
+    board_.UpdateBoard(mark.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin));
 }
 
 void BoardKeys::ShowPointer(QPoint at) {

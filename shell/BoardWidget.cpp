@@ -22,7 +22,7 @@ void BoardWidget::show(const QRect& rect) {
         pending_ += rect;
         return;
     }
-    if (isVisible()) repaint(rect);
+    if (isVisible()) repaint(ToWidget(rect));
 }
 
 void BoardWidget::BeginBatch() { ++batchDepth_; }
@@ -31,11 +31,51 @@ void BoardWidget::EndBatch() {
     if (batchDepth_ == 0 || --batchDepth_ > 0) return;
     const QRegion region = pending_;
     pending_ = QRegion();
-    if (isVisible() && !region.isEmpty()) repaint(region);
+    if (!isVisible() || region.isEmpty()) return;
+    if (!Zoomed()) {
+        repaint(region);
+        return;
+    }
+    QRegion shown;
+    for (const QRect& rect : region) shown += ToWidget(rect);
+    repaint(shown);
+}
+
+void BoardWidget::SetLayout(const ZoomLayout& layout, const QRect& design) {
+    layout_ = layout;
+    design_ = design;
+    const QRect place = layout.Place(design);
+    setFixedSize(place.size());
+    move(place.topLeft());
+    update();
+}
+
+QPoint BoardWidget::ToBoard(QPointF local) const {
+    if (!Zoomed()) return local.toPoint();
+    return layout_.DesignPoint(local + QPointF(pos())) - design_.topLeft();
+}
+
+QRect BoardWidget::ToWidget(const QRect& board) const {
+    if (!Zoomed()) return board;
+    const double sx = double(width()) / kBoardWidth, sy = double(height()) / kBoardHeight;
+    return QRectF(board.x() * sx, board.y() * sy, board.width() * sx, board.height() * sy)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1)
+        .intersected(rect());
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (Zoomed()) {
+        // The surface holds whole device pixels per board pixel; the widget shows it at the
+        // zoom's own density, reduced (or, until a denser sheet is ready, enlarged) smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setClipRegion(event->region());
+        painter.drawImage(QRectF(rect()), image_, QRectF(image_.rect()));
+        painter.scale(double(width()) / kBoardWidth, double(height()) / kBoardHeight);
+        if (paintOver) paintOver(painter);
+        return;
+    }
     const int scale = SurfaceScale(image_);
     // Between two densities the board is held at the next one up and scaled down here.
     if (devicePixelRatioF() != scale) painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -47,14 +87,14 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::NoButton) return;
     const MouseButton button = ToMouseButton(event->button());
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ToBoard(event->position());
     if (onMouseDown) onMouseDown(at.x(), at.y(), button);
 }
 
 bool BoardWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString hint = hintAt ? hintAt(help->pos()) : QString();
+        const QString hint = hintAt ? hintAt(ToBoard(help->pos())) : QString();
         if (hint.isEmpty()) {
             QToolTip::hideText();
             event->ignore();

@@ -8,6 +8,7 @@ class QPainter;
 
 #include "puzzles/BoardBox.h"
 #include "puzzles/PuzzleHost.h"
+#include "shell/Zoom.h"
 
 namespace spindora {
 
@@ -25,6 +26,16 @@ public:
     void BeginBatch();
     void EndBatch();
 
+    // Places the board as the design's `design` rectangle of a window laid out by `layout`.
+    void SetLayout(const ZoomLayout& layout, const QRect& design);
+    // The board pixel under a place on this widget, as a press there reaches the puzzle.
+    QPoint ToBoard(QPointF local) const;
+    // The widget's pixels that show a rectangle of the board, with the neighbours a
+    // reduced picture blends in.
+    QRect ToWidget(const QRect& board) const;
+    // Repaints what shows a rectangle of the board, later.
+    void UpdateBoard(const QRect& board) { update(ToWidget(board)); }
+
     std::function<void(int x, int y, MouseButton button)> onMouseDown;
     // The hint for a place on the board, or an empty text for none.
     std::function<QString(QPoint)> hintAt;
@@ -37,7 +48,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    bool Zoomed() const { return layout_.zoom != 1.0; }
+
     QImage image_;
+    ZoomLayout layout_;
+    QRect design_;
     int batchDepth_ = 0;
     QRegion pending_;
 };

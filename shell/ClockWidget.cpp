@@ -27,12 +27,25 @@ ClockWidget::ClockWidget(QWidget* parent, const QImage& digitStrip)
 }
 
 void ClockWidget::Draw(int32_t ticks) {
+    ticks_ = ticks;
     image_ = ComposeClock(strip_, ticks);
     if (isVisible()) repaint();
 }
 
+void ClockWidget::SetZoomed(QSize size, const QImage& digitStrip) {
+    setFixedSize(size);
+    strip_ = digitStrip;
+    image_ = ComposeClock(strip_, ticks_);
+    update();
+}
+
 void ClockWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (size() != QSize(kClockWidth, kDigitCellHeight)) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(rect()), image_, QRectF(image_.rect()));
+        return;
+    }
     // Between two densities the clock is held at the next one up and scaled down here.
     if (devicePixelRatioF() < SurfaceScale(image_)) painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, image_);

@@ -12,6 +12,8 @@ class ClockWidget final : public QWidget {
 public:
     ClockWidget(QWidget* parent, const QImage& digitStrip);
     void Draw(int32_t ticks);
+    // Takes `size` on screen, its cells from `digitStrip` (of any density).
+    void SetZoomed(QSize size, const QImage& digitStrip);
     const QImage& image() const { return image_; }
     // The time in words, read only when a screen reader asks: the running clock tells none
     // of its ticks.
@@ -21,8 +23,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QImage& strip_;
+    QImage strip_;
     QImage image_;
+    int32_t ticks_ = 0;
 };
 
 // Composes the clock picture for a count from the digit strip (77 x 20, black between cells).

@@ -36,9 +36,52 @@ bool GameFlow::LoadBackground(Mode mode, QImage& into) {
         return false;
     }
     // The 1:1 picture is required and checked on every screen; a denser one only adds detail.
-    into = DenseBoardPicture(path, loaded.picture, SurfaceScale(view_.box().image()), least,
-                             Describe(mode).paintSheet);
+    const ShellView::SheetScales scales = view_.BoardScales();
+    if (scales.wanted > scales.screen) {
+        // A zoomed window takes its picture at once where it needs no painting; otherwise it
+        // shows the screen's own while the denser one is painted aside.
+        into = ReadyBoardPicture(path, loaded.picture, scales.wanted, least);
+        if (!into.isNull()) return true;
+        view_.MakeSheetAside(mode, scales.wanted, SheetMaker(mode, scales.wanted));
+    }
+    into = DenseBoardPicture(path, loaded.picture, scales.screen, least, Describe(mode).paintSheet);
     return !into.isNull();
+}
+
+std::function<QImage()> GameFlow::SheetMaker(Mode mode, int scale) const {
+    const QString path = BackgroundPath(mode);
+    const QSize least = puzzles_[mode] ? puzzles_[mode]->SheetSize() : QSize();
+    const SheetPainter paint = Describe(mode).paintSheet;
+    return [path, least, paint, scale] {
+        const BoardPictureLoad loaded = ReadBoardPicture(path, least, MostBoardPicture(least));
+        if (loaded.picture.isNull()) return QImage();
+        return DenseBoardPicture(path, loaded.picture, scale, least, paint);
+    };
+}
+
+bool GameFlow::MatchSurfaces() {
+    const int scale = SurfaceScale(background_);
+    QImage& board = view_.box().image();
+    if (SurfaceScale(board) != scale) board = MakeSurface(kBoardRect.size(), scale);
+    if (offScreen_.isNull() || SurfaceScale(offScreen_) != scale)
+        offScreen_ = MakeSurface(QSize(kOffScreenWidth, kOffScreenHeight), scale);
+    return !board.isNull() && !offScreen_.isNull();
+}
+
+void GameFlow::SheetScaleChanged() {
+    if (!puzzles_[currentMode_] || background_.isNull()) return;
+    const int wanted = view_.BoardScales().wanted;
+    if (wanted == SurfaceScale(background_)) return;
+    view_.MakeSheetAside(currentMode_, wanted, SheetMaker(currentMode_, wanted));
+}
+
+void GameFlow::TakeSheet(Mode mode, QImage sheet) {
+    if (mode != currentMode_ || sheet.isNull() || SurfaceScale(sheet) != view_.BoardScales().wanted)
+        return;
+    if (SurfaceScale(sheet) == SurfaceScale(background_)) return;
+    background_ = std::move(sheet);
+    if (!MatchSurfaces()) return;
+    boxPaint();
 }
 
 bool GameFlow::FormCreate(const ShellSettings& settings) {
@@ -50,9 +93,7 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     levels_ = settings.levels;
 
     if (!LoadBackground(currentMode_, background_)) return false;
-    offScreen_ = MakeSurface(QSize(kOffScreenWidth, kOffScreenHeight),
-                             SurfaceScale(view_.box().image()));
-    if (offScreen_.isNull()) {
+    if (!MatchSurfaces()) {
         failedFile_.clear();
         return false;
     }
@@ -117,6 +158,7 @@ void GameFlow::SwitchMode(Mode mode) {
     currentMode_ = mode;
     view_.PlaceRulesShape(RulesShapeRect());
     background_ = std::move(replacement);
+    MatchSurfaces();
     if (gameState_[currentMode_] == kNotSetUp) {
         Current().NewBoard();
         gameState_[currentMode_] = kReady;

@@ -55,6 +55,12 @@ public:
     void boxMouseDown(int x, int y, MouseButton button);
     void BuildLevelKey();
     QRect RulesShapeRect() const;
+    // The window's zoom asks for another density: the board's picture for it is made aside,
+    // and the board shows the one it has meanwhile.
+    void SheetScaleChanged();
+    // A board picture made aside: taken when it is still the one wanted, and the board is
+    // painted anew on it.
+    void TakeSheet(Mode mode, QImage sheet);
 
     // PuzzleHost
     void PlayEffect(int effect) override;
@@ -95,6 +101,10 @@ public:
 
 private:
     bool LoadBackground(Mode mode, QImage& into);
+    // The board picture of `mode` at `scale`, read or painted, on any thread.
+    std::function<QImage()> SheetMaker(Mode mode, int scale) const;
+    // The board and OffScreen at the density of the background; false when out of memory.
+    bool MatchSurfaces();
     // The shuffle and level-change flow: ask while running, then deal a new position.
     template <typename Deal>
     void NewDeal(Deal deal);

@@ -80,7 +80,7 @@ void HintFlow::Show(TargetPress press) {
     flow_.MarkHintShown();
     signCentre_ = HintSignCentre(targets[static_cast<size_t>(press.target)].mark, board_.rect());
     keys_.FocusOn(press.target);
-    board_.update(HintSignArea(signCentre_));
+    board_.UpdateBoard(HintSignArea(signCentre_));
     Say();
 }
 
@@ -92,7 +92,7 @@ void HintFlow::Drop() {
     }
     if (shown_) {
         shown_.reset();
-        board_.update(HintSignArea(signCentre_));
+        board_.UpdateBoard(HintSignArea(signCentre_));
     }
     Say();
 }
@@ -100,12 +100,12 @@ void HintFlow::Drop() {
 void HintFlow::StopThinking() {
     thinking_ = false;
     pulse_.stop();
-    board_.update(ThinkingMarkArea(keys_.Mark()));
+    board_.UpdateBoard(ThinkingMarkArea(keys_.Mark()));
 }
 
 void HintFlow::Pulse() {
     ++phase_;
-    board_.update(ThinkingMarkArea(keys_.Mark()));
+    board_.UpdateBoard(ThinkingMarkArea(keys_.Mark()));
 }
 
 void HintFlow::Say() {

@@ -32,6 +32,10 @@ ShellSettings ReadShellSettings(const SettingsStore& store) {
     s.levels.pmode = ReadLevel(store, "pmode", 3, 2, 5);
     s.sound = store.ReadBool(kCommon, QStringLiteral("sound"), true);
     s.music = store.ReadBool(kCommon, QStringLiteral("music"), true);
+    // Beyond the design's own keys: the window's size comes back with its zoom. Far beyond
+    // any screen is brought back to what the screen holds when the window shows.
+    s.zoom = std::clamp(store.ReadInteger(kCommon, QStringLiteral("zoom"), 100), 100, 10000);
+    s.fullScreen = store.ReadBool(kCommon, QStringLiteral("fullscreen"), false);
     return s;
 }
 
@@ -52,6 +56,8 @@ bool WriteShellSettings(SettingsStore& store, const ShellSettings& s) {
     ok = store.WriteBool(kCommon, QStringLiteral("sound"), s.sound) && ok;
     ok = store.WriteBool(kCommon, QStringLiteral("music"), s.music) && ok;
     integer("tongue", s.tongue);
+    integer("zoom", s.zoom);
+    ok = store.WriteBool(kCommon, QStringLiteral("fullscreen"), s.fullScreen) && ok;
     return ok;
 }
 

@@ -13,6 +13,9 @@ struct ShellSettings {
     LevelSettings levels;
     bool sound = true;
     bool music = true;
+    // The window's zoom in percent, and whether it was full screen.
+    int zoom = 100;
+    bool fullScreen = false;
 };
 
 // Reads the shell's values from section "common" in their fixed order, each limited to

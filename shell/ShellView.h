@@ -1,9 +1,12 @@
 #pragma once
 #include <QRect>
 #include <QString>
+#include <QImage>
 #include <cstdint>
+#include <functional>
 
 #include "dialogs/ModalResult.h"
+#include "assets/Raster.h"
 #include "puzzles/BoardBox.h"
 #include "shell/Mode.h"
 
@@ -33,6 +36,21 @@ public:
     virtual void BeginBoardPaint() = 0;
     virtual void EndBoardPaint() = 0;
     virtual void DrawClock(int32_t ticks) = 0;
+    // Device pixels per board pixel the board's pictures are wanted at for the window's zoom,
+    // and the fewest the screen itself needs.
+    struct SheetScales {
+        int wanted;
+        int screen;
+    };
+    virtual SheetScales BoardScales() {
+        const int scale = SurfaceScale(box().image());
+        return {scale, scale};
+    }
+    // The board picture of `mode` at `scale` has to be read or painted first: the view runs
+    // `make` away from its own thread and hands the picture to GameFlow::TakeSheet.
+    virtual void MakeSheetAside(Mode mode, int scale, std::function<QImage()> make) {
+        (void)mode, (void)scale, (void)make;
+    }
 
     virtual void PlaceRulesShape(const QRect& windowRect) = 0;
     virtual void ApplyCaptions() = 0;

@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "dialogs/MessageDialogs.h"
@@ -25,6 +28,8 @@
 #include "shell/Shortcuts.h"
 #include "shell/ToolButtonAccessible.h"
 #include "assets/EmbeddedAssets.h"
+#include "assets/PaintKit.h"
+#include "assets/Raster.h"
 #include "shell/WindowPlacement.h"
 
 #ifndef SPINDORA_WEB_ADDRESS
@@ -63,7 +68,8 @@ QString MakerWebAddress() { return QStringLiteral(SPINDORA_WEB_ADDRESS); }
 
 TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       flow_(*this, random, std::move(programDir)),
       timer_(200, [this] { flow_.TimerTimer(); },
              [this] { return flow_.ClockCounts() || MusicWanted(); }),
@@ -72,7 +78,11 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
     // Screen readers meet the window as a frame of this name, whatever the title says.
     InstallAccessibleFactory();
     setAccessibleName(QStringLiteral("Spindora"));
-    setFixedSize(kBoardWidth, kToolPanelHeight + kBoardHeight);
+    // The design's size is the least; the content grows with the window.
+    setMinimumSize(kDesignSize);
+    resize(kDesignSize);
+    artScale_ = SurfaceScaleFor(devicePixelRatioF());
+    sheets_.ready = [this](Mode mode, QImage sheet) { flow_.TakeSheet(mode, std::move(sheet)); };
     setWindowIcon(ProgramIcon());
     // Windows of the game's own without a parent, the help viewer and the messages, carry it too.
     QApplication::setWindowIcon(ProgramIcon());
@@ -85,7 +95,7 @@ TMainForm::TMainForm(RandomSource& random, QString programDir, SettingsStore sto
     };
     // The rules area lies over the board but takes no presses: only its hint shows.
     box_->hintAt = [this](QPoint at) {
-        return rulesShape_.contains(at + box_->pos())
+        return rulesShape_.contains(at + QPoint(0, kToolPanelHeight))
                    ? AsTooltip(RulesText(flow_.CurrentMode(), flow_.tongue.value()))
                    : QString();
     };
@@ -104,6 +114,8 @@ ToolButton* TMainForm::AddButton(const char* name, QRect place, Glyph glyph) {
     const GlyphLayout& info = LayoutOf(glyph);
     button->setIcon(GlyphIcon(glyph));
     button->setIconSize(QSize(info.width / info.images, info.height));
+    Design(button, place);
+    buttonArt_.push_back({button, glyph, 0, button->iconSize()});
     return button;
 }
 
@@ -123,6 +135,8 @@ void TMainForm::BuildToolPanel() {
         const Glyph glyph = button == soundbtn_ ? Glyph::Sound : Glyph::Midi;
         button->setIcon(GlyphIcon(glyph, 3));
         button->setIconSize(QSize(19, LayoutOf(glyph).height));
+        for (ButtonArt& art : buttonArt_)
+            if (art.button == button) art = {button, glyph, 3, button->iconSize()};
     }
     HighScoreBtn_ = AddButton("HighScoreBtn", at(124), Glyph::HighScore);
     ExitBtn_ = AddButton("ExitBtn", at(148), Glyph::Exit);
@@ -194,6 +208,12 @@ void TMainForm::AddKeys() {
              if (MidiBtn_->isEnabled()) MidiBtn_->click();
              else SayMusic();
          }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { ZoomStep(+1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ZoomStep(+1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomStep(-1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomTo(1.0); }},
+        {Qt::Key_F11, [this] { SetFullScreen(!InFullScreen()); }},
+        {Qt::Key_Escape, [this] { SetFullScreen(false); }},
     });
     // Keys are the board's from the start; Tab reaches the tool bar.
     setTabOrder(BrizzelBtn_, box_);
@@ -212,18 +232,19 @@ void TMainForm::BuildClock() {
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setLineWidth(1);
-    bevel->setGeometry(275, 4, 120, 26);
+    Design(bevel, QRect(275, 4, 120, 26));
+    Bevel1_ = bevel;
     auto* tim = new QWidget(ToolPanel_);
     tim->setObjectName(QStringLiteral("tim"));
     tim->setAutoFillBackground(true);
     QPalette black = tim->palette();
     black.setColor(QPalette::Window, Qt::black);
     tim->setPalette(black);
-    tim->setGeometry(276, 5, 117, 24);
+    Design(tim, QRect(276, 5, 117, 24));
 
     TimeLabel_ = new QLabel(ToolPanel_);
     TimeLabel_->setObjectName(QStringLiteral("TimeLabel"));
-    TimeLabel_->setGeometry(280, 12, 33, 16);
+    Design(TimeLabel_, QRect(280, 12, 33, 16));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(12);
     TimeLabel_->setFont(font);
@@ -294,6 +315,9 @@ TInfoDialog* TMainForm::infoDialog() {
 }
 
 bool TMainForm::FormCreate(const ShellSettings& settings) {
+    // The kept zoom first, so that the board's pictures are read at its density at once.
+    if (settings.zoom != 100) ZoomTo(ZoomThatFits(settings.zoom, Room()));
+    fullScreenAtStart_ = settings.fullScreen;
     HelpSystem_ = std::make_unique<THookHelpSystem>(flow_.ProgramDir() + QStringLiteral("spdr.chm"));
     HelpSystem_->SetOwner(this, WindowTitle(), flow_.tongue);
     soundbtn_->setChecked(settings.sound);
@@ -309,13 +333,20 @@ bool TMainForm::FormCreate(const ShellSettings& settings) {
     return true;
 }
 
+template <typename Dialog>
+Dialog* TMainForm::Zoomed(Dialog* dialog) const {
+    // The one thing a dialog learns of the window: the zoom to open at.
+    if (dialog) dialog->SetZoom(layout_.zoom);
+    return dialog;
+}
+
 int TMainForm::ShowModal(DialogId id) {
     switch (id) {
-    case DialogId::Tongue: return tongueDialog()->exec();
-    case DialogId::Splash: return splashWanted_ ? Splash_->exec() : kModalOk;
-    case DialogId::Info: return infoDialog()->exec();
+    case DialogId::Tongue: return Zoomed(tongueDialog())->exec();
+    case DialogId::Splash: return splashWanted_ ? Zoomed(Splash_.get())->exec() : kModalOk;
+    case DialogId::Info: return Zoomed(infoDialog())->exec();
     case DialogId::Highscore: {
-        const int result = highscoreDialog()->ShowModal(0);
+        const int result = Zoomed(highscoreDialog())->ShowModal(0);
         // A wiped list is kept at once, as a new entry is.
         if (!store_.Flush()) ReportWriteFailure();
         return result;
@@ -325,7 +356,7 @@ int TMainForm::ShowModal(DialogId id) {
     case DialogId::Done: highscoreDialog(); break;
     default: break;
     }
-    MessageDlg* dlg = dialog(id);
+    MessageDlg* dlg = Zoomed(dialog(id));
     return dlg ? dlg->exec() : kModalOk;
 }
 
@@ -334,7 +365,7 @@ void TMainForm::ShowHighscore(int32_t time) {
     if (endedBySignal_)
         highscoreDialog()->EnterWithoutShowing(time);
     else
-        highscoreDialog()->ShowModal(time);
+        Zoomed(highscoreDialog())->ShowModal(time);
     // A new best time reaches the disk now, so a crash later in the run cannot lose it.
     if (!store_.Flush()) ReportWriteFailure();
 }
@@ -482,7 +513,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     closeConfirmed_ = true;
     flow_.FormClose();
     HelpSystem_.reset();
-    WriteShellSettings(store_, flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked()));
+    ShellSettings kept = flow_.CurrentSettings(soundbtn_->isChecked(), MidiBtn_->isChecked());
+    // The zoom of the window as it is when not full screen or maximised.
+    const bool fullScreen = InFullScreen();
+    const QSize normal = fullScreen && beforeFullScreen_.isValid() ? beforeFullScreen_.size()
+                         : fullScreen || isMaximized()             ? normalGeometry().size()
+                                                                   : size();
+    kept.zoom = static_cast<int>(std::lround(FitLayout(normal).zoom * 100));
+    kept.fullScreen = fullScreen;
+    WriteShellSettings(store_, kept);
     // The place is the one the window closes at; it goes into the same single write.
     SavePlacement();
     if (!store_.Flush()) ReportWriteFailure();
@@ -516,6 +555,10 @@ void TMainForm::setVisible(bool visible) {
         RestorePlacement();
     }
     QWidget::setVisible(visible);
+    if (visible && fullScreenAtStart_) {
+        fullScreenAtStart_ = false;
+        SetFullScreen(true);
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -532,6 +575,147 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) flow_.FormActivate();
+}
+
+void TMainForm::Design(QWidget* widget, const QRect& design) {
+    widget->setGeometry(design);
+    designed_.push_back({widget, design});
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ApplyLayout(FitLayout(size()));
+}
+
+void TMainForm::ApplyLayout(const ZoomLayout& layout) {
+    if (layout == layout_) return;
+    layout_ = layout;
+    const double zoom = layout.zoom;
+    const auto scaled = [zoom](QSize size) {
+        return QSize(static_cast<int>(std::lround(size.width() * zoom)),
+                     static_cast<int>(std::lround(size.height() * zoom)));
+    };
+    const QRect panel = layout.Place(QRect(0, 0, kBoardWidth, kToolPanelHeight));
+    ToolPanel_->setGeometry(panel);
+    for (const Designed& part : designed_)
+        part.widget->setGeometry(layout.Place(part.design).translated(-panel.topLeft()));
+    for (const ButtonArt& art : buttonArt_) art.button->setIconSize(scaled(art.iconSize));
+    QFont font = TimeLabel_->font();
+    font.setPixelSize(static_cast<int>(std::lround(12 * zoom)));
+    TimeLabel_->setFont(font);
+    Bevel1_->setLineWidth(std::max(1, static_cast<int>(zoom)));
+    ApplyArtScale(BoardScales().wanted);
+    const QRect clock = layout.Place(QRect(312, 7, 77, 20)).translated(-panel.topLeft());
+    timbox_->move(clock.topLeft());
+    box_->SetLayout(layout, QRect(0, kToolPanelHeight, kBoardWidth, kBoardHeight));
+    flow_.SheetScaleChanged();
+    update();
+}
+
+void TMainForm::ApplyArtScale(int scale) {
+    const QRect clock = layout_.Place(QRect(312, 7, 77, 20));
+    if (scale == artScale_) {
+        timbox_->setFixedSize(clock.size());
+        return;
+    }
+    artScale_ = scale;
+    for (const ButtonArt& art : buttonArt_) art.button->setIcon(GlyphIcon(art.glyph, art.leftPad, scale));
+    timbox_->SetZoomed(clock.size(), BitmapsAt(kDigitStripItem, scale));
+}
+
+TMainForm::SheetScales TMainForm::BoardScales() {
+    const qreal ratio = devicePixelRatioF();
+    return {ZoomSurfaceScale(layout_.zoom, ratio), SurfaceScaleFor(ratio)};
+}
+
+void TMainForm::MakeSheetAside(Mode mode, int scale, std::function<QImage()> make) {
+    sheets_.Request(mode, scale, std::move(make));
+}
+
+QSize TMainForm::Room() const {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return kDesignSize;
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+    return screen->availableGeometry().size() - frame;
+}
+
+void TMainForm::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!isVisible() || !screen) return;
+    const QRect frame = frameGeometry();
+    const QPoint place = KeepOnDesktop(frame.topLeft(), frame.size(), screen->availableGeometry());
+    if (place != frame.topLeft()) move(place);
+}
+
+void TMainForm::ZoomStep(int direction) {
+    if (InFullScreen()) return;
+    const double next = StepZoom(layout_.zoom, direction, Room());
+    if (next != layout_.zoom || isMaximized()) ZoomTo(next);
+}
+
+void TMainForm::ZoomTo(double zoom) {
+    if (InFullScreen()) SetFullScreen(false);
+    if (isMaximized()) showNormal();
+    resize(ZoomedSize(zoom));
+    ApplyLayout(FitLayout(size()));
+    KeepOnScreen();
+}
+
+bool TMainForm::InFullScreen() const {
+    if (isFullScreen()) return true;
+    // Without a window manager Qt soon reads the window's state back as normal, though the
+    // window still covers the screen: full screen as asked for holds while it does.
+    const QScreen* screen = this->screen();
+    return fullScreenAsked_ && screen && geometry() == screen->geometry();
+}
+
+void TMainForm::SetFullScreen(bool on) {
+    if (on == InFullScreen()) return;
+    fullScreenAsked_ = on;
+    if (on) {
+        beforeFullScreen_ = geometry();
+        showFullScreen();
+        // Without a window manager nobody else gives the window the screen.
+        if (const QScreen* screen = this->screen()) setGeometry(screen->geometry());
+        return;
+    }
+    showNormal();
+    if (beforeFullScreen_.isValid()) setGeometry(beforeFullScreen_);
+}
+
+const QPixmap& TMainForm::Wood() {
+    if (wood_.isNull()) {
+        // Walnut, book-matched: the tile is mirrored both ways, so its edges meet their own
+        // grain and no seam shows however often it repeats.
+        const int scale = SurfaceScaleFor(devicePixelRatioF());
+        const paint::ArtScaleScope density(scale);
+        QImage leaf = paint::Canvas(QSize(192, 192));
+        paint::PaintWood(leaf);
+        QImage tile(leaf.size() * 2, QImage::Format_RGB32);
+        QPainter painter(&tile);
+        const QImage mirrored = leaf.mirrored(true, false);
+        painter.drawImage(0, 0, leaf);
+        painter.drawImage(leaf.width(), 0, mirrored);
+        painter.drawImage(0, leaf.height(), leaf.mirrored(false, true));
+        painter.drawImage(leaf.width(), leaf.height(), mirrored.mirrored(false, true));
+        painter.end();
+        tile.setDevicePixelRatio(scale);
+        wood_ = QPixmap::fromImage(tile);
+    }
+    return wood_;
+}
+
+void TMainForm::paintEvent(QPaintEvent* event) {
+    const QRect content(layout_.origin, ZoomedSize(layout_.zoom));
+    // At the design's proportions the content covers the window and nothing shows here.
+    if (content.contains(rect())) return;
+    QPainter painter(this);
+    painter.setClipRegion(event->region() - QRegion(content));
+    painter.drawTiledPixmap(rect(), Wood());
+    // The content sits in the frame as a board in its rim: a dark cut all round.
+    painter.setPen(QPen(QColor(30, 12, 2), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(content).adjusted(-1, -1, 1, 1));
 }
 
 }  // namespace spindora

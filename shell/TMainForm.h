@@ -1,9 +1,11 @@
 #pragma once
 #include <QButtonGroup>
+#include <QFrame>
 #include <QLabel>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "dialogs/MessageDlg.h"
 #include "help/THookHelpSystem.h"
@@ -19,8 +21,10 @@
 #include "audio/ShellAudio.h"
 #include "shell/ShellTimer.h"
 #include "shell/ShellView.h"
+#include "shell/SheetWorker.h"
 #include "shell/TTongueDlg.h"
 #include "shell/ToolButton.h"
+#include "shell/Zoom.h"
 
 namespace spindora {
 
@@ -52,6 +56,17 @@ public:
     void LeaveOutSplash() { splashWanted_ = false; }
     SettingsStore& store() { return store_; }
     QRect RulesShape() const { return rulesShape_; }
+    // The content's zoom and where it lies in the window.
+    const ZoomLayout& Layout() const { return layout_; }
+    // Ctrl++ (+1) and Ctrl+- (-1): the next zoom step the screen holds.
+    void ZoomStep(int direction);
+    // The window at `zoom`, out of full screen; Ctrl+0 with 1.
+    void ZoomTo(double zoom);
+    // F11 and Esc. Full screen takes the largest zoom the screen holds; leaving it brings
+    // the window back at its size from before.
+    void SetFullScreen(bool on);
+    bool InFullScreen() const;
+    SheetWorker& sheets() { return sheets_; }
 
     // ShellView
     void StopTimer() override { timer_.stop(); }
@@ -66,6 +81,8 @@ public:
         NameBoard();
     }
     void DrawClock(int32_t ticks) override;
+    SheetScales BoardScales() override;
+    void MakeSheetAside(Mode mode, int scale, std::function<QImage()> make) override;
     void PlaceRulesShape(const QRect& windowRect) override { rulesShape_ = windowRect; }
     void ApplyCaptions() override;
     void EnableOptionBtn(bool enabled) override;
@@ -81,6 +98,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 public:
     void setVisible(bool visible) override;
@@ -89,12 +108,23 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // A tool-bar part at its place in the design, kept to be placed again at every zoom.
+    void Design(QWidget* widget, const QRect& design);
+    void ApplyLayout(const ZoomLayout& layout);
+    void ApplyArtScale(int scale);
+    // The client size the window's screen holds.
+    QSize Room() const;
+    void KeepOnScreen();
+    const QPixmap& Wood();
     void BuildToolPanel();
     void BuildClock();
     void AddKeys();
     void NameBoard();
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
+    // `dialog`, set to open at the window's zoom.
+    template <typename Dialog>
+    Dialog* Zoomed(Dialog* dialog) const;
     void BrizzelBtnClick();
     void MidiBtnClick();
     // Tells a screen reader whether the music plays, or why there is none.
@@ -108,6 +138,17 @@ private:
     void SavePlacement();
     void ReportWriteFailure();
 
+    struct Designed {
+        QWidget* widget;
+        QRect design;
+    };
+    struct ButtonArt {
+        ToolButton* button;
+        Glyph glyph;
+        int leftPad;
+        QSize iconSize;
+    };
+
     ShellAudio audio_;
     GameFlow flow_;
     ShellTimer timer_;
@@ -117,6 +158,16 @@ private:
     std::unique_ptr<HintFlow> hints_;
     ClockWidget* timbox_ = nullptr;
     QLabel* TimeLabel_ = nullptr;
+    QFrame* Bevel1_ = nullptr;
+    std::vector<Designed> designed_;
+    std::vector<ButtonArt> buttonArt_;
+    ZoomLayout layout_;
+    int artScale_ = 1;
+    QPixmap wood_;
+    QRect beforeFullScreen_;
+    bool fullScreenAsked_ = false;
+    bool fullScreenAtStart_ = false;
+    SheetWorker sheets_;
     QRect rulesShape_;
     QButtonGroup* modeGroup_ = nullptr;
     ToolButton* MixBtn_ = nullptr;

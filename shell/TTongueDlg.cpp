@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "dialogs/ButtonFinish.h"
 #include "dialogs/DialogParts.h"
@@ -16,12 +17,13 @@ namespace {
 
 // The flag pictures differ in how much empty border they carry; cut to the flags and given
 // one margin, both rows keep the same gap between their flags and their words.
-// The icon gives its picture at the screen's density: the cut and the margin go by its pixels.
-QPixmap EvenlySpaced(const QIcon& icon, const GlyphLayout& info) {
-    QImage image = icon.pixmap(QSize(info.width / info.images, info.height)).toImage()
+// The icon gives its picture at the screen's density and the zoom's size: the cut and the
+// margin go by its pixels.
+QPixmap EvenlySpaced(const QIcon& icon, const GlyphLayout& info, double zoom) {
+    QImage image = icon.pixmap(QSize(info.width / info.images, info.height) * zoom).toImage()
                        .convertToFormat(QImage::Format_ARGB32);
     const qreal density = image.devicePixelRatio();
-    const int margin = qRound(3 * density);
+    const int margin = qRound(3 * zoom * density);
     int left = image.width(), right = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -59,29 +61,44 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, Tongue& tongue)
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(8, 8, 305, 77);
 
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image4"));
-    image->setGeometry(28, 28, 37, 37);
-    image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(ProgramIcon().pixmap(32, 32));
+    image_ = new QLabel(this);
+    image_->setObjectName(QStringLiteral("Image4"));
+    image_->setGeometry(28, 28, 37, 37);
+    image_->setAlignment(Qt::AlignCenter);
 
-    auto makeButton = [this](const char* name, int top, Glyph glyph, const QString& text) {
-        const QPixmap flags = EvenlySpaced(GlyphIcon(glyph), LayoutOf(glyph));
-        auto* button = new QPushButton(QIcon(flags), text, this);
+    auto makeButton = [this](const char* name, int top, const QString& text) {
+        auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(84, top, 221, 27);
-        button->setIconSize(flags.deviceIndependentSize().toSize());
         button->setAutoDefault(true);
         GiveGameFinish(button);
         return button;
     };
     // The answers are the same in both languages: each is written in its own.
-    english_ = makeButton("EnglishBtn", 16, Glyph::EnglishFlags, QStringLiteral("I speak english."));
-    german_ = makeButton("GermanBtn", 48, Glyph::GermanFlags, QStringLiteral("Ich spreche deutsch."));
+    english_ = makeButton("EnglishBtn", 16, QStringLiteral("I speak english."));
+    german_ = makeButton("GermanBtn", 48, QStringLiteral("Ich spreche deutsch."));
     english_->setDefault(true);
     setTabOrder(english_, german_);
     connect(english_, &QPushButton::clicked, this, [this] { EnglishBtnClick(); });
     connect(german_, &QPushButton::clicked, this, [this] { GermanBtnClick(); });
+    zoom_.emplace(*this);
+    ShowPictures();
+}
+
+void TTongueDlg::SetZoom(double zoom) {
+    if (zoom_->Set(zoom)) ShowPictures();
+}
+
+void TTongueDlg::ShowPictures() {
+    const double zoom = zoom_->Zoom();
+    image_->setPixmap(ProgramIcon().pixmap(QSize(32, 32) * zoom));
+    for (const auto& [button, glyph] : {std::pair{english_, Glyph::EnglishFlags},
+                                        std::pair{german_, Glyph::GermanFlags}}) {
+        const QPixmap flags =
+            EvenlySpaced(GlyphIcon(glyph, 0, zoom_->ArtScale()), LayoutOf(glyph), zoom);
+        button->setIcon(QIcon(flags));
+        button->setIconSize(flags.deviceIndependentSize().toSize());
+    }
 }
 
 QPoint TTongueDlg::PlaceOver(const QRect& mainFrame, int mainClientHeight, QSize size) {

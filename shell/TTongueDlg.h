@@ -1,7 +1,10 @@
 #pragma once
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
+#include <optional>
 
+#include "dialogs/DialogZoom.h"
 #include "dialogs/Tongue.h"
 
 namespace spindora {
@@ -21,6 +24,9 @@ public:
     // client area; both divisions truncate toward zero.
     static QPoint PlaceOver(const QRect& mainFrame, int mainClientHeight, QSize size);
 
+    // Opens at the main window's `zoom` from now on.
+    void SetZoom(double zoom);
+
 public slots:
     // The close box and Escape answer Cancel, and leave the language alone.
     void reject() override;
@@ -31,11 +37,14 @@ protected:
 private:
     void EnglishBtnClick();
     void GermanBtnClick();
+    void ShowPictures();
 
     QWidget* mainWindow_;
     Tongue& tongue_;
     QPushButton* english_;
     QPushButton* german_;
+    QLabel* image_;
+    std::optional<DialogZoom> zoom_;
 };
 
 }  // namespace spindora
