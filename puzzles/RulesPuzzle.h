@@ -40,7 +40,8 @@ public:
         return next ? PressOf(*next) : std::nullopt;
     }
 
-    HintSearch SearchHint() final {
+    // Not final: a test puzzle may search in a way of its own, such as one that runs out of memory.
+    HintSearch SearchHint() override {
         return [this, position = self().Rules(), level = self().Level()](
                    const std::atomic<bool>& cancelled) -> std::function<void()> {
             std::optional<std::vector<Move>> path = Solve(position, level, cancelled);

@@ -7,7 +7,7 @@
 
 namespace spindora::zibbo {
 
-class Zibbo final : public RulesPuzzle<Zibbo, Move, kZibboPress> {
+class Zibbo : public RulesPuzzle<Zibbo, Move, kZibboPress> {
 public:
     explicit Zibbo(PuzzleHost& host);
 
