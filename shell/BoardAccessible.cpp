@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "shell/BoardVoice.h"
+#include "shell/BoardWidget.h"
 
 namespace spindora {
 namespace {
@@ -41,7 +42,9 @@ public:
     }
     QRect rect() const override {
         if (!isValid()) return {};
-        return QRect(board_->mapToGlobal(Piece().area.topLeft()), Piece().area.size());
+        // Where the piece shows at the window's zoom.
+        const QRect shown = static_cast<const BoardWidget*>(board_.data())->ShownRect(Piece().area);
+        return QRect(board_->mapToGlobal(shown.topLeft()), shown.size());
     }
     // A press target is pressed with the keys like a button; the pieces a ring turns are
     // only read.

@@ -55,13 +55,15 @@ QPoint BoardWidget::ToBoard(QPointF local) const {
     return layout_.DesignPoint(local + QPointF(pos())) - design_.topLeft();
 }
 
-QRect BoardWidget::ToWidget(const QRect& board) const {
+QRect BoardWidget::ShownRect(const QRect& board) const {
     if (!Zoomed()) return board;
     const double sx = double(width()) / kBoardWidth, sy = double(height()) / kBoardHeight;
-    return QRectF(board.x() * sx, board.y() * sy, board.width() * sx, board.height() * sy)
-        .toAlignedRect()
-        .adjusted(-1, -1, 1, 1)
-        .intersected(rect());
+    return QRectF(board.x() * sx, board.y() * sy, board.width() * sx, board.height() * sy).toAlignedRect();
+}
+
+QRect BoardWidget::ToWidget(const QRect& board) const {
+    if (!Zoomed()) return board;
+    return ShownRect(board).adjusted(-1, -1, 1, 1).intersected(rect());
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {

@@ -30,6 +30,8 @@ public:
     void SetLayout(const ZoomLayout& layout, const QRect& design);
     // The board pixel under a place on this widget, as a press there reaches the puzzle.
     QPoint ToBoard(QPointF local) const;
+    // Where a rectangle of the board shows on this widget.
+    QRect ShownRect(const QRect& board) const;
     // The widget's pixels that show a rectangle of the board, with the neighbours a
     // reduced picture blends in.
     QRect ToWidget(const QRect& board) const;

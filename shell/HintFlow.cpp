@@ -71,7 +71,7 @@ void HintFlow::SayNoHint() {
     const QPainterPath mark = keys_.Mark();
     const QRect area = ThinkingMarkArea(mark);
     const QPoint at = mark.isEmpty() ? board_.rect().center() : QPoint(area.center().x(), area.bottom());
-    QToolTip::showText(board_.mapToGlobal(at), text, &board_);
+    QToolTip::showText(board_.mapToGlobal(board_.ShownRect(QRect(at, QSize(1, 1))).topLeft()), text, &board_);
 }
 
 void HintFlow::Show(TargetPress press) {

@@ -1,6 +1,7 @@
 // The window at any size: presses land where they land at 100%, and the zoom outlives the run.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -53,6 +54,15 @@ TEST(ZoomWindow, PressesReachTheBoardPixelUnderThemAtEveryZoom) {
                              Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(under, &move);
             EXPECT_EQ(under->cursor().shape() == Qt::PointingHandCursor, row.hand);
+            // A screen reader finds there the piece the press turns.
+            const QPoint global = form->mapToGlobal(row.at);
+            QAccessibleInterface* board = QAccessible::queryAccessibleInterface(under);
+            QAccessibleInterface* found = board->childAt(global.x(), global.y());
+            const std::vector<PressTarget> targets = form->flow().PuzzleOf(kZibbo)->PressTargets();
+            int pressed = -1;
+            for (size_t i = 0; i < targets.size(); ++i)
+                if (targets[i].area.contains(row.expected)) pressed = static_cast<int>(i);
+            EXPECT_EQ(found ? board->indexOfChild(found) : -1, pressed);
             QTest::mouseClick(under, Qt::LeftButton, {}, local);
         }
         EXPECT_EQ(heard, row.expected);
