@@ -88,7 +88,7 @@ void HintFlow::Show(TargetPress press) {
     signArea_ = HintSignArea(signCentre_) | PressDotArea(target.press());
     if (first) {
         note_ = NoBestTimeNote(flow_.tongue.value());
-        noteArea_ = HintNoteArea(signCentre_, note_, board_.rect());
+        noteArea_ = HintNoteArea(target.mark.boundingRect(), note_, board_.rect());
         noteTimer_.start();
     }
     keys_.FocusOn(press.target);

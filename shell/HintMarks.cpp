@@ -23,7 +23,7 @@ const QSizeF kMouse(19, 30);
 const QSizeF kPlate(kMouse.width() + 8, kMouse.height() + 8);
 constexpr double kRing = 1.5;
 const QSizeF kReach(kPlate.width() / 2 + kRing + 1, kPlate.height() / 2 + kRing + 1);
-constexpr double kDotRadius = 3.5;
+constexpr double kDotRadius = 4.5;
 constexpr int kNotePixels = 11;
 
 QFont NoteFont() {
@@ -111,17 +111,19 @@ QRect PressDotArea(QPointF at) {
 void PaintPressDot(QPainter& painter, QPointF at) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kFocusMarkDark, 1.5));
-    painter.setBrush(kFocusMarkLight);
+    // White in a dark rim, so that it stands apart from the mark's yellow dashes round it.
+    painter.setPen(QPen(kFocusMarkDark, 2));
+    painter.setBrush(kWhite);
     painter.drawEllipse(at, kDotRadius, kDotRadius);
     painter.restore();
 }
 
-QRect HintNoteArea(QPointF signCentre, const QString& note, const QRect& board) {
+QRect HintNoteArea(const QRectF& mark, const QString& note, const QRect& board) {
     const QSizeF size(QFontMetricsF(NoteFont()).horizontalAdvance(note) + 12, kNotePixels + 9);
-    const double below = signCentre.y() + kReach.height();
-    const double top = below + size.height() <= board.bottom() ? below : signCentre.y() - kReach.height() - size.height();
-    const double left = std::clamp(signCentre.x() - size.width() / 2, double(board.left()),
+    const double gap = kFocusMarkWidth + 2;
+    const double below = mark.bottom() + gap;
+    const double top = below + size.height() <= board.bottom() ? below : mark.top() - gap - size.height();
+    const double left = std::clamp(mark.center().x() - size.width() / 2, double(board.left()),
                                    std::max(double(board.left()), board.right() - size.width()));
     return QRectF(QPointF(left, top), size).toAlignedRect();
 }

@@ -31,8 +31,9 @@ void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button, const 
 QRect PressDotArea(QPointF at);
 void PaintPressDot(QPainter& painter, QPointF at);
 
-// A short line under the sign (over it near the board's bottom), kept on the board.
-QRect HintNoteArea(QPointF signCentre, const QString& note, const QRect& board);
+// A short line under the mark (over it near the board's bottom), so that it hides neither
+// the hinted piece nor the sign, kept on the board.
+QRect HintNoteArea(const QRectF& mark, const QString& note, const QRect& board);
 void PaintHintNote(QPainter& painter, const QRect& area, const QString& note);
 
 }  // namespace spindora
