@@ -72,6 +72,11 @@ QString NoHintText(int tongue) {
     return Pick(kNoHint, tongue);
 }
 
+QString NoBestTimeNote(int tongue) {
+    static constexpr TextPair kNote{"Mit Tipp: kein Eintrag in die Bestenliste", "With a hint: no entry in the best times"};
+    return Pick(kNote, tongue);
+}
+
 QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, bool leftButton, int tongue) {
     static constexpr TextPair kHint{"Tipp: %1, %2", "Hint: %1, %2"};
     static constexpr TextPair kButtons[] = {{"rechte Maustaste", "right button"}, {"linke Maustaste", "left button"}};

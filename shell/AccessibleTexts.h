@@ -32,6 +32,8 @@ QString NothingToReplayAnnouncement(Replay replay, int tongue);
 QString SearchingHintAnnouncement(int tongue);
 // Shown and announced when a search ends without a move, say for want of memory.
 QString NoHintText(int tongue);
+// The note of a game's first hint: the game will not enter the best times.
+QString NoBestTimeNote(int tongue);
 QString HintAnnouncement(Mode mode, const LevelSettings& levels, int target, bool leftButton, int tongue);
 
 // The tool-bar buttons as screen readers name them: what each does, and its key.

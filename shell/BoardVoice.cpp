@@ -24,9 +24,11 @@ int BoardVoice::FocusedPiece() const {
     return board_.hasFocus() && focus < words_.targets ? focus : -1;
 }
 
-void BoardVoice::Announce(const QString& text) {
+void BoardVoice::Announce(const QString& text) { Announce(text, QString()); }
+
+void BoardVoice::Announce(const QString& text, const QString& afterword) {
     announcement_ = text;
-    unspoken_ = text;
+    unspoken_ = afterword.isEmpty() ? text : text + QStringLiteral(". ") + afterword;
     Tell(-1, QAccessible::DescriptionChanged);
     // The news waits for the next reading, which tells the focus first.
     if (!text.isEmpty()) CatchUpSoon();
@@ -163,8 +165,8 @@ BoardVoice* VoiceOf(const QWidget* board) {
     return board ? board->findChild<BoardVoice*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-void AnnounceOnBoard(QWidget& board, const QString& text) {
-    if (BoardVoice* voice = VoiceOf(&board)) voice->Announce(text);
+void AnnounceOnBoard(QWidget& board, const QString& text, const QString& afterword) {
+    if (BoardVoice* voice = VoiceOf(&board)) voice->Announce(text, afterword);
 }
 
 void ReplayOnBoard(QWidget& board, Replay replay, const std::function<void()>& play) {

@@ -33,6 +33,8 @@ public:
     // Says `text` on the board now, also when it is the same as last time; empty says nothing
     // and takes back what waited to be spoken.
     void Announce(const QString& text);
+    // The same, with `afterword` spoken after it once; the board's description keeps `text`.
+    void Announce(const QString& text, const QString& afterword);
     // Plays an undo or a redo through `play`: the move it makes is told as taken back or
     // played again, and no move as such.
     void TellReplay(Replay replay, const std::function<void()>& play);
@@ -72,7 +74,7 @@ BoardVoice* VoiceOf(const QWidget* board);
 
 // Says `text` on the board of the window: for a hint, a switch, anything the player should
 // hear there.
-void AnnounceOnBoard(QWidget& board, const QString& text);
+void AnnounceOnBoard(QWidget& board, const QString& text, const QString& afterword = QString());
 
 // An undo or a redo on the board, told as such (BoardVoice::TellReplay); without a voice
 // it plays all the same.

@@ -17,6 +17,9 @@ HintFlow::HintFlow(GameFlow& flow, BoardWidget& board, BoardKeys& keys)
     keys_.paintMark = [this](QPainter& painter, const QPainterPath& mark) { PaintMark(painter, mark); };
     pulse_.setInterval(100);
     connect(&pulse_, &QTimer::timeout, this, &HintFlow::Pulse);
+    noteTimer_.setSingleShot(true);
+    noteTimer_.setInterval(5000);
+    connect(&noteTimer_, &QTimer::timeout, this, &HintFlow::EndNote);
 }
 
 HintFlow::~HintFlow() { keys_.paintMark = nullptr; }
@@ -76,12 +79,28 @@ void HintFlow::SayNoHint() {
 
 void HintFlow::Show(TargetPress press) {
     const std::vector<PressTarget> targets = flow_.PuzzleOf(flow_.CurrentMode())->PressTargets();
+    const PressTarget& target = targets[static_cast<size_t>(press.target)];
     shown_ = press;
+    // The player learns what a hint costs as the first one shows, not after the solve.
+    const bool first = !flow_.HintShown(flow_.CurrentMode());
     flow_.MarkHintShown();
-    signCentre_ = HintSignCentre(targets[static_cast<size_t>(press.target)].mark, board_.rect());
+    signCentre_ = HintSignCentre(target.mark, board_.rect());
+    signArea_ = HintSignArea(signCentre_) | PressDotArea(target.press());
+    if (first) {
+        note_ = NoBestTimeNote(flow_.tongue.value());
+        noteArea_ = HintNoteArea(target.mark.boundingRect(), note_, board_.rect());
+        noteTimer_.start();
+    }
     keys_.FocusOn(press.target);
-    board_.UpdateBoard(HintSignArea(signCentre_));
+    board_.UpdateBoard(signArea_ | (first ? noteArea_ : QRect()));
     Say();
+}
+
+void HintFlow::EndNote() {
+    noteTimer_.stop();
+    if (note_.isEmpty()) return;
+    note_.clear();
+    board_.UpdateBoard(noteArea_);
 }
 
 void HintFlow::Drop() {
@@ -92,8 +111,9 @@ void HintFlow::Drop() {
     }
     if (shown_) {
         shown_.reset();
-        board_.UpdateBoard(HintSignArea(signCentre_));
+        board_.UpdateBoard(signArea_);
     }
+    EndNote();
     Say();
 }
 
@@ -113,14 +133,22 @@ void HintFlow::Say() {
     if (thinking_) AnnounceOnBoard(board_, SearchingHintAnnouncement(tongue));
     else if (shown_)
         AnnounceOnBoard(board_, HintAnnouncement(flow_.CurrentMode(), flow_.Levels(), shown_->target,
-                                                 shown_->button == MouseButton::Left, tongue));
+                                                 shown_->button == MouseButton::Left, tongue),
+                        note_);
     else AnnounceOnBoard(board_, QString());
 }
 
 void HintFlow::PaintMark(QPainter& painter, const QPainterPath& mark) const {
     if (thinking_) PaintThinkingMark(painter, mark, phase_);
     else PaintFocusMark(painter, mark);
-    if (shown_) PaintHintSign(painter, signCentre_, shown_->button);
+    if (!shown_) return;
+    const Mode mode = flow_.CurrentMode();
+    PaintHintSign(painter, signCentre_, shown_->button, HintSignColour(mode, shown_->button));
+    if (!note_.isEmpty()) PaintHintNote(painter, noteArea_, note_);
+    // MURVO's mark rings the discs its move turns, while the press belongs in the gap
+    // between them; the dot stays on top of all.
+    if (mode == kMurvo)
+        PaintPressDot(painter, flow_.PuzzleOf(mode)->PressTargets()[static_cast<size_t>(shown_->target)].press());
 }
 
 }  // namespace spindora

@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
 #include <QPointF>
+#include <QRect>
+#include <QString>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -32,6 +34,11 @@ public:
     void Drop();
     bool Thinking() const { return thinking_; }
     const std::optional<TargetPress>& Shown() const { return shown_; }
+    // The note the first hint of a game shows beside its sign, that the game will not enter
+    // the best times; empty once it has gone.
+    const QString& Note() const { return note_; }
+    // The note goes, after a few seconds or with the hint.
+    void EndNote();
     // One step of the thinking mark; its timer calls it.
     void Pulse();
     SearchWorker& worker() { return worker_; }
@@ -54,6 +61,11 @@ private:
     QTimer pulse_;
     std::optional<TargetPress> shown_;
     QPointF signCentre_;
+    // Where the sign, its dot and its note stand, for their repaints.
+    QRect signArea_;
+    QString note_;
+    QRect noteArea_;
+    QTimer noteTimer_;
     // Last, so that it stops before anything its answers reach goes.
     SearchWorker worker_;
 };

@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <utility>
 
+#include <QFont>
+#include <QFontMetricsF>
+
+#include "assets/PaintKit.h"
 #include "puzzles/Puzzle.h"
 #include "shell/FocusMark.h"
 
@@ -13,9 +17,21 @@ namespace {
 
 const QColor kWhite(0xFF, 0xFB, 0xF0);
 constexpr double kDotWidth = kFocusMarkWidth + 1;
-constexpr double kSignRadius = 11;
-// The sign with its ring: kept whole on the board, and repainted whole.
-constexpr double kSignReach = kSignRadius + 2;
+// The mouse as tall as the tallest rules card's, on a plate with a rim round it; the sign
+// with its ring is kept whole on the board, and repainted whole.
+const QSizeF kMouse(19, 30);
+const QSizeF kPlate(kMouse.width() + 8, kMouse.height() + 8);
+constexpr double kRing = 1.5;
+const QSizeF kReach(kPlate.width() / 2 + kRing + 1, kPlate.height() / 2 + kRing + 1);
+constexpr double kDotRadius = 4.5;
+constexpr int kNotePixels = 11;
+
+QFont NoteFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(kNotePixels);
+    font.setBold(true);
+    return font;
+}
 
 }  // namespace
 
@@ -59,39 +75,68 @@ QPointF HintSignCentre(const QPainterPath& mark, const QRect& board) {
                 bestScore = p.x() - p.y();
                 best = p;
             }
-    return {std::clamp(best.x(), board.left() + kSignReach, board.right() - kSignReach),
-            std::clamp(best.y(), board.top() + kSignReach, board.bottom() - kSignReach)};
+    return {std::clamp(best.x(), board.left() + kReach.width(), board.right() - kReach.width()),
+            std::clamp(best.y(), board.top() + kReach.height(), board.bottom() - kReach.height())};
 }
 
 QRect HintSignArea(QPointF centre) {
-    return QRectF(centre - QPointF(kSignReach, kSignReach), QSizeF(2 * kSignReach, 2 * kSignReach))
-        .toAlignedRect();
+    return QRectF(centre - QPointF(kReach.width(), kReach.height()), 2 * kReach).toAlignedRect();
 }
 
-void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button) {
+QColor HintSignColour(Mode mode, MouseButton button) {
+    // As each rules card paints its mouse: ZIBBO's brighter orange, MURVO's blue for the
+    // right button, and everywhere else the level buttons' orange.
+    if (mode == kZibbo) return {255, 140, 40};
+    if (mode == kMurvo && button == MouseButton::Right) return {40, 120, 220};
+    return {236, 120, 30};
+}
+
+void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button, const QColor& lit) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    // A dark disc ringed in the mark's yellow.
-    painter.setPen(QPen(kFocusMarkLight, 1.5));
+    // A dark plate ringed in the mark's yellow, so that the light mouse shows on any piece.
+    painter.setPen(QPen(kFocusMarkLight, kRing));
     painter.setBrush(kFocusMarkDark);
-    painter.drawEllipse(centre, kSignRadius, kSignRadius);
+    painter.drawRoundedRect(QRectF(centre - QPointF(kPlate.width() / 2, kPlate.height() / 2), kPlate), 7, 7);
+    paint::PaintRulesMouse(painter, QRectF(centre - QPointF(kMouse.width() / 2, kMouse.height() / 2), kMouse),
+                           button == MouseButton::Left, lit);
+    painter.restore();
+}
 
-    // The mouse: a rounded body, its two buttons above a line across it.
-    const QRectF body(centre.x() - 5, centre.y() - 7.5, 10, 15);
-    QPainterPath shape;
-    shape.addRoundedRect(body, 5, 5);
-    const double split = body.top() + 6.5;
-    const bool left = button == MouseButton::Left;
-    QPainterPath pressed;
-    pressed.addRect(QRectF(left ? body.left() : centre.x(), body.top(), body.width() / 2, split - body.top()));
+QRect PressDotArea(QPointF at) {
+    const double reach = kDotRadius + 2;
+    return QRectF(at - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)).toAlignedRect();
+}
+
+void PaintPressDot(QPainter& painter, QPointF at) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // White in a dark rim, so that it stands apart from the mark's yellow dashes round it.
+    painter.setPen(QPen(kFocusMarkDark, 2));
+    painter.setBrush(kWhite);
+    painter.drawEllipse(at, kDotRadius, kDotRadius);
+    painter.restore();
+}
+
+QRect HintNoteArea(const QRectF& mark, const QString& note, const QRect& board) {
+    const QSizeF size(QFontMetricsF(NoteFont()).horizontalAdvance(note) + 12, kNotePixels + 9);
+    const double gap = kFocusMarkWidth + 2;
+    const double below = mark.bottom() + gap;
+    const double top = below + size.height() <= board.bottom() ? below : mark.top() - gap - size.height();
+    const double left = std::clamp(mark.center().x() - size.width() / 2, double(board.left()),
+                                   std::max(double(board.left()), board.right() - size.width()));
+    return QRectF(QPointF(left, top), size).toAlignedRect();
+}
+
+void PaintHintNote(QPainter& painter, const QRect& area, const QString& note) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kFocusMarkLight, 1));
+    painter.setBrush(kFocusMarkDark);
+    painter.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kFocusMarkLight);
-    painter.drawPath(shape.intersected(pressed));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kWhite, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(shape);
-    painter.drawLine(QPointF(body.left(), split), QPointF(body.right(), split));
-    painter.drawLine(QPointF(centre.x(), body.top()), QPointF(centre.x(), split));
+    painter.setBrush(kWhite);
+    painter.drawPath(paint::CentredText(NoteFont(), note, QRectF(area).center()));
     painter.restore();
 }
 

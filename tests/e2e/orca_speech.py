@@ -154,8 +154,9 @@ def play(session, speech, game):
     player.key('Tab', *BOARD[1:])
 
     # A hint moves the focus to its dial and names the button; H again plays it. A search
-    # that takes a moment says so first.
-    hint = player.key('h', r'Hint: (top|middle|bottom) row, (left|middle|right) dial, (left|right) button',
+    # that takes a moment says so first. The game's first hint adds what it costs.
+    hint = player.key('h', r'Hint: (top|middle|bottom) row, (left|middle|right) dial, (left|right) button'
+                           r'\. With a hint: no entry in the best times',
                       ignoring='Hint: looking for the next move…|' + BOARD[2])[0]
     player.focus = PLACES.index(hint.group(1, 2))
     # Once, under heavy load, Orca spoke the hint a second time just after the first.

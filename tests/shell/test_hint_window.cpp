@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
@@ -13,6 +14,8 @@
 #include "dialogs/MessageDlg.h"
 #include "puzzles/kolluk/Kolluk.h"
 #include "puzzles/zibbo/Zibbo.h"
+#include "shell/HintMarks.h"
+#include "shell/NewsLine.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {
@@ -128,6 +131,79 @@ TEST(HintWindow, AMoveCancelsTheSearchLeavingNoWorkAndNoStaleHint) {
     EXPECT_FALSE(kolluk.HintPress()) << "a solution kept for the board before the roll";
     EXPECT_FALSE(Description(board).startsWith("Hint")) << Description(board).toStdString();
     flow.FormClose();
+}
+
+TEST(HintWindow, TheSignIsTheRulesMouseTwentyEightPixelsTallWithOnlyThePressedButtonFilled) {
+    const QColor lit(0, 200, 0);  // no colour of the sign itself
+    for (const auto& [button, ratio] : {std::pair{MouseButton::Left, 1}, {MouseButton::Right, 1},
+                                       {MouseButton::Left, 2}, {MouseButton::Right, 2}}) {
+        QImage image(80 * ratio, 80 * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            PaintHintSign(painter, QPointF(40, 40), button, lit);
+        }
+        // The mouse's light body, in rows; the pressed button's fill, left and right of the middle.
+        int top = image.height(), bottom = -1, filled[2] = {0, 0};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 150 && c.green() > 150 && c.blue() > 150) top = std::min(top, y), bottom = std::max(bottom, y);
+                if (c.red() < 30 && c.green() > 170 && c.blue() < 30) ++filled[x >= 40 * ratio];
+            }
+        const bool left = button == MouseButton::Left;
+        EXPECT_GE(bottom - top + 1, 28 * ratio) << "ratio " << ratio;
+        EXPECT_GE(filled[!left], 40 * ratio * ratio) << "the pressed button, ratio " << ratio;
+        EXPECT_EQ(filled[left], 0) << "the other button, ratio " << ratio;
+    }
+}
+
+TEST(HintWindow, OnMurvoADotMarksThePressPointInTheGapBetweenTheRingedDiscs) {
+    SeededRandom random(36);
+    auto form = test::ShownForm(random, "[common]\ntongue=0\nmode=3\n");
+    ASSERT_NE(form, nullptr);
+    BoardWidget* board = form->boardWidget();
+    Key(*form, Qt::Key_H);
+    TakeAnswer(*form);
+    ASSERT_TRUE(form->hints().Shown());
+    const QPoint press = form->flow().PuzzleOf(kMurvo)->PressTargets()[static_cast<size_t>(form->hints().Shown()->target)].press();
+    const QColor dot = OnScreen(board).pixelColor(board->ShownRect(QRect(press, QSize(1, 1))).center());
+    EXPECT_TRUE(dot.red() > 230 && dot.green() > 230 && dot.blue() > 220) << dot.name().toStdString();
+    form->flow().FormClose();
+}
+
+TEST(HintWindow, TheFirstHintOfAGameSaysOnceThatTheGameWillNotEnterTheBestTimes) {
+    for (const auto& [tongue, note] : {std::pair{0, "With a hint: no entry in the best times"},
+                                       {1, "Mit Tipp: kein Eintrag in die Bestenliste"}}) {
+        SeededRandom random(7);
+        auto form = test::ShownForm(random, QStringLiteral("[common]\ntongue=%1\n").arg(tongue));
+        ASSERT_NE(form, nullptr);
+        HintFlow& hints = form->hints();
+        Key(*form, Qt::Key_H);
+        TakeAnswer(*form);
+        ASSERT_TRUE(hints.Shown());
+        EXPECT_EQ(hints.Note().toStdString(), note);
+        QApplication::processEvents();
+        EXPECT_TRUE(NewsLine::Of(*form).Text().endsWith(QString::fromUtf8(note))) << NewsLine::Of(*form).Text().toStdString();
+        const QImage withNote = OnScreen(form->boardWidget());
+        hints.EndNote();  // as its time runs out
+        EXPECT_NE(OnScreen(form->boardWidget()), withNote) << "the note shows on the board";
+        // The next hints of the same game show no note; a new deal's first one does again.
+        for (const bool anew : {false, false, true}) {
+            if (anew) {
+                test::AnswerNextModal(Qt::Key_Return);  // yes, give up the game running
+                Key(*form, Qt::Key_F2);
+                QApplication::processEvents();
+            } else Key(*form, Qt::Key_H);  // plays the hint shown
+            Key(*form, Qt::Key_H);
+            TakeAnswer(*form);
+            EXPECT_EQ(hints.Note().isEmpty(), !anew) << "anew " << anew;
+            QApplication::processEvents();
+            EXPECT_EQ(NewsLine::Of(*form).Text().contains(QString::fromUtf8(note)), anew) << NewsLine::Of(*form).Text().toStdString();
+        }
+        form->flow().FormClose();
+    }
 }
 
 // ZIBBO whose search cannot get its memory.
