@@ -44,8 +44,9 @@ void Resize(TMainForm& form, QSize size) {
     form.repaint();
 }
 
-// From 100% to the size asked for, with only the 1:1 pictures at hand.
-void BM_FirstPaintAfterZoom(benchmark::State& state) {
+// Times each change from 100% to the size the benchmark's arguments give; `untilSharp`
+// waits as well for the pictures of the new density.
+void TimeZoomFromDesign(benchmark::State& state, bool untilSharp) {
     TMainForm& form = Window();
     const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
@@ -54,9 +55,13 @@ void BM_FirstPaintAfterZoom(benchmark::State& state) {
         form.sheets().Finish();
         state.ResumeTiming();
         Resize(form, size);
+        if (untilSharp) form.sheets().Finish();
     }
     form.sheets().Finish();
 }
+
+// From 100% to the size asked for, with only the 1:1 pictures at hand.
+void BM_FirstPaintAfterZoom(benchmark::State& state) { TimeZoomFromDesign(state, false); }
 BENCHMARK(BM_FirstPaintAfterZoom)
     ->Args({750, 549})
     ->Args({1000, 732})
@@ -68,18 +73,7 @@ BENCHMARK(BM_FirstPaintAfterZoom)
 
 // From 100% until the board shows the pictures of the new density, kept from an earlier run
 // (the first run paints them; the first iteration here is that run).
-void BM_SharpAfterZoom(benchmark::State& state) {
-    TMainForm& form = Window();
-    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        Resize(form, kDesignSize);
-        form.sheets().Finish();
-        state.ResumeTiming();
-        Resize(form, size);
-        form.sheets().Finish();
-    }
-}
+void BM_SharpAfterZoom(benchmark::State& state) { TimeZoomFromDesign(state, true); }
 BENCHMARK(BM_SharpAfterZoom)
     ->Args({750, 549})
     ->Args({2000, 1464})
