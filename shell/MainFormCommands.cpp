@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 
+#include "puzzles/BoardGeometry.h"
 #include "shell/BoardVoice.h"
 #include "shell/TMainForm.h"
 
@@ -69,10 +70,24 @@ QPoint TMainForm::MenuPlaceForKeys() const {
     return focus->mapToGlobal(QPoint(focus->width() / 4, focus->height() / 4));
 }
 
+namespace {
+
+// The wood's outer band, up to the inlaid line, around every puzzle's board: no press
+// acts there.
+constexpr int kFrameBand = 8;
+
+bool OnFrame(QPoint board) {
+    return board.x() < kFrameBand || board.y() < kFrameBand || board.x() >= kBoardWidth - kFrameBand ||
+           board.y() >= kBoardHeight - kFrameBand;
+}
+
+}  // namespace
+
 void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
     // The board's right clicks are moves, and the level button's a level down.
     const QWidget* under = childAt(event->pos());
-    const bool plays = under && (under == box_ || box_->isAncestorOf(under) || under == OptionBtn_);
+    const bool onBoard = under && (under == box_ || box_->isAncestorOf(under));
+    const bool plays = under == OptionBtn_ || (onBoard && !OnFrame(box_->ToBoard(box_->mapFrom(this, event->pos()))));
     if (event->reason() == QContextMenuEvent::Mouse && plays) return event->ignore();
     OpenCommandMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : MenuPlaceForKeys());
 }

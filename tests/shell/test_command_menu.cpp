@@ -48,15 +48,15 @@ TEST(CommandMenu, GreysWhatCannotActAndNamesEachKeyInTheLanguage) {
               "Tipp\tH|Lösung zeigen\tUmschalt+H|Rückgängig\tStrg+Z|Wiederholen\tStrg+Umschalt+Z|Vergrößern\tStrg++|"
               "Verkleinern\tStrg+-|Originalgröße\tStrg+0|Vollbild\tF11|Unfertige Spiele behalten|Bestzeiten\tStrg+H|Hilfe\tF1");
 
-    // The menu opens on the Menu key and on a right click of the tool bar; on the board a right click plays.
+    // The menu opens on the Menu key and on a right click of the tool bar or the frame; on the board a right click plays.
     for (const Qt::Key key : {Qt::Key_Menu, Qt::Key_F10}) {
         Key(*form, key, key == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier);
         EXPECT_TRUE(form->commandMenu()->isVisible()) << key;
         form->commandMenu()->hide();
     }
     // A right click's menu event, as the window system makes it, starts at the widget clicked.
-    const auto rightClick = [&](QWidget* widget) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    const auto rightClick = [&](QWidget* widget, QPoint at = QPoint(2, 2)) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
         QApplication::sendEvent(widget, &event);
         const bool opened = form->commandMenu()->isVisible();
         form->commandMenu()->hide();
@@ -64,7 +64,8 @@ TEST(CommandMenu, GreysWhatCannotActAndNamesEachKeyInTheLanguage) {
     };
     EXPECT_TRUE(rightClick(form->findChild<QWidget*>("ToolPanel")));
     EXPECT_TRUE(rightClick(form->findChild<QWidget*>("MixBtn")));
-    EXPECT_FALSE(rightClick(form->boardWidget()));
+    EXPECT_FALSE(rightClick(form->boardWidget(), QPoint(150, 150)));
+    EXPECT_TRUE(rightClick(form->boardWidget(), QPoint(2, 200))) << "the wood's outer band";
     EXPECT_FALSE(rightClick(form->findChild<QWidget*>("OptionBtn")));
     form->flow().FormClose();
 }
