@@ -67,6 +67,9 @@ public:
     // Undo and redo play a move of the board's record; false when there is none to play.
     virtual bool UndoMove() { return false; }
     virtual bool RedoMove() { return false; }
+    // Whether UndoMove and RedoMove have a move to play, so that a menu can grey them.
+    virtual bool CanUndo() const { return false; }
+    virtual bool CanRedo() const { return false; }
     // A new deal: no move before it can be undone.
     virtual void ForgetMoves() {}
     // The press of the next move of a solution kept from an earlier search, if any.

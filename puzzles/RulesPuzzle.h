@@ -33,6 +33,8 @@ public:
     }
     bool UndoMove() final { return PlayUndo(self(), host_, kRules); }
     bool RedoMove() final { return PlayRedo(self(), host_, kRules); }
+    bool CanUndo() const final { return record_.CanUndo(); }
+    bool CanRedo() const final { return record_.CanRedo(); }
     void ForgetMoves() final { record_.Clear(); }
 
     std::optional<TargetPress> HintPress() const final {

@@ -34,6 +34,8 @@ public:
         Follow(move);
         return move;
     }
+    bool CanUndo() const { return !done_.empty(); }
+    bool CanRedo() const { return !undone_.empty(); }
     // A new deal.
     void Clear() {
         done_.clear();

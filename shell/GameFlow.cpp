@@ -277,6 +277,8 @@ void GameFlow::ReportSolved() {
     view_.ApplyCaptions();
 }
 
+void GameFlow::SetKeepGames(bool on) { keepGames_ = on; }
+
 void GameFlow::timboxPaint() { view_.DrawClock(clockTicks_[currentMode_]); }
 
 }  // namespace spindora

@@ -88,6 +88,8 @@ public:
     bool HintShown(Mode mode) const { return hintShown_[mode]; }
     // The hint key showed a move of the current game.
     void MarkHintShown() { hintShown_[currentMode_] = true; }
+    bool KeepsGames() const { return keepGames_; }
+    void SetKeepGames(bool on);
     bool FirstActivation() const { return firstActivation_; }
     // How many moves the puzzles have begun: pressed, undone or redone.
     uint64_t MovesBegun() const { return movesBegun_; }
@@ -126,6 +128,7 @@ private:
     bool firstActivation_ = false;
     QString levelKey_;
     uint64_t movesBegun_ = 0;
+    bool keepGames_ = false;
 };
 
 }  // namespace spindora

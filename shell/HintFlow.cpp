@@ -28,11 +28,7 @@ void HintFlow::Ask() {
     Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     const uint8_t state = flow_.GameState(flow_.CurrentMode());
     if (!puzzle || (state != kReady && state != kRunning) || thinking_) return;
-    if (shown_) {
-        const QPoint at = puzzle->PressTargets()[static_cast<size_t>(shown_->target)].press();
-        flow_.boxMouseDown(at.x(), at.y(), shown_->button);
-        return;
-    }
+    if (shown_) return Play(*shown_);
     if (const std::optional<TargetPress> kept = puzzle->HintPress()) return Show(*kept);
     HintSearch search = puzzle->SearchHint();
     if (!search) return;
@@ -54,6 +50,11 @@ void HintFlow::Ask() {
         QMetaObject::invokeMethod(
             this, [this, ticket, keep = std::move(keep)] { Take(ticket, keep); }, Qt::QueuedConnection);
     });
+}
+
+void HintFlow::Play(TargetPress press) {
+    const QPoint at = flow_.PuzzleOf(flow_.CurrentMode())->PressTargets()[static_cast<size_t>(press.target)].press();
+    flow_.boxMouseDown(at.x(), at.y(), press.button);
 }
 
 void HintFlow::Take(uint64_t ticket, const std::function<void()>& keep) {

@@ -30,6 +30,8 @@ public:
     ~HintFlow() override;
 
     void Ask();
+    // Plays `press` on the current board, as the player's own press would.
+    void Play(TargetPress press);
     // What was asked or shown goes: the board changed, or play stops.
     void Drop();
     bool Thinking() const { return thinking_; }

@@ -195,14 +195,14 @@ void TMainForm::AddKeys() {
         {QKeySequence(Qt::CTRL | Qt::Key_Q), ExitBtn_},
     });
     hints_ = std::make_unique<HintFlow>(flow_, *box_, *boardKeys_);
+    solution_ = std::make_unique<SolutionPlay>(flow_, *hints_);
+    BuildCommandMenu();
     AddActionKeys(*this, {
         {Qt::Key_H, [this] { hints_->Ask(); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z),
-         [this] { ReplayOnBoard(*box_, Replay::Undo, [this] { flow_.UndoMove(); }); }},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-         [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y),
-         [this] { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoMove(); }); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_H), [this] { solution_->Start(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); }},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Redo(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { Redo(); }},
         // M clicks the music button; while there is no music it says why.
         {Qt::Key_M, [this] {
              if (MidiBtn_->isEnabled()) MidiBtn_->click();
@@ -214,6 +214,8 @@ void TMainForm::AddKeys() {
         {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomTo(1.0); }},
         {Qt::Key_F11, [this] { SetFullScreen(!InFullScreen()); }},
         {Qt::Key_Escape, [this] { SetFullScreen(false); }},
+        {Qt::Key_Menu, [this] { OpenCommandMenu(MenuPlaceForKeys()); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { OpenCommandMenu(MenuPlaceForKeys()); }},
     });
     // Keys are the board's from the start; Tab reaches the tool bar.
     setTabOrder(BrizzelBtn_, box_);
@@ -395,6 +397,7 @@ void TMainForm::ApplyCaptions() {
     hint(InfoBtn_, Tool::Info, Hint::Info);
     hint(BrizzelBtn_, Tool::Brizzel, Hint::Brizzel);
     setWindowTitle(WindowTitle());
+    commandMenu_->ApplyTexts(tongue);
     NameBoard();
 }
 
@@ -647,10 +650,12 @@ void TMainForm::KeepOnScreen() {
     if (place != frame.topLeft()) move(place);
 }
 
+bool TMainForm::CanZoomStep(int direction) const {
+    return !InFullScreen() && (StepZoom(layout_.zoom, direction, Room()) != layout_.zoom || isMaximized());
+}
+
 void TMainForm::ZoomStep(int direction) {
-    if (InFullScreen()) return;
-    const double next = StepZoom(layout_.zoom, direction, Room());
-    if (next != layout_.zoom || isMaximized()) ZoomTo(next);
+    if (CanZoomStep(direction)) ZoomTo(StepZoom(layout_.zoom, direction, Room()));
 }
 
 void TMainForm::ZoomTo(double zoom) {

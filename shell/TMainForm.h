@@ -15,12 +15,14 @@
 #include "shell/BoardKeys.h"
 #include "shell/BoardWidget.h"
 #include "shell/ClockWidget.h"
+#include "shell/CommandMenu.h"
 #include "shell/GameFlow.h"
 #include "shell/HintFlow.h"
 #include "settings/SettingsStore.h"
 #include "audio/ShellAudio.h"
 #include "shell/ShellTimer.h"
 #include "shell/ShellView.h"
+#include "shell/SolutionPlay.h"
 #include "shell/SheetWorker.h"
 #include "shell/TTongueDlg.h"
 #include "shell/ToolButton.h"
@@ -42,6 +44,12 @@ public:
     BoardWidget* boardWidget() const { return box_; }
     BoardKeys* boardKeys() const { return boardKeys_; }
     HintFlow& hints() { return *hints_; }
+    SolutionPlay& solution() { return *solution_; }
+    CommandMenu* commandMenu() const { return commandMenu_; }
+    // Opens the menu of every command at `at`, on the screen.
+    void OpenCommandMenu(QPoint at);
+    bool CanAct(Command command) const;
+    void Act(Command command);
     ClockWidget* timbox() const { return timbox_; }
     ShellTimer& timer() { return timer_; }
     // The dialogs, each made when first asked for.
@@ -60,6 +68,8 @@ public:
     const ZoomLayout& Layout() const { return layout_; }
     // Ctrl++ (+1) and Ctrl+- (-1): the next zoom step the screen holds.
     void ZoomStep(int direction);
+    // Whether ZoomStep(direction) would change the window.
+    bool CanZoomStep(int direction) const;
     // The window at `zoom`, out of full screen; Ctrl+0 with 1.
     void ZoomTo(double zoom);
     // F11 and Esc. Full screen takes the largest zoom the screen holds; leaving it brings
@@ -106,6 +116,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Right clicks on the tool bar and the frame around the board; the board's play.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // A tool-bar part at its place in the design, kept to be placed again at every zoom.
@@ -120,6 +132,12 @@ private:
     void BuildClock();
     void AddKeys();
     void NameBoard();
+    void BuildCommandMenu();
+    // Where the menu opens from the keyboard: at the widget with the keys.
+    QPoint MenuPlaceForKeys() const;
+    // Ctrl+Z and Ctrl+Shift+Z, told to screen readers.
+    void Undo();
+    void Redo();
     ToolButton* AddButton(const char* name, QRect place, Glyph glyph);
     void CreateDialogs();
     // `dialog`, set to open at the window's zoom.
@@ -156,6 +174,8 @@ private:
     BoardWidget* box_ = nullptr;
     BoardKeys* boardKeys_ = nullptr;
     std::unique_ptr<HintFlow> hints_;
+    std::unique_ptr<SolutionPlay> solution_;
+    CommandMenu* commandMenu_ = nullptr;
     ClockWidget* timbox_ = nullptr;
     QLabel* TimeLabel_ = nullptr;
     QFrame* Bevel1_ = nullptr;

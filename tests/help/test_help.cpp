@@ -97,10 +97,10 @@ TEST(HelpFile, HoldsBothLanguagesCompleteAndMapsTopicsOneAndTwo) {
     const QString de = QString::fromUtf8(file->Read("/de/options.html") + file->Read("/de/playing.html"));
     const QString en = QString::fromUtf8(file->Read("/en/options.html") + file->Read("/en/playing.html"));
     for (const char* word : {"*.mid", "/usr/lib/games/spindora/", "~/.local/share/spindora/music/", "-debug", "debug.debug",
-                             "--seed", "--config", "V1.conf", "200 Millisekunden", "fünf besten", "Strg+Z", "Strg+Y", "Tipp"})
+                             "--seed", "--config", "V1.conf", "200 Millisekunden", "fünf besten", "Strg+Z", "Strg+Y", "Tipp", "Umschalt+H", "Umschalt+F10"})
         EXPECT_TRUE(de.contains(QString::fromUtf8(word))) << word;
     for (const char* word : {"*.mid", "/usr/lib/games/spindora/", "~/.local/share/spindora/music/", "-debug", "debug.debug",
-                             "--seed", "--config", "V1.conf", "200 milliseconds", "five best", "Ctrl+Z", "Ctrl+Y", "hint"})
+                             "--seed", "--config", "V1.conf", "200 milliseconds", "five best", "Ctrl+Z", "Ctrl+Y", "hint", "Shift+H", "Shift+F10"})
         EXPECT_TRUE(en.contains(QString::fromUtf8(word))) << word;
 
     const QList<ContentsEntry> contents = file->Contents();
