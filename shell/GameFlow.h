@@ -45,8 +45,8 @@ public:
     void MixBtnClick();
     // False when there was no running game to pause.
     bool PauseBtnClick();
-    // Ctrl+Z and Ctrl+Y: only while the game runs, so nothing before the first move and
-    // nothing after the solve.
+    // Ctrl+Z and Ctrl+Y: while the game runs or is ready, so nothing after the solve; a
+    // fresh deal has nothing to play, a game kept from an earlier run its history.
     void UndoMove();
     void RedoMove();
     void HighScoreBtnClick();
