@@ -15,6 +15,8 @@ int64_t LargestSize(FileKind kind) {
     case FileKind::Midi: return int64_t{4} << 20;
     case FileKind::Help: return int64_t{64} << 20;
     case FileKind::Settings: return int64_t{1} << 20;
+    // Some 250,000 moves of history.
+    case FileKind::KeptGame: return int64_t{1} << 20;
     // A RIFF file's own size field stops at 4 GiB.
     case FileKind::SoundFont: return int64_t{4} << 30;
     }

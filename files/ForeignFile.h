@@ -7,7 +7,7 @@ namespace spindora {
 
 // The kinds of file that lie beside the program or in the player's folders, each with the
 // largest size worth reading: anything larger is treated as damaged.
-enum class FileKind { Picture, Midi, Help, Settings, SoundFont };
+enum class FileKind { Picture, Midi, Help, Settings, SoundFont, KeptGame };
 
 int64_t LargestSize(FileKind kind);
 

@@ -39,6 +39,13 @@ struct TargetPress {
 // is as it was searched: it keeps the moves found. Nothing when the search was cancelled.
 using HintSearch = std::function<std::function<void()>(const std::atomic<bool>& cancelled)>;
 
+// A board as a game kept between runs holds it: its position and its moves made and
+// waiting to be redone, as numbers (rules/KeptPositions.h).
+struct KeptBoard {
+    std::vector<int> position, done, undone;
+    friend bool operator==(const KeptBoard&, const KeptBoard&) = default;
+};
+
 // The five operations through which the shell drives the puzzle of the current mode.
 class Puzzle {
 public:
@@ -72,6 +79,10 @@ public:
     virtual bool CanRedo() const { return false; }
     // A new deal: no move before it can be undone.
     virtual void ForgetMoves() {}
+    // The board to keep, and a kept one set up at the level the host holds: false, with the
+    // board as it was, when it is no position of that level or a move none of its moves.
+    virtual std::optional<KeptBoard> Kept() const { return std::nullopt; }
+    virtual bool Restore(const KeptBoard&) { return false; }
     // The press of the next move of a solution kept from an earlier search, if any.
     virtual std::optional<TargetPress> HintPress() const { return std::nullopt; }
     // A search from the board as it stands; empty for a puzzle that offers no hints.

@@ -3,8 +3,10 @@
 // PressFlow, the record of moves that undo and redo play back, and the hint searched on a
 // copy of the position.
 #include <concepts>
+#include <type_traits>
 #include <utility>
 
+#include "rules/KeptPositions.h"
 #include "rules/MoveRecord.h"
 #include "puzzles/PressFlow.h"
 #include "puzzles/Puzzle.h"
@@ -37,6 +39,23 @@ public:
     bool CanRedo() const final { return record_.CanRedo(); }
     void ForgetMoves() final { record_.Clear(); }
 
+    std::optional<KeptBoard> Kept() const final {
+        const std::vector<Move> moves = LevelMoves(PositionTag(), self().Level());
+        return KeptBoard{ToNumbers(self().Rules()), MoveNumbers(record_.Done(), moves),
+                         MoveNumbers(record_.Undone(), moves)};
+    }
+    bool Restore(const KeptBoard& kept) final {
+        const int level = self().Level();
+        const std::vector<Move> moves = LevelMoves(PositionTag(), level);
+        auto position = PositionFrom(PositionTag(), kept.position, level, host_.Levels().pmode);
+        auto done = MovesFrom(kept.done, moves);
+        auto undone = MovesFrom(kept.undone, moves);
+        if (!position || !done || !undone) return false;
+        self().SetRules(*position);
+        record_.Restore(std::move(*done), std::move(*undone));
+        return true;
+    }
+
     std::optional<TargetPress> HintPress() const final {
         const std::optional<Move> next = record_.NextOfPath();
         return next ? PressOf(*next) : std::nullopt;
@@ -68,6 +87,11 @@ public:
     MoveRecord<Move>& Record() { return record_; }
 
 private:
+    // Names the position's type, whose namespace holds its kept numbers' reader.
+    static auto PositionTag() {
+        return std::type_identity<std::remove_cvref_t<decltype(std::declval<const Self&>().Rules())>>{};
+    }
+
     Self& self() { return static_cast<Self&>(*this); }
     const Self& self() const { return static_cast<const Self&>(*this); }
 

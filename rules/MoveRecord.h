@@ -2,6 +2,7 @@
 // What the player did on one board, for undo and redo, and the rest of a found solution,
 // so that following the hints never searches twice. Standard C++ only, like the rules.
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace spindora {
@@ -41,6 +42,16 @@ public:
         done_.clear();
         undone_.clear();
         path_.clear();
+    }
+
+    // The moves made, the first first, and those waiting to be redone, the next last.
+    const std::vector<Move>& Done() const { return done_; }
+    const std::vector<Move>& Undone() const { return undone_; }
+    // A game kept from an earlier run: its history as Done() and Undone() gave it.
+    void Restore(std::vector<Move> done, std::vector<Move> undone) {
+        Clear();
+        done_ = std::move(done);
+        undone_ = std::move(undone);
     }
 
     // The moves of a solution from the board as it stands, in playing order.

@@ -91,6 +91,7 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     const std::optional<Mode> stored = Mode::Numbered(settings.mode);
     currentMode_ = stored && puzzles_[*stored] ? *stored : kZibbo;
     levels_ = settings.levels;
+    keepGames_ = settings.keepGames;
 
     if (!LoadBackground(currentMode_, background_)) return false;
     if (!MatchSurfaces()) {
@@ -102,8 +103,14 @@ bool GameFlow::FormCreate(const ShellSettings& settings) {
     gameState_.fill(kNotSetUp);
     clockTicks_.fill(0);
     hintShown_.fill(false);
-    Current().NewBoard();
-    gameState_[currentMode_] = kReady;
+    if (keepGames_)
+        for (const Mode mode : kAllModes)
+            if (puzzles_[mode]) RestoreKeptGame(mode);
+    if (gameState_[currentMode_] == kNotSetUp) {
+        Current().NewBoard();
+        gameState_[currentMode_] = kReady;
+        KeepGame(currentMode_);
+    }
     view_.EnableOptionBtn(Describe(currentMode_).optionEnabled);
     view_.PlaceRulesShape(RulesShapeRect());
     view_.ApplyCaptions();
@@ -126,7 +133,11 @@ bool GameFlow::FormCloseQuery() {
     return mayClose;
 }
 
-void GameFlow::FormClose() { view_.StopTimer(); }
+void GameFlow::FormClose() {
+    view_.StopTimer();
+    // The clock has counted on since the last move.
+    for (const Mode mode : kAllModes) KeepGame(mode);
+}
 
 ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
     ShellSettings settings;
@@ -135,6 +146,7 @@ ShellSettings GameFlow::CurrentSettings(bool soundDown, bool musicDown) const {
     settings.levels = levels_;
     settings.sound = soundDown;
     settings.music = musicDown;
+    settings.keepGames = keepGames_;
     return settings;
 }
 
@@ -162,6 +174,7 @@ void GameFlow::SwitchMode(Mode mode) {
     if (gameState_[currentMode_] == kNotSetUp) {
         Current().NewBoard();
         gameState_[currentMode_] = kReady;
+        KeepGame(currentMode_);
     }
     view_.EnableOptionBtn(Describe(currentMode_).optionEnabled);
     view_.ApplyCaptions();
@@ -192,6 +205,7 @@ void GameFlow::NewDeal(Deal deal) {
     hintShown_[currentMode_] = false;
     gameState_[currentMode_] = kReady;
     clockTicks_[currentMode_] = 0;
+    KeepGame(currentMode_);
     timboxPaint();
     view_.StartTimer();
 }
@@ -222,11 +236,15 @@ bool GameFlow::PauseBtnClick() {
 }
 
 void GameFlow::UndoMove() {
-    if (gameState_[currentMode_] == kRunning) Current().UndoMove();
+    if (!MayReplay()) return;
+    Current().UndoMove();
+    KeepGame(currentMode_);
 }
 
 void GameFlow::RedoMove() {
-    if (gameState_[currentMode_] == kRunning) Current().RedoMove();
+    if (!MayReplay()) return;
+    Current().RedoMove();
+    KeepGame(currentMode_);
 }
 
 void GameFlow::HighScoreBtnClick() {
@@ -254,6 +272,7 @@ void GameFlow::boxMouseDown(int x, int y, MouseButton button) {
     // after the press, also when the move's animation holds the thread meanwhile.
     if (gameState_[currentMode_] == kReady) view_.WakeTimer();
     Current().BoardMouseDown(x, y, button);
+    KeepGame(currentMode_);
 }
 
 void GameFlow::BuildLevelKey() { levelKey_ = LevelKeyFor(currentMode_, levels_); }
@@ -265,6 +284,7 @@ void GameFlow::WaitMs(unsigned ms) { BusyWait(ms, ticks_); }
 void GameFlow::ReportSolved() {
     if (gameState_[currentMode_] == kSolved) return;
     gameState_[currentMode_] = kSolved;
+    KeepGame(currentMode_);
     Play(Effect::Solved);
     view_.ShowModal(DialogId::Done);
     if (hintShown_[currentMode_]) {
@@ -277,7 +297,6 @@ void GameFlow::ReportSolved() {
     view_.ApplyCaptions();
 }
 
-void GameFlow::SetKeepGames(bool on) { keepGames_ = on; }
 
 void GameFlow::timboxPaint() { view_.DrawClock(clockTicks_[currentMode_]); }
 

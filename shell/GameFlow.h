@@ -45,8 +45,8 @@ public:
     void MixBtnClick();
     // False when there was no running game to pause.
     bool PauseBtnClick();
-    // Ctrl+Z and Ctrl+Y: only while the game runs, so nothing before the first move and
-    // nothing after the solve.
+    // Ctrl+Z and Ctrl+Y: while the game runs or is ready, so nothing after the solve; a
+    // fresh deal has nothing to play, a game kept from an earlier run its history.
     void UndoMove();
     void RedoMove();
     void HighScoreBtnClick();
@@ -87,7 +87,12 @@ public:
     // Whether the game on the board of `mode` has shown a hint: its time is no best time.
     bool HintShown(Mode mode) const { return hintShown_[mode]; }
     // The hint key showed a move of the current game.
-    void MarkHintShown() { hintShown_[currentMode_] = true; }
+    void MarkHintShown() {
+        hintShown_[currentMode_] = true;
+        KeepGame(currentMode_);
+    }
+    // Whether unfinished games are kept between runs (shell/KeptGame.h). Switched on, every
+    // game is kept at once and after each of its moves; switched off, the kept ones go.
     bool KeepsGames() const { return keepGames_; }
     void SetKeepGames(bool on);
     bool FirstActivation() const { return firstActivation_; }
@@ -111,6 +116,15 @@ private:
     template <typename Deal>
     void NewDeal(Deal deal);
     Puzzle& Current() { return *puzzles_[currentMode_]; }
+    // Undo and redo play while the game runs, and on a ready board: one that came back from
+    // an earlier run has its history, a fresh deal none.
+    bool MayReplay() const { return gameState_[currentMode_] == kRunning || gameState_[currentMode_] == kReady; }
+    // Writes the game of `mode` whole, or removes it once solved; nothing while games are
+    // not kept.
+    void KeepGame(Mode mode);
+    // The game kept for `mode`, ready at its clock count; false, and a damaged file or one
+    // of another version set aside, when there is none to play.
+    bool RestoreKeptGame(Mode mode);
 
     ShellView& view_;
     RandomSource& random_;
@@ -129,6 +143,7 @@ private:
     QString levelKey_;
     uint64_t movesBegun_ = 0;
     bool keepGames_ = false;
+    bool keepFailureSaid_ = false;
 };
 
 }  // namespace spindora

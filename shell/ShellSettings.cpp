@@ -36,6 +36,7 @@ ShellSettings ReadShellSettings(const SettingsStore& store) {
     // any screen is brought back to what the screen holds when the window shows.
     s.zoom = std::clamp(store.ReadInteger(kCommon, QStringLiteral("zoom"), 100), 100, 10000);
     s.fullScreen = store.ReadBool(kCommon, QStringLiteral("fullscreen"), false);
+    s.keepGames = store.ReadBool(kCommon, QStringLiteral("keepgames"), false);
     return s;
 }
 
@@ -58,6 +59,7 @@ bool WriteShellSettings(SettingsStore& store, const ShellSettings& s) {
     integer("tongue", s.tongue);
     integer("zoom", s.zoom);
     ok = store.WriteBool(kCommon, QStringLiteral("fullscreen"), s.fullScreen) && ok;
+    ok = store.WriteBool(kCommon, QStringLiteral("keepgames"), s.keepGames) && ok;
     return ok;
 }
 

@@ -16,6 +16,8 @@ struct ShellSettings {
     // The window's zoom in percent, and whether it was full screen.
     int zoom = 100;
     bool fullScreen = false;
+    // Whether unfinished games are kept between runs.
+    bool keepGames = false;
 };
 
 // Reads the shell's values from section "common" in their fixed order, each limited to

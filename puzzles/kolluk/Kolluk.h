@@ -26,6 +26,7 @@ public:
     void PlayMove(const Move& move);
     bool IsSolved() const;
     const Position& Rules() const { return position_; }
+    void SetRules(const Position& position) { position_ = position; }
     int Level() const { return host_.Levels().hmode; }
 
     void Rotate(int ring, bool clockwise);

@@ -23,6 +23,7 @@ public:
     void PlayMove(const Move& move);
     bool IsSolved() const;
     const Position& Rules() const { return position_; }
+    void SetRules(const Position& position) { position_ = position; }
     int Level() const { return host_.Levels().rmode; }
 
     // Turns the ring of `move` by one place in the model only.

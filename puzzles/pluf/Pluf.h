@@ -28,6 +28,7 @@ public:
     void PlayMove(const Move& move);
     bool IsSolved() const;
     const Position& Rules() const { return position_; }
+    void SetRules(const Position& position) { position_ = position; }
     int Level() const;
 
     // Plates in play at the current level.

@@ -1,0 +1,91 @@
+// A game kept between runs survives a SIGKILL: the real program on a private X server, one
+// press on ZIBBO, kill -9, and the next start shows the board as the press left it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "e2e/XSession.h"
+#include "puzzles/zibbo/ZibboSheet.h"
+
+namespace spindora {
+namespace kill_after_move {
+
+using test::XSession;
+
+constexpr QSize kMainWindow(500, 366), kSplash(200, 150);
+constexpr int kToolBar = 33;
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(KeptGameE2E, APressSurvivesKillNine) {
+    for (const char* tool : {"Xvfb", "xdotool", "import"})
+        if (!test::HaveProgram(QString::fromLatin1(tool))) GTEST_SKIP() << tool << " is not installed";
+    const XSession x;
+    if (!x.IsUp()) GTEST_SKIP() << "Xvfb did not start";
+
+    QTemporaryDir scratch;
+    const QString settings = scratch.filePath(QStringLiteral("V1.conf"));
+    {
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[common]\ntongue=0\nkeepgames=1\n");
+    }
+    for (const char* folder : {"runtime", "state"}) QDir(scratch.path()).mkpath(QString::fromLatin1(folder));
+    QFile::setPermissions(scratch.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString kept = scratch.filePath(QStringLiteral("state/spindora/zibbo.kept"));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), x.Display());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.filePath(QStringLiteral("runtime")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), scratch.filePath(QStringLiteral("state")));
+    // Starts the game and takes the splash away; the board's picture on the screen.
+    const auto start = [&](QProcess& game) -> std::optional<QPoint> {
+        game.setProcessEnvironment(environment);
+        game.setProcessChannelMode(QProcess::ForwardedChannels);
+        game.start(QStringLiteral(SPINDORA_BUILD_DIR "spindora"),
+                   {QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--config"), settings});
+        const auto main = x.WaitForWindow(kMainWindow, 20000);
+        const auto splash = x.WaitForWindow(kSplash, 5000);
+        if (!main || !splash) return std::nullopt;
+        const QPoint board = main->frame.topLeft() + QPoint(0, kToolBar);
+        // Right of the dials, where the board takes no press.
+        x.Click(QPoint(board.x() + 325, splash->frame.center().y()));
+        if (!x.WaitUntilGone(kSplash, 5000)) return std::nullopt;
+        return board;
+    };
+    const auto boardShot = [&](QPoint board) { return x.Screenshot().copy(QRect(board, QSize(500, 333))); };
+
+    QProcess first;
+    const auto board = start(first);
+    ASSERT_TRUE(board) << "the game did not show";
+    const QByteArray dealt = ReadAll(kept);
+    ASSERT_FALSE(dealt.isEmpty()) << "the deal is kept at once";
+    const QImage before = boardShot(*board);
+    x.Click(*board + zibbo::PiecePosition(4) + QPoint(39, 39));
+    ASSERT_TRUE(test::PollUntil([&] { return ReadAll(kept) != dealt; }, 5000)) << "the press was not kept";
+    const QImage pressed = boardShot(*board);
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    EXPECT_NE(pressed, before);
+    EXPECT_TRUE(ReadAll(kept).contains("\ndone ")) << ReadAll(kept).constData();
+
+    QProcess second;
+    const auto again = start(second);
+    ASSERT_TRUE(again) << "the game did not show again";
+    EXPECT_EQ(boardShot(*again), pressed) << "the board comes back as the press left it";
+    second.kill();
+    second.waitForFinished(5000);
+}
+
+}  // namespace kill_after_move
+}  // namespace spindora
