@@ -195,8 +195,7 @@ template <typename Deal>
 void GameFlow::NewDeal(Deal deal) {
     view_.DropHint();
     view_.StopTimer();
-    if (gameState_[currentMode_] == kRunning &&
-        view_.ShowModal(DialogId::NewGame) == kModalCancel) {
+    if (GameInPlay() && view_.ShowModal(DialogId::NewGame) == kModalCancel) {
         view_.StartTimer();
         return;
     }

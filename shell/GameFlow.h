@@ -119,6 +119,14 @@ private:
     // Undo and redo play while the game runs, and on a ready board: one that came back from
     // an earlier run has its history, a fresh deal none.
     bool MayReplay() const { return gameState_[currentMode_] == kRunning || gameState_[currentMode_] == kReady; }
+    // A game a new deal would give up: a running one, or one kept from an earlier run that
+    // is ready with its time or moves. A fresh deal is ready with neither.
+    bool GameInPlay() const {
+        const uint8_t state = gameState_[currentMode_];
+        const Puzzle& puzzle = *puzzles_[currentMode_];
+        return state == kRunning ||
+               (state == kReady && (clockTicks_[currentMode_] > 0 || puzzle.CanUndo() || puzzle.CanRedo()));
+    }
     // Writes the game of `mode` whole, or removes it once solved; nothing while games are
     // not kept.
     void KeepGame(Mode mode);

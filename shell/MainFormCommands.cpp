@@ -24,14 +24,13 @@ void TMainForm::Redo() { ReplayOnBoard(*box_, Replay::Redo, [this] { flow_.RedoM
 bool TMainForm::CanAct(Command command) const {
     const Puzzle* puzzle = flow_.PuzzleOf(flow_.CurrentMode());
     const uint8_t state = flow_.GameState(flow_.CurrentMode());
+    // Undo and redo act on a ready board too: a game kept from an earlier run has its history.
     const bool playable = puzzle && (state == kReady || state == kRunning);
-    // Undo and redo act only while the game runs.
-    const bool running = puzzle && state == kRunning;
     switch (command) {
     case Command::Hint:
     case Command::Solution: return playable;
-    case Command::Undo: return running && puzzle->CanUndo();
-    case Command::Redo: return running && puzzle->CanRedo();
+    case Command::Undo: return playable && puzzle->CanUndo();
+    case Command::Redo: return playable && puzzle->CanRedo();
     case Command::ZoomIn: return CanZoomStep(+1);
     case Command::ZoomOut: return CanZoomStep(-1);
     case Command::ActualSize: return InFullScreen() || isMaximized() || layout_.zoom != 1.0;

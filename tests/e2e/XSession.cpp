@@ -1,6 +1,8 @@
 #include "e2e/XSession.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -124,6 +126,32 @@ QImage XSession::Screenshot() const {
     process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     if (!process.waitForFinished(10000)) return {};
     return QImage::fromData(process.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QProcessEnvironment XSession::GameEnvironment(const QString& scratch) const {
+    const QDir folder(scratch);
+    folder.mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.filePath(QStringLiteral("runtime")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), folder.filePath(QStringLiteral("state")));
+    return environment;
+}
+
+std::optional<QPoint> XSession::PastSplash() const {
+    const QSize mainWindow(500, 366), splashWindow(200, 150);
+    const auto main = WaitForWindow(mainWindow, 20000);
+    const auto splash = main ? WaitForWindow(splashWindow, 5000) : std::nullopt;
+    if (!splash) return std::nullopt;
+    const QPoint board = main->frame.topLeft() + QPoint(0, 33);
+    Click(QPoint(board.x() + 325, splash->frame.center().y()));
+    if (!WaitUntilGone(splashWindow, 5000)) return std::nullopt;
+    return board;
 }
 
 }  // namespace spindora::test

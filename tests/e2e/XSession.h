@@ -47,6 +47,14 @@ public:
     void Key(const QString& keys) const;
     QImage Screenshot() const;
 
+    // The game's environment on this display: xcb, no sound, and its runtime, settings and
+    // state folders under `scratch`.
+    QProcessEnvironment GameEnvironment(const QString& scratch) const;
+    // Waits for the 500 x 366 main window and its splash, and clicks the splash away right
+    // of ZIBBO's dials, where the board takes no press should the splash have gone by
+    // itself. The board's top left on the screen; nothing when a window did not come.
+    std::optional<QPoint> PastSplash() const;
+
     // Runs a program against this display and returns its standard output.
     QString Run(const QString& program, const QStringList& arguments) const;
 

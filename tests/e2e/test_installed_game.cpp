@@ -37,7 +37,7 @@ constexpr uint64_t kSeed = 20;
 const QString kPlayer = QStringLiteral("Ada Tester");
 
 // Window sizes a player tells the windows apart by.
-constexpr QSize kMainWindow(500, 366), kSplash(200, 150), kMessage(250, 125), kHighscores(320, 200);
+constexpr QSize kMessage(250, 125), kHighscores(320, 200);
 constexpr int kToolBar = 33;
 
 struct Press {
@@ -181,17 +181,8 @@ TEST(InstalledGame, FourPuzzlesSolvedWithTheMouseLeaveTheirHighscoresInTheSettin
         file.write("[common]\ntongue=0\n");
     }
     QDir(scratch.path()).mkpath(QStringLiteral("elsewhere"));
-    QDir(scratch.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(scratch.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
     QProcess game;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), x.Display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.filePath(QStringLiteral("runtime")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch.filePath(QStringLiteral("config")));
+    const QProcessEnvironment environment = x.GameEnvironment(scratch.path());
     game.setProcessEnvironment(environment);
     game.setWorkingDirectory(scratch.filePath(QStringLiteral("elsewhere")));
     game.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -207,26 +198,16 @@ TEST(InstalledGame, FourPuzzlesSolvedWithTheMouseLeaveTheirHighscoresInTheSettin
         }
     } ender{game};
 
-    // The splash first: a click takes it away. It also goes by itself after a while, so the
-    // click lands where the board below it takes no press (right of ZIBBO's dials, which end
-    // at x = 310), in case the splash has just gone.
-    const auto main = x.WaitForWindow(kMainWindow, 20000);
-    ASSERT_TRUE(main) << "no main window";
-    const QPoint window = main->frame.topLeft();
-    const QPoint board = window + QPoint(0, kToolBar);
-    const auto splash = x.WaitForWindow(kSplash, 5000);
-    ASSERT_TRUE(splash) << "no splash";
-    const QPoint away(board.x() + 325, splash->frame.center().y());
-    ASSERT_TRUE(splash->frame.contains(away));
-    x.Click(away);
-    ASSERT_TRUE(x.WaitUntilGone(kSplash, 5000));
+    const auto board = x.PastSplash();
+    ASSERT_TRUE(board) << "no main window, or no splash that a click takes away";
+    const QPoint window = *board - QPoint(0, kToolBar);
     EXPECT_EQ(ReadClock(x.Screenshot(), window), 0) << "a fresh deal shows 0";
 
     std::array<int, 4> times{};
     for (int mode = 0; mode < 4; ++mode) {
         SCOPED_TRACE(mode);
         if (mode > 0) x.Click(window + QPoint(176 + 24 * mode + 12, 16));  // the puzzle's tool-bar button
-        for (const Press& press : plans[mode]) x.Click(board + press.at, press.button);
+        for (const Press& press : plans[mode]) x.Click(*board + press.at, press.button);
         const auto done = x.WaitForWindow(kMessage, 30000);
         ASSERT_TRUE(done) << "the last press did not solve the puzzle";
         x.Click(done->frame.topLeft() + QPoint(168 + 35, 88 + 13));  // OK

@@ -15,9 +15,6 @@ namespace kill_after_move {
 
 using test::XSession;
 
-constexpr QSize kMainWindow(500, 366), kSplash(200, 150);
-constexpr int kToolBar = 33;
-
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -36,32 +33,14 @@ TEST(KeptGameE2E, APressSurvivesKillNine) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[common]\ntongue=0\nkeepgames=1\n");
     }
-    for (const char* folder : {"runtime", "state"}) QDir(scratch.path()).mkpath(QString::fromLatin1(folder));
-    QFile::setPermissions(scratch.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString kept = scratch.filePath(QStringLiteral("state/spindora/zibbo.kept"));
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), x.Display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.filePath(QStringLiteral("runtime")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_STATE_HOME"), scratch.filePath(QStringLiteral("state")));
-    // Starts the game and takes the splash away; the board's picture on the screen.
-    const auto start = [&](QProcess& game) -> std::optional<QPoint> {
+    const QProcessEnvironment environment = x.GameEnvironment(scratch.path());
+    const auto start = [&](QProcess& game) {
         game.setProcessEnvironment(environment);
         game.setProcessChannelMode(QProcess::ForwardedChannels);
         game.start(QStringLiteral(SPINDORA_BUILD_DIR "spindora"),
                    {QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--config"), settings});
-        const auto main = x.WaitForWindow(kMainWindow, 20000);
-        const auto splash = x.WaitForWindow(kSplash, 5000);
-        if (!main || !splash) return std::nullopt;
-        const QPoint board = main->frame.topLeft() + QPoint(0, kToolBar);
-        // Right of the dials, where the board takes no press.
-        x.Click(QPoint(board.x() + 325, splash->frame.center().y()));
-        if (!x.WaitUntilGone(kSplash, 5000)) return std::nullopt;
-        return board;
+        return x.PastSplash();
     };
     const auto boardShot = [&](QPoint board) { return x.Screenshot().copy(QRect(board, QSize(500, 333))); };
 

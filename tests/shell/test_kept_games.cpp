@@ -65,6 +65,10 @@ TEST(KeptGames, EveryPuzzleComesBackReadyWithItsLevelClockHintAndHistory) {
     EXPECT_EQ(second.flow.CurrentSettings(false, false).levels.gmode, 4);
     EXPECT_EQ(second.flow.CurrentSettings(false, false).levels.pmode, 4);
     EXPECT_EQ(second.flow.CurrentSettings(false, false).levels.rmode, 10);
+    // A new deal would give up the game that came back: it asks first, as on a running game.
+    second.view.answers.push_back(kModalCancel);
+    second.flow.MixBtnClick();
+    EXPECT_EQ(second.view.shown, std::vector{DialogId::NewGame});
     for (const Mode mode : kAllModes) {
         SCOPED_TRACE(int(mode));
         EXPECT_EQ(second.flow.GameState(mode), kReady);
