@@ -10,6 +10,17 @@ namespace spindora::test {
 
 bool HaveProgram(const QString& name) { return !QStandardPaths::findExecutable(name).isEmpty(); }
 
+QString MissingProgram(const QStringList& programs) {
+    for (const QString& program : programs)
+        if (!HaveProgram(program)) return program;
+    return {};
+}
+
+bool WriteNewFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size();
+}
+
 bool PollUntil(const std::function<bool()>& ready, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();

@@ -16,6 +16,12 @@ namespace spindora::test {
 // True when a program can be found on PATH.
 bool HaveProgram(const QString& name);
 
+// The first of `programs` that is not on PATH; empty when all are there.
+QString MissingProgram(const QStringList& programs);
+
+// A new file at `path` holding `bytes`.
+bool WriteNewFile(const QString& path, const QByteArray& bytes);
+
 // Polls `ready` every 20 ms until it holds or `timeoutMs` have passed.
 bool PollUntil(const std::function<bool()>& ready, int timeoutMs);
 

@@ -160,8 +160,8 @@ bool Install(const QString& prefix) {
 }
 
 TEST(InstalledGame, FourPuzzlesSolvedWithTheMouseLeaveTheirHighscoresInTheSettings) {
-    for (const char* tool : {"Xvfb", "xdotool", "import"})
-        if (!test::HaveProgram(QString::fromLatin1(tool))) GTEST_SKIP() << tool << " is not installed";
+    if (const QString missing = test::MissingProgram({"Xvfb", "xdotool", "import"}); !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString() << " is not installed";
     const XSession x;
     if (!x.IsUp()) GTEST_SKIP() << "Xvfb did not start";
 
@@ -175,11 +175,7 @@ TEST(InstalledGame, FourPuzzlesSolvedWithTheMouseLeaveTheirHighscoresInTheSettin
     const QString prefix = scratch.filePath(QStringLiteral("usr"));
     ASSERT_TRUE(Install(prefix));
     const QString settings = scratch.filePath(QStringLiteral("V1.conf"));
-    {
-        QFile file(settings);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[common]\ntongue=0\n");
-    }
+    ASSERT_TRUE(test::WriteNewFile(settings, "[common]\ntongue=0\n"));
     QDir(scratch.path()).mkpath(QStringLiteral("elsewhere"));
     QProcess game;
     const QProcessEnvironment environment = x.GameEnvironment(scratch.path());

@@ -21,18 +21,14 @@ QByteArray ReadAll(const QString& path) {
 }
 
 TEST(KeptGameE2E, APressSurvivesKillNine) {
-    for (const char* tool : {"Xvfb", "xdotool", "import"})
-        if (!test::HaveProgram(QString::fromLatin1(tool))) GTEST_SKIP() << tool << " is not installed";
+    if (const QString missing = test::MissingProgram({"Xvfb", "xdotool", "import"}); !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString() << " is not installed";
     const XSession x;
     if (!x.IsUp()) GTEST_SKIP() << "Xvfb did not start";
 
     QTemporaryDir scratch;
     const QString settings = scratch.filePath(QStringLiteral("V1.conf"));
-    {
-        QFile file(settings);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[common]\ntongue=0\nkeepgames=1\n");
-    }
+    ASSERT_TRUE(test::WriteNewFile(settings, "[common]\ntongue=0\nkeepgames=1\n"));
     const QString kept = scratch.filePath(QStringLiteral("state/spindora/zibbo.kept"));
     const QProcessEnvironment environment = x.GameEnvironment(scratch.path());
     const auto start = [&](QProcess& game) {

@@ -116,18 +116,14 @@ void StartAndLeave(const XSession& x, const QProcessEnvironment& environment, co
 }
 
 TEST(WindowPlace, StartsWithAndWithoutAWindowManagerLeaveTheFrameWhereItWas) {
-    for (const char* tool : {"Xvfb", "openbox", "xdotool", "xwininfo", "xprop"})
-        if (!test::HaveProgram(QString::fromLatin1(tool))) GTEST_SKIP() << tool << " is not installed";
+    if (const QString missing = test::MissingProgram({"Xvfb", "openbox", "xdotool", "xwininfo", "xprop"}); !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString() << " is not installed";
     const XSession x;
     if (!x.IsUp()) GTEST_SKIP() << "Xvfb did not start";
 
     QTemporaryDir scratch;
     const QString settings = scratch.filePath(QStringLiteral("V1.conf"));
-    {
-        QFile file(settings);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[common]\ntongue=0\nMainForm=\"200,0,1,120,90,622,477\"\n");
-    }
+    ASSERT_TRUE(test::WriteNewFile(settings, "[common]\ntongue=0\nMainForm=\"200,0,1,120,90,622,477\"\n"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), x.Display());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
