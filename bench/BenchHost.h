@@ -10,7 +10,7 @@
 #include "rules/Random.h"
 #include "assets/Raster.h"
 #include "shell/BoardWidget.h"
-#include "shell/BusyWait.h"
+#include "game/BusyWait.h"
 
 namespace spindora::bench {
 

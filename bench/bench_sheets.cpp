@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 #include "pictures/BoardPicture.h"
 #include "pictures/SheetCache.h"
 

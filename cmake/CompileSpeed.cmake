@@ -14,7 +14,7 @@ target_precompile_headers(spindora_files PRIVATE ${SPINDORA_PRECOMPILED_HEADERS}
 # The end-to-end tests have four sources and no header of their own: reusing the unit
 # tests' header would make them wait until the unit tests are completely built.
 foreach(small IN ITEMS spindora_assets spindora_settings spindora_audio spindora_pictures
-        spindora_dialogs spindora_puzzles spindora_help spindora_shell
+        spindora_dialogs spindora_puzzles spindora_game spindora_help spindora_shell
         spindora spindora_make_assets spindora_help_pictures spindora_bench)
   if(TARGET ${small})
     target_precompile_headers(${small} REUSE_FROM spindora_files)

@@ -1,4 +1,4 @@
-#include "shell/BusyWait.h"
+#include "game/BusyWait.h"
 
 #include <chrono>
 

@@ -1,12 +1,12 @@
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 
 #include <utility>
 
 #include "puzzles/BoardGeometry.h"
 #include "assets/Raster.h"
 #include "pictures/BoardPicture.h"
-#include "shell/LevelKey.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/LevelKey.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 

@@ -9,10 +9,10 @@
 #include "puzzles/PuzzleHost.h"
 #include "dialogs/Tongue.h"
 #include "rules/Random.h"
-#include "shell/BusyWait.h"
-#include "shell/Mode.h"
-#include "shell/ShellSettings.h"
-#include "shell/ShellView.h"
+#include "game/BusyWait.h"
+#include "game/Mode.h"
+#include "game/ShellSettings.h"
+#include "game/ShellView.h"
 
 namespace spindora {
 
@@ -91,7 +91,7 @@ public:
         hintShown_[currentMode_] = true;
         KeepGame(currentMode_);
     }
-    // Whether unfinished games are kept between runs (shell/KeptGame.h). Switched on, every
+    // Whether unfinished games are kept between runs (game/KeptGame.h). Switched on, every
     // game is kept at once and after each of its moves; switched off, the kept ones go.
     bool KeepsGames() const { return keepGames_; }
     void SetKeepGames(bool on);

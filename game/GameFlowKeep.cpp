@@ -6,9 +6,9 @@
 
 #include "files/FileReplace.h"
 #include "files/ForeignFile.h"
-#include "shell/GameFlow.h"
-#include "shell/KeptGame.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/GameFlow.h"
+#include "game/KeptGame.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 

@@ -1,9 +1,9 @@
-#include "shell/KeptGame.h"
+#include "game/KeptGame.h"
 
 #include <QList>
 
 #include "files/UserFolders.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 namespace {

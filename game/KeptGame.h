@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "puzzles/Puzzle.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

@@ -1,6 +1,6 @@
-#include "shell/LevelKey.h"
+#include "game/LevelKey.h"
 
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 

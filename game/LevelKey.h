@@ -2,7 +2,7 @@
 #include <QString>
 
 #include "puzzles/LevelSettings.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

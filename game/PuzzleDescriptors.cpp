@@ -1,4 +1,4 @@
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 #include "puzzles/kolluk/Kolluk.h"
 #include "puzzles/kolluk/KollukSheetPainter.h"

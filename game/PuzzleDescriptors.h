@@ -7,8 +7,8 @@
 #include "dialogs/Texts.h"
 #include "puzzles/LevelSettings.h"
 #include "puzzles/Puzzle.h"
-#include "shell/ButtonHint.h"
-#include "shell/Mode.h"
+#include "game/ButtonHint.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

@@ -1,6 +1,6 @@
-#include "shell/PuzzleRegistry.h"
+#include "game/PuzzleRegistry.h"
 
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 
 namespace spindora {
 

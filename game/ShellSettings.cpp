@@ -1,8 +1,8 @@
-#include "shell/ShellSettings.h"
+#include "game/ShellSettings.h"
 
 #include <algorithm>
 
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 namespace {

@@ -8,7 +8,7 @@
 #include "dialogs/ModalResult.h"
 #include "assets/Raster.h"
 #include "puzzles/BoardBox.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

@@ -4,7 +4,7 @@
 #include "dialogs/TimeWords.h"
 #include "shell/Captions.h"
 #include "shell/BoardWords.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 

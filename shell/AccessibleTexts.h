@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "puzzles/LevelSettings.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "puzzles/PuzzleHost.h"
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 
 class QKeyEvent;
 class QPainter;

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "shell/BoardKeys.h"
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 #include "shell/NewsLine.h"
 
 namespace spindora {

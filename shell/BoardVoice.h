@@ -7,7 +7,7 @@
 
 #include "shell/AccessibleTexts.h"
 #include "shell/BoardWords.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

@@ -5,7 +5,7 @@
 
 #include "puzzles/LevelSettings.h"
 #include "puzzles/PieceNames.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

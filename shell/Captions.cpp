@@ -1,6 +1,6 @@
 #include "shell/Captions.h"
 
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 namespace {

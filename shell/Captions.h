@@ -2,8 +2,8 @@
 #include <QString>
 
 #include "dialogs/Texts.h"
-#include "shell/ButtonHint.h"
-#include "shell/Mode.h"
+#include "game/ButtonHint.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

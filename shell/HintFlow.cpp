@@ -5,7 +5,7 @@
 #include "shell/BoardKeys.h"
 #include "shell/BoardWidget.h"
 #include "shell/FocusMark.h"
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 #include "shell/HintMarks.h"
 #include "shell/AccessibleTexts.h"
 #include "shell/BoardVoice.h"

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "puzzles/PuzzleHost.h"
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 class QPainter;
 

@@ -60,6 +60,13 @@ void TMainForm::Act(Command command) {
 
 void TMainForm::OpenCommandMenu(QPoint at) {
     if (commandMenu_->isVisible()) return;
+    // The menu grows with the window, like its dialogs.
+    QFont font = QApplication::font(commandMenu_);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * layout_.zoom);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * layout_.zoom));
+    commandMenu_->setFont(font);
     commandMenu_->popup(at);
 }
 

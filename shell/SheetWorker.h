@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "shell/Mode.h"
+#include "game/Mode.h"
 
 namespace spindora {
 

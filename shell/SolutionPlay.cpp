@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 #include "shell/HintFlow.h"
 
 namespace spindora {

@@ -9,7 +9,7 @@
 #include "help/TDLogFile.h"
 #include "shell/Captions.h"
 #include "shell/CommandLine.h"
-#include "shell/PuzzleRegistry.h"
+#include "game/PuzzleRegistry.h"
 #include "shell/QuitSignals.h"
 
 namespace spindora {

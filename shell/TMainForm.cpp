@@ -23,7 +23,7 @@
 #include "shell/AccessibleTexts.h"
 #include "shell/BoardVoice.h"
 #include "shell/Captions.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 #include "shell/QuitSignals.h"
 #include "shell/Shortcuts.h"
 #include "shell/ToolButtonAccessible.h"

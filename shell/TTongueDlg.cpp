@@ -10,7 +10,7 @@
 #include "dialogs/DialogParts.h"
 #include "shell/Captions.h"
 #include "assets/EmbeddedAssets.h"
-#include "shell/ShellView.h"
+#include "game/ShellView.h"
 
 namespace spindora {
 namespace {

@@ -15,7 +15,7 @@
 #include "assets/Waves.h"
 #include "assets/EmbeddedAssets.h"
 #include "pictures/BoardPicture.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace {
 

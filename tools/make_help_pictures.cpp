@@ -8,7 +8,7 @@
 
 #include "puzzles/BoardGeometry.h"
 #include "rules/Random.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {

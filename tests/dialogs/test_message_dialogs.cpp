@@ -11,7 +11,7 @@
 #include "dialogs/BalancedLabel.h"
 #include "dialogs/MessageDialogs.h"
 #include "assets/EmbeddedAssets.h"
-#include "shell/ShellView.h"
+#include "game/ShellView.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {

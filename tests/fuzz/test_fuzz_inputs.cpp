@@ -17,7 +17,7 @@
 #include "pictures/BoardPicture.h"
 #include "audio/MidiPlayer.h"
 #include "settings/SettingsStore.h"
-#include "shell/ShellSettings.h"
+#include "game/ShellSettings.h"
 #include "shell/WindowPlacement.h"
 
 namespace spindora {

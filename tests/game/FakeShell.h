@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "puzzles/BoardGeometry.h"
-#include "shell/GameFlow.h"
+#include "game/GameFlow.h"
 
 namespace spindora::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/FakeShell.h"
+#include "game/FakeShell.h"
 
 namespace spindora {
 namespace {

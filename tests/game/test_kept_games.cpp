@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "shell/KeptGame.h"
-#include "shell/PuzzleRegistry.h"
-#include "tests/shell/FakeShell.h"
+#include "game/KeptGame.h"
+#include "game/PuzzleRegistry.h"
+#include "tests/game/FakeShell.h"
 #include "tests/shell/ScopedEnv.h"
 
 namespace spindora {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 namespace {

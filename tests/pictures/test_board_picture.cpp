@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "pictures/BoardPicture.h"
-#include "shell/FakeShell.h"
+#include "game/FakeShell.h"
 
 namespace spindora {
 namespace {

@@ -12,7 +12,7 @@
 #include "shell/AccessibleTexts.h"
 #include "puzzles/PieceNames.h"
 #include "shell/BoardWords.h"
-#include "shell/PuzzleDescriptors.h"
+#include "game/PuzzleDescriptors.h"
 
 namespace spindora {
 namespace {

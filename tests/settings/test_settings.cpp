@@ -14,7 +14,7 @@
 
 #include "files/FileReplace.h"
 #include "settings/SettingsStore.h"
-#include "shell/ShellSettings.h"
+#include "game/ShellSettings.h"
 #include "shell/WindowPlacement.h"
 
 namespace spindora {

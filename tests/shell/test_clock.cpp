@@ -4,12 +4,12 @@
 
 #include "assets/DigitStrip.h"
 #include "assets/Raster.h"
-#include "shell/BusyWait.h"
+#include "game/BusyWait.h"
 #include "shell/ClockCells.h"
 #include "shell/ClockWidget.h"
 #include "shell/CommandLine.h"
 #include "assets/EmbeddedAssets.h"
-#include "shell/LevelKey.h"
+#include "game/LevelKey.h"
 #include "shell/ShellTimer.h"
 
 namespace spindora {

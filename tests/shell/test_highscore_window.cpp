@@ -8,7 +8,7 @@
 #include <csignal>
 
 #include "dialogs/HighscoreList.h"
-#include "shell/LevelKey.h"
+#include "game/LevelKey.h"
 #include "shell/ShownMainForm.h"
 #include "shell/ZibboDeal.h"
 

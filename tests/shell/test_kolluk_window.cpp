@@ -11,7 +11,7 @@
 
 #include "TestSupport.h"
 #include "puzzles/kolluk/Kolluk.h"
-#include "shell/PuzzleRegistry.h"
+#include "game/PuzzleRegistry.h"
 #include "shell/KollukSolver.h"
 #include "shell/ShownMainForm.h"
 

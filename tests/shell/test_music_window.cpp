@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "assets/Glyphs.h"
-#include "shell/FakeShell.h"
+#include "game/FakeShell.h"
 #include "shell/ShownMainForm.h"
 
 namespace spindora {

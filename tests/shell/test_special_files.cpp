@@ -16,7 +16,7 @@
 #include "pictures/BoardPicture.h"
 #include "audio/MusicFiles.h"
 #include "settings/SettingsStore.h"
-#include "shell/ShellSettings.h"
+#include "game/ShellSettings.h"
 
 namespace spindora {
 namespace {

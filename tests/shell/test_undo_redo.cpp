@@ -5,8 +5,8 @@
 #include "puzzles/murvo/Murvo.h"
 #include "puzzles/pluf/Pluf.h"
 #include "puzzles/zibbo/Zibbo.h"
-#include "shell/PuzzleRegistry.h"
-#include "tests/shell/FakeShell.h"
+#include "game/PuzzleRegistry.h"
+#include "tests/game/FakeShell.h"
 
 namespace spindora {
 namespace {
