@@ -91,15 +91,23 @@ QIcon GlyphIcon(Glyph glyph, int leftPad, int scale) {
     return icon;
 }
 
-QImage BitmapsAt(int item, int scale) {
-    if (scale == SurfaceScale(Bitmaps(item))) return Bitmaps(item);
-    const char* name = item == kDialogBackgroundItem ? kDialogBackgroundResource : kDigitStripResource;
+namespace {
+
+QImage PictureAt(const char* name, int scale, QImage (*paint)(int)) {
     QImage picture;
     if (scale <= kMostSurfaceScale)
-        picture = ReadPicture(ResourcePath(scale > 1 ? DenseResourceName(name, scale) : QString::fromLatin1(name)));
-    if (picture.isNull())
-        picture = item == kDialogBackgroundItem ? PaintDialogBackground(scale) : PaintDigitStrip(scale);
-    picture = ToRasterFormat(picture);
+        picture = ReadPicture(ResourcePath(DenseResourceName(name, scale)));
+    if (picture.isNull()) picture = paint(scale);
+    // Palette pictures (the about box's) go by 32 bits, which smooth scaling wants.
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage BitmapsAt(int item, int scale) {
+    if (scale == SurfaceScale(Bitmaps(item))) return Bitmaps(item);
+    QImage picture = item == kDialogBackgroundItem ? PictureAt(kDialogBackgroundResource, scale, PaintDialogBackground)
+                                                   : PictureAt(kDigitStripResource, scale, PaintDigitStrip);
     picture.setDevicePixelRatio(scale);
     return picture;
 }
@@ -141,19 +149,6 @@ QPixmap ForScreen(const char* name) {
 QPixmap SplashPicture() { return ForScreen(kSplashResource); }
 
 QPixmap AboutPicture() { return ForScreen(kAboutResource); }
-
-namespace {
-
-QImage PictureAt(const char* name, int scale, QImage (*paint)(int)) {
-    QImage picture;
-    if (scale <= kMostSurfaceScale)
-        picture = ReadPicture(ResourcePath(DenseResourceName(name, scale)));
-    if (picture.isNull()) picture = paint(scale);
-    // Palette pictures (the about box's) go by 32 bits, which smooth scaling wants.
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
-}  // namespace
 
 QImage SplashPictureAt(int scale) { return PictureAt(kSplashResource, scale, PaintSplashPicture); }
 

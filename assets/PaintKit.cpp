@@ -649,7 +649,7 @@ void PaintTick(QPainter& p, const QPainterPath& centreLine, double width) {
 
 void PaintLevelMarks(QPainter& p, const QRectF& face, double inset, double markWidth,
                      double markHeight) {
-    const QColor ink(110, 62, 14), lit(236, 120, 30);
+    const QColor ink(110, 62, 14), lit = kMouseLit;
     const double top = face.center().y() - markHeight / 2;
     MouseStepMark(p, QRectF(face.left() + inset, top, markWidth, markHeight), true, ink, lit,
                   QStringLiteral("+"));

@@ -28,6 +28,13 @@ class QPainter;
 
 namespace spindora::paint {
 
+// The lit button of the mouse on the rules cards and level buttons, in the level buttons'
+// orange; ZIBBO's card lights it a brighter orange, and MURVO's right button is blue. The
+// hint's sign lights the button to press in the same colours.
+inline constexpr QColor kMouseLit(236, 120, 30);
+inline constexpr QColor kZibboMouseLit(255, 140, 40);
+inline constexpr QColor kMurvoRightMouseLit(40, 120, 220);
+
 inline constexpr double kPi = std::numbers::pi;
 
 // The density the pictures are painted at: device pixels per logical pixel. Painters work

@@ -57,6 +57,10 @@ int ZoomSurfaceScale(double zoom, double ratio) {
     return std::max(SurfaceScaleFor(ratio), std::clamp(scale, 1, kMostZoomScale));
 }
 
+QSize ZoomedSize(QSize design, double zoom) {
+    return {static_cast<int>(std::lround(design.width() * zoom)), static_cast<int>(std::lround(design.height() * zoom))};
+}
+
 QRect ZoomedRect(const QRect& design, double zoom) {
     const auto at = [zoom](int v) { return static_cast<int>(std::lround(v * zoom)); };
     const QPoint topLeft(at(design.left()), at(design.top()));

@@ -39,6 +39,8 @@ int ZoomSurfaceScale(double zoom, double ratio);
 // A design rectangle at `zoom`. Edges are rounded rather than sizes, so rectangles that
 // touch in the design touch at every zoom.
 QRect ZoomedRect(const QRect& design, double zoom);
+// Each side multiplied by `zoom`, rounded to the nearest pixel.
+QSize ZoomedSize(QSize design, double zoom);
 
 // A black surface of `logical` size holding `scale` device pixels per logical pixel.
 QImage MakeSurface(QSize logical, int scale);

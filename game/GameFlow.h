@@ -16,8 +16,6 @@
 
 namespace spindora {
 
-inline constexpr int kToolPanelHeight = 33;
-
 // The shell's state and the flow around a game: start, shuffle, level change, pause,
 // solved, leave. It drives the puzzle of the current mode and is the host of every puzzle.
 class GameFlow final : public PuzzleHost {

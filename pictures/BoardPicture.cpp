@@ -18,6 +18,8 @@ QImage KeptOrPaintedSheet(const QString& picturePath, const QImage& oneToOne, in
                           QSize least, SheetPainter paint) {
     const QString path = KeptSheetPath(picturePath, oneToOne, scale);
     if (QImage kept = ReadKeptSheet(path, least * scale); !kept.isNull()) return kept;
+    // Without a painter only a kept sheet will do.
+    if (!paint) return {};
     QImage painted = ToRasterFormat(paint(scale));
     if (const QString why = KeepSheet(path, painted); !why.isEmpty()) {
         // Sheets are painted away from the window's thread as well.
@@ -76,11 +78,7 @@ QImage DenseBoardPicture(const QString& path, const QImage& oneToOne, int scale,
 }
 
 QImage ReadyBoardPicture(const QString& path, const QImage& oneToOne, int scale, QSize least) {
-    if (scale <= 1 || scale == kDenseFileScale)
-        return DenseBoardPicture(path, oneToOne, scale, least, nullptr);
-    QImage kept = ReadKeptSheet(KeptSheetPath(path, oneToOne, scale), least * scale);
-    if (!kept.isNull()) kept.setDevicePixelRatio(scale);
-    return kept;
+    return DenseBoardPicture(path, oneToOne, scale, least, nullptr);
 }
 
 }  // namespace spindora

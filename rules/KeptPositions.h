@@ -2,6 +2,7 @@
 // A board's position as a row of numbers, for a game kept between runs, and back. Reading
 // back is strict: the numbers must make a position that a deal of the level could have
 // become, with the same pieces. A move is kept as its place in the level's list of moves.
+#include <algorithm>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -47,8 +48,8 @@ template <typename Move>
 Numbers MoveNumbers(const std::vector<Move>& played, const std::vector<Move>& moves) {
     Numbers numbers;
     for (const Move& move : played)
-        for (size_t i = 0; i < moves.size(); ++i)
-            if (moves[i] == move) numbers.push_back(static_cast<int>(i));
+        if (const auto at = std::find(moves.begin(), moves.end(), move); at != moves.end())
+            numbers.push_back(static_cast<int>(at - moves.begin()));
     return numbers;
 }
 template <typename Move>

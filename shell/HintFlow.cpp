@@ -86,7 +86,8 @@ void HintFlow::Show(TargetPress press) {
     const bool first = !flow_.HintShown(flow_.CurrentMode());
     flow_.MarkHintShown();
     signCentre_ = HintSignCentre(target.mark, board_.rect());
-    signArea_ = HintSignArea(signCentre_) | PressDotArea(target.press());
+    pressAt_ = target.press();
+    signArea_ = HintSignArea(signCentre_) | PressDotArea(pressAt_);
     if (first) {
         note_ = NoBestTimeNote(flow_.tongue.value());
         noteArea_ = HintNoteArea(target.mark.boundingRect(), note_, board_.rect());
@@ -148,8 +149,7 @@ void HintFlow::PaintMark(QPainter& painter, const QPainterPath& mark) const {
     if (!note_.isEmpty()) PaintHintNote(painter, noteArea_, note_);
     // MURVO's mark rings the discs its move turns, while the press belongs in the gap
     // between them; the dot stays on top of all.
-    if (mode == kMurvo)
-        PaintPressDot(painter, flow_.PuzzleOf(mode)->PressTargets()[static_cast<size_t>(shown_->target)].press());
+    if (mode == kMurvo) PaintPressDot(painter, pressAt_);
 }
 
 }  // namespace spindora

@@ -63,6 +63,8 @@ private:
     QTimer pulse_;
     std::optional<TargetPress> shown_;
     QPointF signCentre_;
+    // The exact press of the move shown, which MURVO's dot marks.
+    QPoint pressAt_;
     // Where the sign, its dot and its note stand, for their repaints.
     QRect signArea_;
     QString note_;

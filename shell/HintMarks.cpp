@@ -86,9 +86,9 @@ QRect HintSignArea(QPointF centre) {
 QColor HintSignColour(Mode mode, MouseButton button) {
     // As each rules card paints its mouse: ZIBBO's brighter orange, MURVO's blue for the
     // right button, and everywhere else the level buttons' orange.
-    if (mode == kZibbo) return {255, 140, 40};
-    if (mode == kMurvo && button == MouseButton::Right) return {40, 120, 220};
-    return {236, 120, 30};
+    if (mode == kZibbo) return paint::kZibboMouseLit;
+    if (mode == kMurvo && button == MouseButton::Right) return paint::kMurvoRightMouseLit;
+    return paint::kMouseLit;
 }
 
 void PaintHintSign(QPainter& painter, QPointF centre, MouseButton button, const QColor& lit) {

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 
+#include "dialogs/DialogZoom.h"
 #include "puzzles/BoardGeometry.h"
 #include "shell/BoardVoice.h"
 #include "shell/TMainForm.h"
@@ -61,12 +62,7 @@ void TMainForm::Act(Command command) {
 void TMainForm::OpenCommandMenu(QPoint at) {
     if (commandMenu_->isVisible()) return;
     // The menu grows with the window, like its dialogs.
-    QFont font = QApplication::font(commandMenu_);
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * layout_.zoom);
-    else
-        font.setPixelSize(qRound(font.pixelSize() * layout_.zoom));
-    commandMenu_->setFont(font);
+    commandMenu_->setFont(ZoomedFont(QApplication::font(commandMenu_), layout_.zoom));
     commandMenu_->popup(at);
 }
 

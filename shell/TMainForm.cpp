@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "dialogs/DialogZoom.h"
 #include "dialogs/MessageDialogs.h"
 #include "puzzles/BoardGeometry.h"
 #include "shell/AccessibleFactory.h"
@@ -38,6 +39,16 @@
 
 namespace spindora {
 namespace {
+
+// The clock's digits on the tool bar at 100%: the digit strip's cells, 77 x 20.
+constexpr QRect kClockPlace(312, 7, 77, 20);
+
+// The clock's "Time:" at 100%.
+QFont TimeLabelFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(12);
+    return font;
+}
 
 // The tool bar's face: a soft vertical gradient with a light top edge and a dark seam
 // towards the board.
@@ -247,9 +258,7 @@ void TMainForm::BuildClock() {
     TimeLabel_ = new QLabel(ToolPanel_);
     TimeLabel_->setObjectName(QStringLiteral("TimeLabel"));
     Design(TimeLabel_, QRect(280, 12, 33, 16));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    TimeLabel_->setFont(font);
+    TimeLabel_->setFont(TimeLabelFont());
     // Green on the clock's black through the palette: a style sheet here would load the
     // whole style sheet engine before any window needs it.
     QPalette green = TimeLabel_->palette();
@@ -259,7 +268,7 @@ void TMainForm::BuildClock() {
 
     timbox_ = new ClockWidget(ToolPanel_, Bitmaps(kDigitStripItem));
     timbox_->setObjectName(QStringLiteral("timbox"));
-    timbox_->move(312, 7);
+    timbox_->move(kClockPlace.topLeft());
     timbox_->describe = [this] {
         return ClockAccessibleDescription(flow_.ClockTicks(flow_.CurrentMode()), flow_.tongue.value());
     };
@@ -594,21 +603,15 @@ void TMainForm::ApplyLayout(const ZoomLayout& layout) {
     if (layout == layout_) return;
     layout_ = layout;
     const double zoom = layout.zoom;
-    const auto scaled = [zoom](QSize size) {
-        return QSize(static_cast<int>(std::lround(size.width() * zoom)),
-                     static_cast<int>(std::lround(size.height() * zoom)));
-    };
     const QRect panel = layout.Place(QRect(0, 0, kBoardWidth, kToolPanelHeight));
     ToolPanel_->setGeometry(panel);
     for (const Designed& part : designed_)
         part.widget->setGeometry(layout.Place(part.design).translated(-panel.topLeft()));
-    for (const ButtonArt& art : buttonArt_) art.button->setIconSize(scaled(art.iconSize));
-    QFont font = TimeLabel_->font();
-    font.setPixelSize(static_cast<int>(std::lround(12 * zoom)));
-    TimeLabel_->setFont(font);
+    for (const ButtonArt& art : buttonArt_) art.button->setIconSize(ZoomedSize(art.iconSize, zoom));
+    TimeLabel_->setFont(ZoomedFont(TimeLabelFont(), zoom));
     Bevel1_->setLineWidth(std::max(1, static_cast<int>(zoom)));
     ApplyArtScale(BoardScales().wanted);
-    const QRect clock = layout.Place(QRect(312, 7, 77, 20)).translated(-panel.topLeft());
+    const QRect clock = layout.Place(kClockPlace).translated(-panel.topLeft());
     timbox_->move(clock.topLeft());
     box_->SetLayout(layout, QRect(0, kToolPanelHeight, kBoardWidth, kBoardHeight));
     flow_.SheetScaleChanged();
@@ -616,7 +619,7 @@ void TMainForm::ApplyLayout(const ZoomLayout& layout) {
 }
 
 void TMainForm::ApplyArtScale(int scale) {
-    const QRect clock = layout_.Place(QRect(312, 7, 77, 20));
+    const QRect clock = layout_.Place(kClockPlace);
     if (scale == artScale_) {
         timbox_->setFixedSize(clock.size());
         return;

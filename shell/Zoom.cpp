@@ -28,10 +28,7 @@ ZoomLayout FitLayout(QSize area) {
     return layout;
 }
 
-QSize ZoomedSize(double zoom) {
-    return {static_cast<int>(std::lround(kDesignSize.width() * zoom)),
-            static_cast<int>(std::lround(kDesignSize.height() * zoom))};
-}
+QSize ZoomedSize(double zoom) { return ZoomedSize(kDesignSize, zoom); }
 
 namespace {
 

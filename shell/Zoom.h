@@ -6,12 +6,13 @@
 #include <array>
 
 #include "assets/Raster.h"
+#include "puzzles/BoardGeometry.h"
 
 namespace spindora {
 
 // The window's content (tool bar, clock, board, rules area, level button) is the design's
 // 500 x 366 scaled by one factor, `zoom`, and centred; what is left round it is wood.
-inline constexpr QSize kDesignSize{500, 366};
+inline constexpr QSize kDesignSize{kBoardWidth, kToolPanelHeight + kBoardHeight};
 // The steps the zoom keys walk, in percent.
 inline constexpr std::array<int, 7> kZoomSteps{100, 125, 150, 200, 250, 300, 400};
 

@@ -124,7 +124,7 @@ void PaintLevelPlaque(QPainter& p) {
 
 // A small ring of six balls with an arrow round it, turning the way one mouse button rolls.
 void PaintRollExample(QPainter& p, QPointF mouse, QPointF centre, bool leftButton) {
-    const QColor ink(110, 62, 14), lit(236, 120, 30);
+    const QColor ink(110, 62, 14), lit = paint::kMouseLit;
     MouseStepMark(p, QRectF(mouse, QSizeF(11, 24)), leftButton, ink, lit, QString());
     p.setPen(QPen(QColor(170, 124, 60), 2.4));
     p.setBrush(Qt::NoBrush);

@@ -89,7 +89,7 @@ void PaintRules(QPainter& p) {
     p.drawLine(middle - QPointF(2.5, 0), middle + QPointF(2.5, 0));
     p.drawLine(middle - QPointF(0, 2.5), middle + QPointF(0, 2.5));
 
-    const QColor left(236, 120, 30), right(40, 120, 220);
+    const QColor left = paint::kMouseLit, right = paint::kMurvoRightMouseLit;
     p.setPen(Qt::NoPen);
     p.setBrush(left);
     p.drawPath(paint::ArcArrow(middle, 20, 250, 110, 2.4, 4.2));

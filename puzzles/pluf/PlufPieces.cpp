@@ -138,7 +138,7 @@ void PaintButtons(QImage& sheet) {
 // face, each led by the mouse button that steps it.
 
 const QColor kInk(100, 58, 16);
-const QColor kLit(236, 120, 30);
+const QColor kLit = paint::kMouseLit;
 
 // The cream face of one figure with the mark of the mouse button that steps it: the left
 // button for the level, the right one for the colours.

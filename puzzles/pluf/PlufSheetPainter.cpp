@@ -107,7 +107,7 @@ QPainterPath RulesCardShape() {
 void PaintRules(QPainter& p) {
     paint::PaintRulesCard(p, RulesCardShape());
     const double x0 = kRulesRect.left(), y0 = kRulesRect.top();
-    const QColor lit(236, 120, 30), arrow(200, 86, 20), line(196, 150, 80);
+    const QColor lit = paint::kMouseLit, arrow(200, 86, 20), line(196, 150, 80);
 
     // Left: a plate between the two mice, each with the way its click turns the plate.
     PaintPlateWithButtons(p, QPointF(x0 + 35, y0 + 25), 15.5, {2, 0, 9, 2, 25, 9});

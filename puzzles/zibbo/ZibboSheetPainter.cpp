@@ -248,7 +248,7 @@ void PaintLevelButton(QPainter& p) {
 
 void PaintMouse(QPainter& p, QRectF body) {
     // The left button pressed, and click rays off its corner.
-    paint::PaintRulesMouse(p, body, true, QColor(255, 140, 40));
+    paint::PaintRulesMouse(p, body, true, paint::kZibboMouseLit);
     p.setPen(QPen(QColor(200, 80, 20), 1.4, Qt::SolidLine, Qt::RoundCap));
     const QPointF o(body.left() + 2, body.top() + 1);
     for (int k = 0; k < 3; ++k) {

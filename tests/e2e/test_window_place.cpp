@@ -124,11 +124,7 @@ TEST(WindowPlace, StartsWithAndWithoutAWindowManagerLeaveTheFrameWhereItWas) {
     QTemporaryDir scratch;
     const QString settings = scratch.filePath(QStringLiteral("V1.conf"));
     ASSERT_TRUE(test::WriteNewFile(settings, "[common]\ntongue=0\nMainForm=\"200,0,1,120,90,622,477\"\n"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), x.Display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.path());
+    const QProcessEnvironment environment = x.GameEnvironment(scratch.path());
     const QPoint place(120, 90);
 
     {
